@@ -4,9 +4,9 @@
 // objects of higher layers that live as long as the main window: the table's grid, the device
 // link, the screen mirror, the table images and the device settings dialog.
 //
-// The store's own operations on records and change tracking are defined in this library. The
-// operations of other subsystems (conversion, table, device link) are member functions declared
-// here and defined in those subsystems' libraries.
+// The store's own operations on records, change tracking and the measurement file are defined in
+// this library. The store operations of other subsystems (conversion, table, device link) are free
+// functions taking the store, declared and defined in those subsystems' libraries.
 
 #include "data/CArray.h"
 #include "data/LayerPtr.h"
@@ -56,9 +56,6 @@ public:
     bool SaveMeasurementsTo(const QString& path, QString* error);
     // path empty: asks for a file. Appends the file's series to the store.
     void OpenMeasurements(const QString& path);
-
-    // ---- conversion (defined in the conversion library) -----------------------------------
-    void BuildConversionTables();
 
     // ---- members, in declaration order ----------------------------------------------------
     QStringList columnTitles;

@@ -1,0 +1,54 @@
+// scleron-cli: the measurement core without windows, for scripts and for checking from outside.
+#include "tools/cli/Subcommands.h"
+
+#include "ScleronVersion.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Subcommands, in the order --help lists them.
+const Subcommand kSubcommands[] = {
+    {nullptr, nullptr, nullptr}, // keeps the array non-empty while no subcommand is built in
+};
+
+void PrintHelp()
+{
+    std::printf("Usage: scleron-cli [--version | --help | SUBCOMMAND ...]\n\n");
+    std::printf("  --version    print the program name and version\n");
+    std::printf("  --help       print this help\n");
+    bool any = false;
+    for (const Subcommand& s : kSubcommands) {
+        if (!s.name)
+            continue;
+        if (!any)
+            std::printf("\nSubcommands:\n");
+        any = true;
+        std::printf("  %s\n", s.usage);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
+        PrintHelp();
+        return args.isEmpty() ? 2 : 0;
+    }
+    if (args[0] == "--version") {
+        std::printf("%s %s\n", SCLERON_PRODUCT_NAME, SCLERON_VERSION_TEXT);
+        return 0;
+    }
+    const QString name = args.takeFirst();
+    for (const Subcommand& s : kSubcommands)
+        if (s.name && name == QLatin1String(s.name))
+            return s.run(args);
+    std::fprintf(stderr, "scleron-cli: unknown subcommand '%s' (see --help)\n", qPrintable(name));
+    return 2;
+}
