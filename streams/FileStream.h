@@ -6,6 +6,7 @@
 #include "streams/IoStream.h"
 
 #include <atomic>
+#include <cstddef>
 
 namespace StreamIO {
 
@@ -77,24 +78,37 @@ public:
     int GetHandle() const { return fd_; }
 
 protected:
-    // Raises CFileException(code, name) after storing code in error.
-    [[noreturn]] void Fail(std::uint32_t code);
-    // Waits for the descriptor (events as for poll) until deadlineMs (CLOCK_MONOTONIC ms, -1 =
-    // no limit). Returns false on time-out or when AbortIo was called since abortMark.
-    bool WaitFor(short events, std::int64_t deadlineMs, std::uint64_t abortMark);
+    enum class WaitResult { Ready, HangUp, Timeout, Aborted };
+
+    // Stores code in error and raises CFileException with the stream's name; message empty: a
+    // sentence made from the name and the code.
+    [[noreturn]] void Fail(std::uint32_t code, const std::string& message = {});
+    // Waits until the descriptor is ready for events (POLLIN/POLLOUT), until deadlineMs
+    // (MonotonicMs() clock, -1 = no limit), or until AbortIo is called after abortMark was taken.
+    WaitResult WaitFor(short events, std::int64_t deadlineMs, std::uint64_t abortMark);
+    bool IsTerminal() const { return isTerminal_; }
 
     int fd_ = -1;
 
 private:
     void OpenDescriptor(const std::string& name, std::uint32_t mode);
-    void DrainOutput(std::int64_t deadlineMs);
+    void LockForSharing(const std::string& name, std::uint32_t mode);
+    // Terminals: waits until the output queue is empty or deadlineMs passed (-1 = no limit);
+    // true when it emptied.
+    bool DrainOutput(std::int64_t deadlineMs);
+    // write() that never raises SIGPIPE on a pipe or socket whose reader is gone.
+    long WriteNoSigpipe(const void* data, std::size_t size);
 
-    std::int32_t readTotal_ = 0;      // read total time-out constant, ms
-    std::int32_t writeMultiplier_ = 0;// ms per byte
-    std::int32_t writeTotal_ = 0;     // write total time-out constant, ms
-    int wakeFd_ = -1;                 // eventfd written by AbortIo
+    std::int32_t readTotal_ = 0;       // read total time-out constant, ms
+    std::int32_t writeMultiplier_ = 0; // write time-out per byte, ms
+    std::int32_t writeTotal_ = 0;      // write total time-out constant, ms
+    int wakeFd_ = -1;                  // eventfd that AbortIo writes
     std::atomic<std::uint64_t> abortCount_{0};
-    bool exclusiveTty_ = false;
+    bool isTerminal_ = false;
+    bool isPipe_ = false;
 };
+
+// Milliseconds of CLOCK_MONOTONIC.
+std::int64_t MonotonicMs();
 
 } // namespace StreamIO

@@ -81,12 +81,17 @@ public:
     bool Open(const std::string& name, std::uint32_t mode) override;
 
 private:
+    // The size the tty layer buffers each way, reported as the queue sizes until settings are
+    // applied.
+    static constexpr std::uint16_t kTtyBufferSize = 4096;
+
     void EnableLowLatency();
+    void ResetQueues();
 
     SSerialSettings settings_;
     unsigned portNumber_ = 0;
-    std::uint16_t currentRxQueue_ = 4096;
-    std::uint16_t currentTxQueue_ = 4096;
+    std::uint16_t currentRxQueue_ = kTtyBufferSize;
+    std::uint16_t currentTxQueue_ = kTtyBufferSize;
 };
 
 } // namespace StreamIO
