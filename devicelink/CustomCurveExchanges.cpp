@@ -1,0 +1,76 @@
+// Reading and writing the custom curves HC1..HC3 on the tester. The tester holds each curve as
+// its base curve shifted by the custom offset in a0, so reading takes the base curve's a0 back off.
+#include "devicelink/CustomCurves.h"
+#include "devicelink/DeviceLink.h"
+#include "devicelink/ModeWord.h"
+#include "devicelink/TesterModels.h"
+
+#include "data/MeasurementStore.h"
+
+#include <cstring>
+
+namespace {
+const CPARA kUntouchedCurve{1, 1, 0, 0.0f};
+} // namespace
+
+int CDeviceLink::ReadCustomCurveSlot(int slot)
+{
+    const std::uint8_t valueRequest[] = {0xC2, 0xD0, 0x02, CustomCurves::RegisterAddress(slot, 1)};
+    const std::uint8_t modeRequest[] = {0xC2, 0xD0, 0x02,
+                                        CustomCurves::RegisterAddress(slot, CustomCurves::kModeRegister)};
+    Reply value;
+    Reply mode;
+    const Outcome first = Exchange(valueRequest, sizeof valueRequest, 6, 9, value);
+    if (first != Outcome::Done)
+        return first == Outcome::StreamFailure ? -1 : 0;
+    const Outcome second = Exchange(modeRequest, sizeof modeRequest, 4, 7, mode);
+    if (second != Outcome::Done)
+        return second == Outcome::StreamFailure ? -1 : 0;
+    if (value.count != 6 || value.bytes[0] != 5 || mode.count != 4 || mode.bytes[0] != 3)
+        return 0;
+
+    const std::uint32_t bits = static_cast<std::uint32_t>(value.bytes[2]) | (static_cast<std::uint32_t>(value.bytes[3]) << 8)
+        | (static_cast<std::uint32_t>(value.bytes[4]) << 16) | (static_cast<std::uint32_t>(value.bytes[5]) << 24);
+    float a0 = 0.0f;
+    std::memcpy(&a0, &bits, sizeof a0);
+    const SModeFields fields = DecodeModeWord(store, static_cast<std::uint16_t>(mode.bytes[2] | (mode.bytes[3] << 8)));
+    const PARA base = CustomCurves::BaseCurve(store, slot, fields.scale, fields.material);
+    CustomCurves::SlotEntry(store, slot) = CPARA{fields.probe, fields.scale, fields.material, a0 - base.coef[0]};
+    return 1;
+}
+
+int CDeviceLink::ReadCustomCurves()
+{
+    EnsureConversionTables();
+    const int slotCount = TesterModels::CustomCurveSlots(store.device.name);
+    for (int slot = 0; slot < slotCount; ++slot) {
+        const int result = ReadCustomCurveSlot(slot);
+        if (result > 0)
+            continue;
+        // The slot that failed falls back to the untouched curve; later slots keep their values.
+        CustomCurves::SlotEntry(store, slot) = kUntouchedCurve;
+        return result;
+    }
+    return 1;
+}
+
+int CDeviceLink::WriteCustomCurves()
+{
+    EnsureConversionTables();
+    const int slotCount = TesterModels::CustomCurveSlots(store.device.name);
+    for (int slot = 0; slot < slotCount; ++slot) {
+        const CPARA curve = CustomCurves::SlotEntry(store, slot);
+        for (int r = 0; r < CustomCurves::kRegisters; ++r) {
+            std::uint8_t payload[4] = {};
+            const int size = CustomCurves::RegisterPayload(store, slot, curve, r, payload);
+            std::uint8_t frame[7] = {static_cast<std::uint8_t>(0xC0 + 2 + size), 0xD0, 0x03,
+                                     CustomCurves::RegisterAddress(slot, r)};
+            std::memcpy(frame + 4, payload, static_cast<std::size_t>(size));
+            Reply acknowledge;
+            // The acknowledge is read and dropped: the tester's answer to a register is not judged.
+            if (Exchange(frame, 4 + size, 1, 4, acknowledge) == Outcome::StreamFailure)
+                return -1;
+        }
+    }
+    return 1;
+}

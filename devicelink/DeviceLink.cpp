@@ -1,0 +1,203 @@
+#include "devicelink/DeviceLink.h"
+
+#include "conversion/ConversionTables.h"
+#include "data/MeasurementStore.h"
+#include "devicelink/DateTimeWords.h"
+#include "devicelink/LinkFollowUps.h"
+
+#include <cerrno>
+#include <ctime>
+
+namespace {
+constexpr std::uint8_t kMeasuring = 0xD0;
+constexpr std::uint8_t kSystem = 0xF4;
+
+std::uint8_t Lo(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
+std::uint8_t Hi(int value) { return static_cast<std::uint8_t>((value >> 8) & 0xFF); }
+} // namespace
+
+CDeviceLink::CDeviceLink(CMeasurementStore& store) : store(store) {}
+
+CDeviceLink::~CDeviceLink()
+{
+    stream.CloseSafe();
+}
+
+int CDeviceLink::OpenPort(int port)
+{
+    store.portNumber = port;
+    lastOpenProblem.clear();
+    const StreamIO::SSerialSettings settings = StreamIO::DeviceLinkSerialSettings();
+    try {
+        if (stream.OpenComPort(static_cast<unsigned>(port), StreamIO::modeRead | StreamIO::modeWrite, &settings))
+            return 1;
+        stream.CloseSafe();
+        return 0;
+    } catch (const StreamIO::CFileException& e) {
+        lastOpenProblem = QString::fromStdString(e.what());
+        if (e.IsAccessDenied() || e.GetCode() == EBUSY)
+            portProblems.append(lastOpenProblem);
+        stream.CloseSafe();
+        return -1;
+    }
+}
+
+void CDeviceLink::PrepareRequest()
+{
+    stream.AbortIo();
+    // The link only ever talks in request and reply, so whatever waits in the receive buffer now
+    // is a leftover (a late reply, the unread tail of a bulk transfer) that would be taken for the
+    // start of the coming reply.
+    stream.PurgeInput();
+}
+
+void CDeviceLink::WriteAll(const std::uint8_t* bytes, int length)
+{
+    stream.Write(bytes, static_cast<std::uint32_t>(length));
+}
+
+int CDeviceLink::ReadBytes(std::uint8_t* buffer, int expected, int attempts)
+{
+    int received = 0;
+    for (int attempt = 0; attempt < attempts && received < expected; ++attempt) {
+        std::uint8_t byte = 0;
+        if (stream.Read(&byte, 1) == 1)
+            buffer[received++] = byte;
+    }
+    return received;
+}
+
+CDeviceLink::Outcome CDeviceLink::Exchange(const std::uint8_t* request, int length, int expected, int attempts,
+                                           Reply& reply)
+{
+    reply = Reply{};
+    if (!stream.IsOpen())
+        return Outcome::NotOpen;
+    try {
+        PrepareRequest();
+        WriteAll(request, length);
+        reply.count = ReadBytes(reply.bytes, expected, attempts);
+        return Outcome::Done;
+    } catch (const StreamIO::CFileException&) {
+        return Outcome::StreamFailure;
+    }
+}
+
+int CDeviceLink::SimpleAcknowledged(const std::uint8_t* request, int length)
+{
+    Reply reply;
+    switch (Exchange(request, length, 1, 4, reply)) {
+    case Outcome::NotOpen: return 0;
+    case Outcome::StreamFailure: return -1;
+    case Outcome::Done: break;
+    }
+    return reply.count == 1 && reply.bytes[0] == 0 ? 1 : 0;
+}
+
+int CDeviceLink::FirmwareMajor() const
+{
+    return store.device.firmwareNumbers[0];
+}
+
+void CDeviceLink::EnsureConversionTables()
+{
+    // Mode words and custom curves are read against the scale catalogues and curve tables; a
+    // caller without a table (the command-line tool) may not have built them yet.
+    if (store.scalesD.IsEmpty() || store.scalesDL.IsEmpty())
+        BuildConversionTables(store);
+}
+
+void CDeviceLink::RefreshTable()
+{
+    if (followUps)
+        followUps->RefreshTable();
+}
+
+int CDeviceLink::CheckApplication()
+{
+    const std::uint8_t request[] = {0xC2, kSystem, 0x01, 0x08};
+    Reply reply;
+    switch (Exchange(request, sizeof request, 2, 5, reply)) {
+    case Outcome::NotOpen: return 0;
+    case Outcome::StreamFailure: return -1;
+    case Outcome::Done: break;
+    }
+    return reply.count == 2 && reply.bytes[0] == 0x01 && reply.bytes[1] == 0x01 ? 1 : 0;
+}
+
+int CDeviceLink::PollStatus(std::uint8_t& status)
+{
+    const std::uint8_t request[] = {0xC1, kMeasuring, 0x20};
+    Reply reply;
+    switch (Exchange(request, sizeof request, 2, 5, reply)) {
+    case Outcome::NotOpen: return 0;
+    case Outcome::StreamFailure: return 0;
+    case Outcome::Done: break;
+    }
+    if (reply.count != 2)
+        return -1;
+    status = reply.bytes[1];
+    return 1;
+}
+
+int CDeviceLink::ReadDisplay()
+{
+    const std::uint8_t request[] = {0xC1, kMeasuring, 0x21};
+    Reply reply;
+    switch (Exchange(request, sizeof request, 6, 9, reply)) {
+    case Outcome::NotOpen: return 0;
+    case Outcome::StreamFailure: return -1;
+    case Outcome::Done: break;
+    }
+    // A reply cut short would leave zeros in the display; it counts as malformed.
+    if (reply.count != 6 || reply.bytes[0] != 5)
+        return 0;
+    for (int i = 0; i < 4; ++i)
+        store.displayCodes[i] = reply.bytes[1 + i];
+    store.displayMode = reply.bytes[5];
+    return 1;
+}
+
+int CDeviceLink::ReadKeyLock(std::uint8_t& value)
+{
+    const std::uint8_t request[] = {0xC1, kMeasuring, 0x24};
+    Reply reply;
+    switch (Exchange(request, sizeof request, 1, 4, reply)) {
+    case Outcome::NotOpen: return 0;
+    case Outcome::StreamFailure: return -1;
+    case Outcome::Done: break;
+    }
+    if (reply.count != 1)
+        return 0;
+    value = reply.bytes[0];
+    return 1;
+}
+
+int CDeviceLink::PressKey(int key)
+{
+    const std::uint8_t request[] = {0xC2, kMeasuring, 0x22, Lo(key)};
+    return SimpleAcknowledged(request, sizeof request);
+}
+
+int CDeviceLink::SetKeyLock(int state)
+{
+    const std::uint8_t request[] = {0xC2, kMeasuring, 0x23, Lo(state)};
+    return SimpleAcknowledged(request, sizeof request);
+}
+
+int CDeviceLink::ClearMemory()
+{
+    const std::uint8_t request[] = {0xC1, kMeasuring, 0x12};
+    return SimpleAcknowledged(request, sizeof request);
+}
+
+int CDeviceLink::SetClock()
+{
+    store.clockTime = static_cast<std::int64_t>(std::time(nullptr));
+    const SCalendarTime now = TimeToLocalCalendar(store.clockTime);
+    store.timeWord = PackTimeWord(now);
+    store.dateWord = PackDateWord(now, FirmwareMajor());
+    const std::uint8_t request[] = {0xC5, kMeasuring, 0x04, Lo(store.timeWord), Hi(store.timeWord),
+                                    Lo(store.dateWord), Hi(store.dateWord)};
+    return SimpleAcknowledged(request, sizeof request);
+}

@@ -1,0 +1,125 @@
+// The text identification of testers: the port search and the identity of the connected tester.
+//
+// A text exchange switches the tester to its text prompt with the single byte 0x10, waits for '>',
+// sends a command ending in a carriage return and reads one reply line.
+#include "devicelink/DeviceLink.h"
+#include "devicelink/TesterModels.h"
+#include "devicelink/TextReply.h"
+
+#include "data/MeasurementStore.h"
+
+#include <memory>
+
+namespace {
+constexpr std::uint8_t kTextMode = 0x10;
+constexpr char kPrompt = '>';
+constexpr int kTextAttempts = 4;
+constexpr int kMaxReplyLength = 100;
+} // namespace
+
+int CDeviceLink::TextExchange(const char* command, QString& text)
+{
+    PrepareRequest();
+    WriteAll(&kTextMode, 1);
+    std::uint8_t prompt = 0;
+    if (ReadBytes(&prompt, 1, kTextAttempts) != 1 || prompt != kPrompt)
+        return 0;
+
+    QByteArray line(command);
+    line.append('\r');
+    WriteAll(reinterpret_cast<const std::uint8_t*>(line.constData()), static_cast<int>(line.size()));
+
+    QByteArray reply;
+    while (reply.size() < kMaxReplyLength) {
+        std::uint8_t c = 0;
+        if (ReadBytes(&c, 1, kTextAttempts) != 1)
+            return 0;
+        reply.append(static_cast<char>(c));
+        if (c == '\r')
+            break;
+    }
+    text = NormalizeTextReply(reply);
+    return text.isEmpty() ? 0 : 1;
+}
+
+int CDeviceLink::Identify()
+{
+    if (!stream.IsOpen())
+        return 0;
+    QString text;
+    try {
+        if (TextExchange("@ID@", text) != 1)
+            return 0;
+    } catch (const StreamIO::CFileException&) {
+        return -1;
+    }
+
+    // Each field lands in the current device as it is split off; a reply cut short leaves the
+    // fields before the gap stored.
+    DEVICE& device = store.device;
+    CReplyFields fields(text);
+    QString field;
+    QString* const targets[] = {&device.name, &device.hardwareRevision, &device.serialNumber,
+                                &device.signature, &device.firmwareVersion};
+    for (QString* target : targets) {
+        if (!fields.Next(field))
+            return 0;
+        *target = field;
+    }
+    fields.Last(field); // the boot loader version may be missing: it is then empty
+    device.bootloaderVersion = field;
+
+    DEVICE::ParseVersionNumbers(device.firmwareVersion, device.firmwareNumbers);
+    DEVICE::ParseVersionNumbers(device.bootloaderVersion, device.bootloaderNumbers);
+    device.name = TesterModels::ProductName(device.name);
+    return 1;
+}
+
+int CDeviceLink::ProbeDevice(int port)
+{
+    if (!stream.IsOpen())
+        return 0;
+    QString text;
+    try {
+        if (TextExchange("ID", text) != 1)
+            return 0;
+    } catch (const StreamIO::CFileException&) {
+        return -1;
+    }
+
+    auto found = std::make_unique<DEVICE>();
+    CReplyFields fields(text);
+    if (!fields.Next(found->name) || !fields.Next(found->firmwareVersion))
+        return 0;
+    fields.Last(found->serialNumber);
+    // Only Kestrel testers are offered by the search.
+    if (!TesterModels::IsSearchedTypeCode(found->name))
+        return 0;
+    found->name = TesterModels::ProductName(found->name);
+
+    const bool later = found->serialNumber.left(4) == QLatin1String("RM73");
+    (later ? store.laterPorts : store.foundPorts).Add(port);
+    (later ? store.laterDevices : store.foundDevices).Add(found.release());
+    return 1;
+}
+
+int CDeviceLink::ScanPorts()
+{
+    stream.CloseSafe();
+    store.ClearFoundDevices();
+    portProblems.clear();
+    for (int port = kFirstPort; port <= kLastPort; ++port) {
+        if (OpenPort(port) != 1)
+            continue;
+        ProbeDevice(port);
+        stream.CloseSafe();
+    }
+    // Testers whose serial number begins with "RM73" are listed last.
+    for (int i = 0; i < store.laterPorts.GetSize(); ++i) {
+        store.foundPorts.Add(store.laterPorts[i]);
+        store.foundDevices.Add(store.laterDevices[i]);
+    }
+    store.laterPorts.RemoveAll();
+    store.laterDevices.RemoveAll();
+    return 1;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// What the device link asks of the layers above it when a job has brought new data: the table
+// and the device settings dialog live there, so the application installs an implementation.
+// Without one the link still updates the store; there is simply nothing to redraw.
+
+class ILinkFollowUps {
+public:
+    virtual ~ILinkFollowUps() = default;
+    // Rebuild the measurement table from the store.
+    virtual void RefreshTable() = 0;
+    // Whether the device settings dialog is open, and redraw it from the store.
+    virtual bool IsSettingsDialogVisible() = 0;
+    virtual void RefreshSettingsDialog() = 0;
+};

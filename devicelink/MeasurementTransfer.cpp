@@ -1,0 +1,91 @@
+// Bulk transfer of measurements: function 0x10 (everything stored on the tester) and 0x11 (what
+// was stored since the last transfer). The reply is a five-byte header EF 00 len-lo len-hi len-hh
+// followed by the records, which are read one byte per read call like every other reply.
+#include "devicelink/DeviceLink.h"
+#include "devicelink/MeasurementRecords.h"
+#include "devicelink/TesterModels.h"
+
+#include "data/MeasurementStore.h"
+
+#include <stdexcept>
+
+namespace {
+constexpr std::uint8_t kAllMeasurements = 0x10;
+constexpr std::uint8_t kNewMeasurements = 0x11;
+constexpr int kHeaderSize = 5;
+constexpr int kHeaderAttempts = 8;
+
+MSERIE* LastSeries(CMeasurementStore& store)
+{
+    const int n = store.series.GetSize();
+    return n > 0 ? store.series[n - 1] : nullptr;
+}
+} // namespace
+
+int CDeviceLink::ReadMeasurements()
+{
+    return Download(kAllMeasurements);
+}
+
+int CDeviceLink::ReadNewMeasurements()
+{
+    return Download(kNewMeasurements);
+}
+
+int CDeviceLink::Download(std::uint8_t function)
+{
+    // A closed port reads nothing: the transfer has not happened and stays pending.
+    if (!stream.IsOpen())
+        return 0;
+    EnsureConversionTables();
+    CTransferRollback rollback(store);
+    const int result = DownloadRecords(function);
+    // A full transfer is read again from the start when it is retried; what a failed attempt
+    // placed is taken back so that nothing is stored twice.
+    if (result != 1 && function == kAllMeasurements)
+        rollback.Undo();
+    return result;
+}
+
+int CDeviceLink::DownloadRecords(std::uint8_t function)
+{
+    try {
+        PrepareRequest();
+        const std::uint8_t request[] = {0xC1, 0xD0, function};
+        WriteAll(request, sizeof request);
+        std::uint8_t header[kHeaderSize] = {};
+        // A missing or garbled header is a failed transfer, not an empty memory: an empty
+        // tester answers with a well-formed header of length 0.
+        if (ReadBytes(header, kHeaderSize, kHeaderAttempts) != kHeaderSize || header[0] != 0xEF || header[1] != 0)
+            return 0;
+        const int length = header[2] | (header[3] << 8);
+
+        if (function == kNewMeasurements) {
+            if (MSERIE* last = LastSeries(store); last && last->expanded)
+                last->SetExpanded(0);
+        }
+
+        const int size = TesterModels::RecordSize(store.device.name);
+        if (size > 0) {
+            const int records = length / size;
+            const int attempts = size == 11 ? 15 : 17;
+            const int firmwareMajor = FirmwareMajor();
+            std::uint8_t bytes[13] = {};
+            for (int i = 0; i < records; ++i) {
+                if (ReadBytes(bytes, size, attempts) < size)
+                    return 0;
+                PlaceDeviceRecord(store, ParseDeviceRecord(bytes, size), firmwareMajor);
+            }
+            if (function == kNewMeasurements) {
+                if (MSERIE* last = LastSeries(store))
+                    last->SetExpanded(1);
+            }
+        }
+        store.unsavedData = 1;
+        return 1;
+    } catch (const StreamIO::CFileException&) {
+        return -1;
+    } catch (const std::invalid_argument&) {
+        return -1;
+    }
+}
