@@ -123,16 +123,10 @@ void CFileStream::OpenDescriptor(const std::string& name, std::uint32_t mode)
 
 void CFileStream::LockForSharing(const std::string& name, std::uint32_t mode)
 {
-    // Linux has no sharing modes; advisory locks give the same answer between streams (and
-    // between programs that lock too): not sharing reads = exclusive, sharing reads only =
-    // shared, sharing both = no lock.
-    int operation = 0;
-    if (!(mode & shareRead))
-        operation = LOCK_EX;
-    else if (!(mode & shareWrite))
-        operation = LOCK_SH;
-    if (operation == 0)
-        return;
+    // Linux has no sharing modes; advisory locks give the answer that matters between streams
+    // (and programs that lock too): an open that shares nothing holds the file alone, opens that
+    // share something coexist with each other.
+    const int operation = (mode & (shareRead | shareWrite)) ? LOCK_SH : LOCK_EX;
     if (::flock(fd_, operation | LOCK_NB) != 0) {
         const int code = errno == EWOULDBLOCK ? EBUSY : errno;
         Fail(static_cast<std::uint32_t>(code),
@@ -302,10 +296,13 @@ std::uint32_t CFileStream::Read(void* buffer, std::uint32_t count)
         }
         if (n == 0) {
             // End of a file or pipe. A terminal also reads 0 when it waits for no byte count
-            // (VMIN 0); only a hang-up ends the data there.
+            // (VMIN 0); there only a hang-up ends the data, and a hung-up line (an unplugged
+            // USB device, a closed pseudo-terminal master) is a failure of the stream.
             if (!isTerminal_)
                 break;
             const WaitResult waited = WaitFor(POLLIN, deadline, abortMark);
+            if (waited == WaitResult::HangUp && done == 0)
+                Fail(EIO, name_ + ": the line hung up (the device was unplugged or closed).");
             if (waited != WaitResult::Ready)
                 break;
             continue;

@@ -21,9 +21,10 @@ public:
     // 2. Stores name and mode, error = 0.
     // 3. Opens the path: read access with modeRead, write access with modeWrite, creation from the
     //    creation field (existing only / open or create / create new / create or overwrite).
-    //    Sharing: without shareRead and shareWrite the file is locked exclusively, with shareRead
-    //    alone it is locked shared (advisory locks, honoured by other streams); a terminal is
-    //    opened exclusive (no second open of the same port while it is open).
+    //    Sharing (advisory locks on regular files, honoured by other streams): an open without
+    //    shareRead and shareWrite holds the file alone; opens with either flag coexist. A
+    //    terminal is opened exclusive (no second open of the same port while it is open).
+    //    With modeCreateAlways the file is emptied only once the lock is held.
     // 4. Failure: error = errno, CFileException with the name (a refused lock: EBUSY). Else true.
     virtual bool Open(const std::string& name, std::uint32_t mode);
 
@@ -54,7 +55,10 @@ public:
     // Read(buffer, count):
     // 1. Without modeRead: error = kErrorReadFault (30), CFileException.
     // 2. error = 0; gathers up to count bytes within the read time-out. A failed read raises.
-    //    End of data (end of a file, a hung-up line) ends the read early.
+    //    End of a file or pipe ends the read early. A terminal that hung up (unplugged USB
+    //    device, closed pseudo-terminal master) raises CFileException with EIO once the bytes
+    //    that arrived before have been handed over. Bytes gathered before any failure are
+    //    returned; the failure raises on the next call.
     // 3. Nothing read although count > 0: error = kErrorHandleEof (38), no exception.
     // Returns the number of bytes read; count 0 returns 0 with error 0.
     std::uint32_t Read(void* buffer, std::uint32_t count) override;

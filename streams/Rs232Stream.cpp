@@ -206,9 +206,9 @@ bool CRs232Stream::ApplySettings(const SSerialSettings& record)
         error_ = static_cast<std::uint32_t>(errno);
         return false;
     }
-    if (!Detail::LineStateMatches(line, actual)) {
-        // tcsetattr succeeds when any part was taken; a driver that dropped e.g. mark parity or
-        // RTS/CTS must not look like a line that works as asked.
+    if (!Detail::FramingMatches(line, actual)) {
+        // tcsetattr succeeds when any part was taken; a driver that dropped e.g. parity (a
+        // pseudo-terminal has none) or mark/space must not look like a line framed as asked.
         error_ = kErrorNotSupported;
         return false;
     }

@@ -57,7 +57,8 @@ public:
 
     // Applies a settings record to the open port; steps:
     // 1. error = 0. Unsupported values fail before anything is changed: baud not a rate the
-    //    system knows, dataBits outside 5..8, parity outside 0..4, stopBits outside 0..2 ->
+    //    system knows, dataBits outside 5..8, parity outside 0..4, stopBits outside 0..2, one
+    //    and a half stop bits with other than 5 data bits or two with 5 ->
     //    kErrorInvalidParameter (87); flowDtrDsr -> kErrorNotSupported (50) (Linux has no DSR
     //    flow control).
     // 2. Queues: Linux has no queue-size setting; the requested sizes are kept as the current
@@ -66,7 +67,10 @@ public:
     //    mark/space parity through CMSPAR, one and a half stop bits as the UART's long stop
     //    (CSTOPB), RTS/CTS from flowRtsCts, XON/XOFF (0x11/0x13) from flowXonXoff, DTR on, RTS on
     //    unless rtsDisable (modem lines are set where the port has them; a pseudo-terminal has
-    //    none). The port is checked afterwards: a setting the driver did not take fails with 50.
+    //    none). The port is checked afterwards: rate or framing the driver did not take (a
+    //    pseudo-terminal takes no parity and only 8 data bits) fail with 50. A driver without
+    //    hardware flow control keeps the line working without it; GetSettings then reports it
+    //    off.
     // 4. A failed system call stores errno and returns false without raising.
     // 5. readTimeout or writeTimeout non-zero: SetTimeouts(readTimeout, writeTimeout); when both
     //    are 0 the time-outs stay as they are.

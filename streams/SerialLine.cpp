@@ -51,7 +51,9 @@ bool IsRepresentable(const SSerialSettings& settings)
     speed_t speed {};
     return BaudToSpeed(settings.baud, speed) && settings.dataBits >= 5 && settings.dataBits <= 8
         && settings.parity >= parityNone && settings.parity <= paritySpace
-        && settings.stopBits >= stopBitsOne && settings.stopBits <= stopBitsTwo;
+        && settings.stopBits >= stopBitsOne && settings.stopBits <= stopBitsTwo
+        // A UART sends one and a half stop bits for "two" with 5 data bits, and only then.
+        && (settings.stopBits == stopBitsOneAndHalf) == (settings.stopBits != stopBitsOne && settings.dataBits == 5);
 }
 
 void BuildLineState(termios& line, const SSerialSettings& settings)
@@ -123,11 +125,17 @@ void ReadLineState(const termios& line, SSerialSettings& settings)
         settings.flags |= flowRtsCts;
 }
 
-bool LineStateMatches(const termios& wanted, const termios& actual)
+bool FramingMatches(const termios& wanted, const termios& actual)
 {
-    return (wanted.c_cflag & kFramingBits) == (actual.c_cflag & kFramingBits)
-        && (wanted.c_iflag & (IXON | IXOFF | INPCK)) == (actual.c_iflag & (IXON | IXOFF | INPCK))
-        && cfgetospeed(&wanted) == cfgetospeed(&actual);
+    // Mark/space matters only with parity on.
+    const auto framing = [](const termios& line) {
+        tcflag_t bits = line.c_cflag & (CSIZE | PARENB | PARODD | CMSPAR | CSTOPB);
+        if (!(bits & PARENB))
+            bits &= ~(PARODD | CMSPAR);
+        return bits;
+    };
+    return framing(wanted) == framing(actual) && cfgetospeed(&wanted) == cfgetospeed(&actual)
+        && cfgetispeed(&wanted) == cfgetispeed(&actual);
 }
 
 } // namespace StreamIO::Detail
