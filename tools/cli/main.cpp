@@ -8,10 +8,13 @@
 #include <cstdio>
 #include <cstring>
 
+int RunPortsCommand(const QStringList& args);
+
 namespace {
 
 // Subcommands, in the order --help lists them.
 const Subcommand kSubcommands[] = {
+    {"ports", "ports                   list the COM numbers and the serial devices they stand for", RunPortsCommand},
     {nullptr, nullptr, nullptr}, // keeps the array non-empty while no subcommand is built in
 };
 
