@@ -1,0 +1,83 @@
+#include "app/App.h"
+
+#include "app/AboutDialog.h"
+#include "app/Artwork.h"
+#include "app/CommandIds.h"
+#include "app/Language.h"
+#include "app/MainFrame.h"
+#include "app/WidgetPrompts.h"
+
+#include <QApplication>
+#include <QTranslator>
+
+namespace {
+// The framework's profile key below "Software"; the program keeps nothing there itself.
+constexpr const char* kProfileKey = "Local AppWizard-Generated Applications";
+} // namespace
+
+CSCLERONApp::CSCLERONApp()
+{
+    m_commands.Add(Cmd::About, [this] { ShowAboutBox(m_frame.get()); });
+}
+
+CSCLERONApp::~CSCLERONApp()
+{
+    ExitInstance();
+}
+
+bool CSCLERONApp::InitInstance(const Options& options)
+{
+    // 1. The stream layer starts here once the program talks to testers.
+    // 2. The language of the user interface.
+    Language::EnsureProgramKey(QCoreApplication::applicationDirPath());
+    LoadLanguage(options.languageFolders.isEmpty() ? Language::SearchFolders() : options.languageFolders);
+    // 3. Common controls: nothing to initialise; Qt's widgets are ready with the application.
+    // 4. OLE: no counterpart here.
+    // 5. Control containers: no counterpart here.
+    // 6. The framework's profile key.
+    QCoreApplication::setOrganizationName(QLatin1String(kProfileKey));
+    if (options.useWidgetPrompts) {
+        m_prompts = std::make_unique<CWidgetPrompts>();
+        SetPrompts(m_prompts.get());
+    }
+    // 7. The main frame with its view, toolbar and status bar.
+    CMainFrame::Options frameOptions;
+    frameOptions.commandLine = options.arguments;
+    frameOptions.appCommands = &m_commands;
+    m_frame = std::make_unique<CMainFrame>(frameOptions);
+    // 8. Icon 128.
+    m_frame->setWindowIcon(ProgramIcon());
+    // 9. Files dropped from the desktop are accepted once the frame handles them.
+    // 10. Show the frame and paint it at once.
+    if (options.showFrame) {
+        m_frame->show();
+        m_frame->repaint();
+    }
+    return true;
+}
+
+void CSCLERONApp::ExitInstance()
+{
+    if (m_frame) {
+        m_frame->hide();
+        m_frame.reset();
+    }
+    if (m_prompts) {
+        SetPrompts(nullptr);
+        m_prompts.reset();
+    }
+    if (m_language) {
+        QCoreApplication::removeTranslator(m_language.get());
+        m_language.reset();
+    }
+    // The stream layer is shut down here once the program talks to testers: every stream still
+    // open is closed.
+}
+
+void CSCLERONApp::LoadLanguage(const QStringList& folders)
+{
+    // A language without a loadable file means the built-in English, without a message.
+    m_language = Language::Load(Language::Stored(), folders);
+    if (m_language)
+        QCoreApplication::installTranslator(m_language.get());
+}

@@ -1,0 +1,48 @@
+#pragma once
+// CSCLERONApp: the application object. InitInstance runs the program's start-up in order (the
+// language, the main frame with its view, the icon, showing the window); ExitInstance undoes it.
+// It also carries the commands that belong to the application itself ("About").
+
+#include "app/CommandHandlers.h"
+
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+
+class CMainFrame;
+class IUserPrompts;
+class QTranslator;
+
+class CSCLERONApp {
+public:
+    struct Options {
+        QStringList arguments;        // the command line without the program name
+        bool useWidgetPrompts = true; // tests answer prompts themselves
+        bool showFrame = true;
+        QStringList languageFolders;  // empty: the program's folder, then the installed data folder
+    };
+
+    CSCLERONApp();
+    ~CSCLERONApp();
+    CSCLERONApp(const CSCLERONApp&) = delete;
+    CSCLERONApp& operator=(const CSCLERONApp&) = delete;
+
+    // False when start-up failed; no window is shown then.
+    bool InitInstance(const Options& options);
+    // Closes and destroys the frame if it still exists, then releases what start-up acquired.
+    void ExitInstance();
+
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+    // The loaded language's translation; nullptr while the built-in English is used.
+    const QTranslator* LanguageModule() const { return m_language.get(); }
+    const CommandHandlers& Commands() const { return m_commands; }
+
+private:
+    void LoadLanguage(const QStringList& folders);
+
+    std::unique_ptr<QTranslator> m_language;
+    std::unique_ptr<IUserPrompts> m_prompts;
+    std::unique_ptr<CMainFrame> m_frame;
+    CommandHandlers m_commands;
+};

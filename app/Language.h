@@ -1,0 +1,47 @@
+#pragma once
+// The user-interface languages and the program's registry key. The language is a number kept
+// as "Language" below the program's key; a translation file per language replaces the built-in
+// English texts (string resources keep their numbers as translation ids). The choice takes
+// effect when the program starts.
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QTranslator;
+
+namespace Language {
+
+// The program's settings key and its values.
+inline constexpr const char* kSettingsKey = "Software\\Halvex\\Kestrel\\Settings";
+inline constexpr const char* kLanguageValue = "Language";
+inline constexpr const char* kPathValue = "Path";
+
+struct Entry {
+    std::uint32_t number;
+    int command;              // the language's item in the Settings menu
+    const char* resourceName; // translation file without ".qm"; nullptr for the built-in English
+};
+
+// Languages 0..7 in menu order.
+const std::vector<Entry>& Table();
+
+// "Language" from the program's key; 0 when the key or the value is missing or not a number.
+std::uint32_t Stored();
+// The translation file of a language ("SCLERON_DEU.qm"); empty for 0 and numbers above 7.
+QString FileName(std::uint32_t language);
+// Where translation files are looked for, in order: the program's folder, then the installed
+// data folder.
+QStringList SearchFolders();
+// Loads the language's translation from the first folder that has its file. Nothing for English
+// and when no folder has a loadable file.
+std::unique_ptr<QTranslator> Load(std::uint32_t language, const QStringList& folders);
+
+// What an installation provides on a fresh account: the program's key with "Path", the folder
+// of the upgrade tool (which lives beside the program). Leaves an existing key alone.
+void EnsureProgramKey(const QString& programFolder);
+
+} // namespace Language

@@ -1,0 +1,179 @@
+#include "app/MainFrame.h"
+
+#include "app/AppStrings.h"
+#include "app/CommandIds.h"
+#include "app/ControlIds.h"
+#include "app/MainMenu.h"
+#include "app/MainToolBar.h"
+#include "resources/StringTable.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+
+CMainFrame::CMainFrame(const Options& options)
+    : m_actions(this, [this](int id) { RunCommand(id); })
+    , m_appCommands(options.appCommands)
+    , m_lockKeyOn([](LockKey key) { return LockKeyOn(key); })
+{
+    setWindowTitle(ResString(AppText::Title));
+    m_view.Create(this, this, options.commandLine);
+    setCentralWidget(&m_view);
+    setFocusProxy(&m_view);
+    CreateToolBar();
+    CreateStatusBar();
+    BuildMainMenu(menuBar(), m_actions, [this](QMenu* menu) {
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+    });
+    // The update service's background search starts here once the program has one.
+
+    m_commands.Add(Cmd::Exit, [this] { close(); });
+
+    connect(&m_idleTimer, &QTimer::timeout, this, [this] {
+        UpdateCommandUI();
+        UpdateIndicators();
+    });
+    m_idleTimer.start(kIdleUpdateMs);
+    UpdateCommandUI();
+    UpdateIndicators();
+}
+
+CMainFrame::CMainFrame()
+    : CMainFrame(Options())
+{
+}
+
+CMainFrame::~CMainFrame()
+{
+    m_idleTimer.stop();
+    // The view is a member: the window must not delete it a second time.
+    takeCentralWidget();
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QStringLiteral("toolbar%1").arg(ResId::MainFrame));
+    SetControlId(m_toolBar, CtrlId::ToolBar);
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    BuildToolBar(m_toolBar, m_actions);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    SetControlId(bar, CtrlId::StatusBar);
+    m_statusPane = new QLabel(m_statusText, bar);
+    m_statusPane->setObjectName(QStringLiteral("statusText"));
+    bar->addWidget(m_statusPane, 1);
+    // An indicator keeps its width and shows its text only while its key is on.
+    auto makeIndicator = [bar](int textId, const char* name) {
+        auto* pane = new QLabel(bar);
+        pane->setObjectName(QLatin1String(name));
+        pane->setProperty("indicatorText", ResString(textId));
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(ResString(textId)) + 8);
+        bar->addPermanentWidget(pane);
+        return pane;
+    };
+    m_capsPane = makeIndicator(AppText::CapsIndicator, "indicatorCaps");
+    m_numPane = makeIndicator(AppText::NumIndicator, "indicatorNum");
+}
+
+void CMainFrame::SetStatusText(const QString& text)
+{
+    m_statusText = text.left(kMaxStatusText);
+    if (m_statusPane)
+        m_statusPane->setText(m_statusText);
+}
+
+QString CMainFrame::ShownStatusText() const
+{
+    return m_statusPane ? m_statusPane->text() : QString();
+}
+
+void CMainFrame::ShowPrompt(const QString& prompt)
+{
+    if (m_statusPane)
+        m_statusPane->setText(prompt.isEmpty() ? m_statusText : prompt);
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    // Menu and toolbar prompts are shown in the first pane while the pointer is on an item;
+    // when it leaves (an empty prompt) the status text comes back instead of an idle text.
+    if (event->type() == QEvent::StatusTip) {
+        ShowPrompt(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+CommandState CMainFrame::StateOf(int id) const
+{
+    CommandState state;
+    if (m_view.Commands().Update(id, state) || m_commands.Update(id, state)
+        || (m_appCommands && m_appCommands->Update(id, state)))
+        return state;
+    return CommandState{false, false};
+}
+
+bool CMainFrame::RunCommand(int id)
+{
+    const bool ran = m_view.Commands().Run(id) || m_commands.Run(id) || (m_appCommands && m_appCommands->Run(id));
+    UpdateCommandUI();
+    return ran;
+}
+
+void CMainFrame::UpdateCommandUI()
+{
+    for (QAction* action : m_actions.All()) {
+        const CommandState state = StateOf(CommandActions::CommandOf(action));
+        action->setEnabled(state.enabled);
+        action->setCheckable(state.checked);
+        action->setChecked(state.checked);
+    }
+}
+
+void CMainFrame::SetLockKeySource(std::function<bool(LockKey)> source)
+{
+    m_lockKeyOn = std::move(source);
+    UpdateIndicators();
+}
+
+void CMainFrame::UpdateIndicators()
+{
+    for (auto [pane, key] : {std::pair{m_capsPane, LockKey::Caps}, std::pair{m_numPane, LockKey::Num}}) {
+        const QString text = m_lockKeyOn(key) ? pane->property("indicatorText").toString() : QString();
+        if (pane->text() != text)
+            pane->setText(text);
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!m_view.ResetData(true)) {
+        event->ignore();
+        return;
+    }
+    // The update service is deleted here once the frame owns one.
+    RemoveUpdateMenu();
+    m_idleTimer.stop();
+    event->accept();
+}
+
+void CMainFrame::RemoveUpdateMenu()
+{
+    if (!m_updateMenu)
+        return;
+    menuBar()->removeAction(m_updateMenu->menuAction());
+    delete m_updateMenu;
+    m_updateMenu = nullptr;
+}

@@ -1,0 +1,86 @@
+#pragma once
+// CMainFrame: the program's one top-level window, with menu bar 128, toolbar 128, the status bar
+// (text pane, "CAP", "NUM") and the main view. It keeps the program's status text, routes the
+// menu and toolbar commands (view first, then the frame, then the application) and closes the
+// program after the view agreed to discard its data.
+
+#include "app/ChildView.h"
+#include "app/CommandActions.h"
+#include "app/CommandHandlers.h"
+#include "app/LockKeys.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+class QLabel;
+class QMenu;
+class QToolBar;
+
+class CMainFrame : public QMainWindow, public IViewFrame {
+    Q_OBJECT
+public:
+    // Status texts are kept up to this many characters.
+    static constexpr int kMaxStatusText = 255;
+    // How often the command states and key indicators are brought up to date while idle.
+    static constexpr int kIdleUpdateMs = 250;
+
+    struct Options {
+        QStringList commandLine;                      // arguments without the program name
+        const CommandHandlers* appCommands = nullptr; // the application's own commands
+    };
+
+    CMainFrame();
+    explicit CMainFrame(const Options& options);
+    ~CMainFrame() override;
+
+    CChildView& View() { return m_view; }
+    QToolBar* ToolBar() const { return m_toolBar; }
+    CommandActions& Actions() { return m_actions; }
+
+    // Stores text as the status text and shows it in the first pane. The text is shown as it
+    // stands (it is never used as a format pattern).
+    void SetStatusText(const QString& text) override;
+    // The stored status text, and what the first pane shows at the moment.
+    QString StatusText() const { return m_statusText; }
+    QString ShownStatusText() const;
+
+    // The state a command gets from its handler; a command nobody handles is disabled.
+    CommandState StateOf(int id) const;
+    // Carries out a command through the routing; false when it is not handled or disabled.
+    bool RunCommand(int id);
+    // Brings every action's enabled and checked state up to date.
+    void UpdateCommandUI();
+
+    // Replaces where the Caps Lock and Num Lock states come from (tests).
+    void SetLockKeySource(std::function<bool(LockKey)> source);
+    void UpdateIndicators();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    QMenu* createPopupMenu() override { return nullptr; }
+
+private:
+    void CreateToolBar();
+    void CreateStatusBar();
+    void RemoveUpdateMenu();
+    // A menu or toolbar prompt (empty: none, the status text returns).
+    void ShowPrompt(const QString& prompt);
+
+    QString m_statusText;
+    QLabel* m_statusPane = nullptr;
+    QLabel* m_capsPane = nullptr;
+    QLabel* m_numPane = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    CChildView m_view;
+    // The "New version available!" popup, while the menu bar shows one.
+    QMenu* m_updateMenu = nullptr;
+    CommandActions m_actions;
+    CommandHandlers m_commands;
+    const CommandHandlers* m_appCommands = nullptr;
+    std::function<bool(LockKey)> m_lockKeyOn;
+    QTimer m_idleTimer;
+};

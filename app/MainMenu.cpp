@@ -1,0 +1,89 @@
+#include "app/MainMenu.h"
+
+#include "app/CommandActions.h"
+#include "app/CommandIds.h"
+#include "resources/StringTable.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+MenuEntry Item(int command)
+{
+    return MenuEntry{MenuEntry::Kind::Command, command, nullptr, {}};
+}
+
+MenuEntry Separator()
+{
+    return MenuEntry{MenuEntry::Kind::Separator, 0, nullptr, {}};
+}
+
+MenuEntry Popup(const char* key, std::vector<MenuEntry> items)
+{
+    return MenuEntry{MenuEntry::Kind::Popup, 0, key, std::move(items)};
+}
+
+void AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries, CommandActions& actions,
+    const std::function<void(QMenu*)>& onPopup)
+{
+    for (const MenuEntry& entry : entries) {
+        switch (entry.kind) {
+        case MenuEntry::Kind::Command:
+            menu->addAction(actions.Get(entry.command));
+            break;
+        case MenuEntry::Kind::Separator:
+            menu->addSeparator();
+            break;
+        case MenuEntry::Kind::Popup: {
+            QMenu* sub = menu->addMenu(ResPopupText(entry.popup));
+            sub->setObjectName(QString::fromLatin1(entry.popup));
+            onPopup(sub);
+            AddEntries(sub, entry.items, actions, onPopup);
+            break;
+        }
+        }
+    }
+}
+
+} // namespace
+
+const std::vector<MenuEntry>& MainMenuLayout()
+{
+    static const std::vector<MenuEntry> layout = {
+        Popup("file", {Item(Cmd::Save), Item(Cmd::Open), Item(Cmd::Export), Item(Cmd::Print), Separator(),
+                          Item(Cmd::Exit)}),
+        Popup("device", {Item(Cmd::ConnectDevice), Item(Cmd::DeviceSettings), Item(Cmd::ClearDeviceMemory),
+                            Item(Cmd::FirmwareUpgrade)}),
+        Popup("edit",
+            {
+                Popup("edit.expand", {Item(Cmd::ExpandAll), Item(Cmd::ExpandSelected)}),
+                Popup("edit.collapse", {Item(Cmd::CollapseAll), Item(Cmd::CollapseSelected)}),
+                Popup("edit.copy", {Item(Cmd::CopyAll), Item(Cmd::CopySelected)}),
+                Popup("edit.show", {Item(Cmd::ShowAll), Item(Cmd::ShowSelected)}),
+                Popup("edit.hide", {Item(Cmd::HideAll), Item(Cmd::HideSelected)}),
+                Popup("edit.delete", {Item(Cmd::DeleteAll), Item(Cmd::DeleteSelected)}),
+            }),
+        Popup("settings",
+            {
+                Popup("settings.language",
+                    {Item(Cmd::LanguageEnglish), Item(Cmd::LanguageGerman), Item(Cmd::LanguageFrench),
+                        Item(Cmd::LanguageItalian), Item(Cmd::LanguageSpanish), Item(Cmd::LanguagePortuguese),
+                        Item(Cmd::LanguageRussian), Item(Cmd::LanguageChinese)}),
+                Popup("settings.standard", {Item(Cmd::StandardDefault), Item(Cmd::StandardCustomJ)}),
+            }),
+        Popup("help", {Item(Cmd::CheckForUpdates), Separator(), Item(Cmd::Help), Separator(),
+                          Item(Cmd::ProductRegistration), Item(Cmd::CustomerFeedback), Separator(), Item(Cmd::About)}),
+    };
+    return layout;
+}
+
+void BuildMainMenu(QMenuBar* bar, CommandActions& actions, const std::function<void(QMenu*)>& onPopup)
+{
+    for (const MenuEntry& top : MainMenuLayout()) {
+        QMenu* menu = bar->addMenu(ResPopupText(top.popup));
+        menu->setObjectName(QString::fromLatin1(top.popup));
+        onPopup(menu);
+        AddEntries(menu, top.items, actions, onPopup);
+    }
+}
