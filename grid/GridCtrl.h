@@ -28,9 +28,11 @@
 #include <QTableView>
 
 #include <cstdint>
+#include <vector>
 
 class CGridModel;
 class CGridItemDelegate;
+class CGridHeader;
 class QIODevice;
 class QPainter;
 
@@ -323,23 +325,32 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+    bool event(QEvent* event) override;
 
 private:
     friend class CGridItemDelegate;
     friend class CGridModel;
+    friend class CGridHeader;
+    void HeaderMouseReleased(Qt::MouseButton button, int column);
+    void ModelWasReset();
+    CGridHeader* Header() const;
     void Emit(int code, int row, int column);
-    void ApplyRowHeights(int firstGridRow);
+    void ApplyRowHeights();
+    void ApplyRowHeight(int row);
     void ApplyColumnWidths();
-    void ApplyHeaderVisibility();
+    void ApplyColumnWidth(int column);
     QModelIndex IndexOf(int row, int column) const;
     void NoteEditedCell(int row, int column);
 
     CGridModel* m_model;
     CGridItemDelegate* m_delegate;
     QList<QPixmap> m_images;
+    std::vector<int> m_columnWidths;
+    bool m_applyingWidths = false;
     int m_defaultWidth = 100;
     int m_defaultHeight = 22;
     bool m_fullRow = true;

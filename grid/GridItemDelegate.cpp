@@ -1,0 +1,121 @@
+#include "grid/GridItemDelegate.h"
+
+#include "grid/GridCtrl.h"
+#include "grid/GridModel.h"
+#include "grid/GridPaint.h"
+
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QPainter>
+#include <QPixmap>
+
+CGridItemDelegate::CGridItemDelegate(CGridCtrl* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+void CGridItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const QPalette& palette = option.palette;
+    const bool fixed = index.data(GridRole::Fixed).toBool();
+    const bool selected = (option.state & QStyle::State_Selected) && !fixed;
+
+    GridCellLook look;
+    look.text = index.data(Qt::DisplayRole).toString();
+    const QVariant font = index.data(Qt::FontRole);
+    look.font = font.isValid() ? font.value<QFont>() : option.font;
+    look.alignment = index.data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask;
+    const int image = index.data(GridRole::ImageIndex).toInt();
+    const QList<QPixmap>& images = m_grid->GetImageList();
+    if (image >= 0 && image < images.size())
+        look.image = &images[image];
+    if (selected) {
+        look.background = palette.color(QPalette::Highlight);
+        look.textColour = palette.color(QPalette::HighlightedText);
+    } else {
+        const QVariant back = index.data(Qt::BackgroundRole);
+        look.background = back.isValid() ? back.value<QColor>()
+                                         : palette.color(fixed ? QPalette::Button : QPalette::Base);
+        const QVariant fore = index.data(Qt::ForegroundRole);
+        look.textColour = fore.isValid() ? fore.value<QColor>() : palette.color(QPalette::Text);
+    }
+    PaintGridCell(*painter, option.rect, look);
+
+    if (option.state & QStyle::State_HasFocus) {
+        painter->save();
+        QPen pen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        pen.setStyle(Qt::DotLine);
+        painter->setPen(pen);
+        painter->drawRect(QRectF(option.rect).adjusted(0.5, 0.5, -1.5, -1.5));
+        painter->restore();
+    }
+}
+
+QWidget* CGridItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                         const QModelIndex& index) const
+{
+    switch (static_cast<GridCellType>(index.data(GridRole::CellType).toInt())) {
+    case GridCellType::DropDown: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(index.data(GridRole::FreeText).toBool());
+        combo->addItems(index.data(GridRole::Options).toStringList());
+        combo->setFrame(false);
+        // Choosing an option ends the edit at once, as a drop-down list in a grid does.
+        connect(combo, &QComboBox::activated, this, [this, combo](int) {
+            auto* self = const_cast<CGridItemDelegate*>(this);
+            emit self->commitData(combo);
+            emit self->closeEditor(combo, QAbstractItemDelegate::NoHint);
+        });
+        return combo;
+    }
+    case GridCellType::DateTime: {
+        auto* edit = new QDateTimeEdit(parent);
+        const bool time = index.data(GridRole::TimeDisplay).toBool();
+        edit->setDisplayFormat(time ? GridTimeFormat() : GridDateFormat());
+        edit->setCalendarPopup(!time);
+        edit->setFrame(false);
+        return edit;
+    }
+    case GridCellType::Plain:
+        break;
+    }
+    return QStyledItemDelegate::createEditor(parent, option, index);
+}
+
+void CGridItemDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        const QString text = index.data(Qt::EditRole).toString();
+        const int found = combo->findText(text, Qt::MatchExactly);
+        if (found >= 0)
+            combo->setCurrentIndex(found);
+        else if (combo->isEditable())
+            combo->setEditText(text);
+        else
+            combo->setCurrentIndex(-1);
+        return;
+    }
+    if (auto* edit = qobject_cast<QDateTimeEdit*>(editor)) {
+        const QDateTime value = index.data(Qt::EditRole).toDateTime();
+        edit->setDateTime(value.isValid() ? value : QDateTime::currentDateTime());
+        return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void CGridItemDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        if (combo->isEditable() || combo->currentIndex() >= 0)
+            model->setData(index, combo->currentText(), Qt::EditRole);
+        return;
+    }
+    if (auto* edit = qobject_cast<QDateTimeEdit*>(editor)) {
+        model->setData(index, edit->dateTime(), Qt::EditRole);
+        return;
+    }
+    QStyledItemDelegate::setModelData(editor, model, index);
+}
+
+void CGridItemDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                             const QModelIndex&) const
+{
+    editor->setGeometry(option.rect);
+}

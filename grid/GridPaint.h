@@ -1,0 +1,28 @@
+#pragma once
+// Drawing of one cell, shared by the screen (the item delegate and the title row) and the
+// printout (CGridCtrl::DrawRow), so both look alike.
+
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+class QPixmap;
+
+struct GridCellLook {
+    QString text;
+    const QPixmap* image = nullptr;   // drawn at the left edge, vertically centred
+    QColor textColour;
+    QColor background;                // invalid: the background is left as it is
+    QFont font;
+    Qt::Alignment alignment = Qt::AlignLeft;   // horizontal part only
+};
+
+// Fills the background, draws the image and then the text, clipped to the cell, in one line,
+// vertically centred. Lengths are in the painter's current units.
+void PaintGridCell(QPainter& painter, const QRectF& rect, const GridCellLook& look);
+
+// The display format of date-time cells (see CGridCtrl::FormatDateTime).
+QString GridDateFormat();
+QString GridTimeFormat();
