@@ -6,6 +6,7 @@
 #include "app/Language.h"
 #include "app/MainFrame.h"
 #include "app/WidgetPrompts.h"
+#include "streams/IoStream.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -27,7 +28,9 @@ CSCLERONApp::~CSCLERONApp()
 
 bool CSCLERONApp::InitInstance(const Options& options)
 {
-    // 1. The stream layer starts here once the program talks to testers.
+    // 1. The stream layer.
+    StreamIO::StartupStreamLayer();
+    m_streamsStarted = true;
     // 2. The language of the user interface.
     Language::EnsureProgramKey(QCoreApplication::applicationDirPath());
     LoadLanguage(options.languageFolders.isEmpty() ? Language::SearchFolders() : options.languageFolders);
@@ -70,8 +73,11 @@ void CSCLERONApp::ExitInstance()
         QCoreApplication::removeTranslator(m_language.get());
         m_language.reset();
     }
-    // The stream layer is shut down here once the program talks to testers: every stream still
-    // open is closed.
+    // Every stream still open is closed.
+    if (m_streamsStarted) {
+        StreamIO::ShutdownStreamLayer();
+        m_streamsStarted = false;
+    }
 }
 
 void CSCLERONApp::LoadLanguage(const QStringList& folders)

@@ -1,7 +1,8 @@
 #pragma once
 // CSCLERONApp: the application object. InitInstance runs the program's start-up in order (the
-// language, the main frame with its view, the icon, showing the window); ExitInstance undoes it.
-// It also carries the commands that belong to the application itself ("About").
+// stream layer, the language, the main frame with its view, the icon, showing the window);
+// ExitInstance undoes it. It also carries the commands that belong to the application itself
+// ("About").
 
 #include "app/CommandHandlers.h"
 
@@ -41,6 +42,7 @@ public:
 private:
     void LoadLanguage(const QStringList& folders);
 
+    bool m_streamsStarted = false;
     std::unique_ptr<QTranslator> m_language;
     std::unique_ptr<IUserPrompts> m_prompts;
     std::unique_ptr<CMainFrame> m_frame;

@@ -9,6 +9,7 @@
 #include "data/MeasurementFile.h"
 #include "resources/Registry.h"
 #include "resources/StringTable.h"
+#include "streams/FileStream.h"
 
 #include <QAction>
 #include <QApplication>
@@ -139,6 +140,22 @@ TEST(Startup, FirstStartCreatesProgramKeyWithItsFolder)
     }
     EXPECT_EQ(ReadWholeFile(TestRegistryPath()),
         QByteArray("[Software\\Halvex\\Kestrel\\Settings]\n\"Path\"=\"/opt/elsewhere\"\n"));
+}
+
+TEST(Startup, ProgramEndClosesStreamsStillOpen)
+{
+    SetTestRegistry({});
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    StreamIO::CFileStream stream;
+    {
+        CSCLERONApp app;
+        ASSERT_TRUE(app.InitInstance(TestOptions()));
+        ASSERT_TRUE(stream.Open(dir.filePath(QStringLiteral("port")).toStdString(),
+            StreamIO::modeRead | StreamIO::modeWrite | StreamIO::modeCreateAlways));
+        app.ExitInstance();
+        EXPECT_FALSE(stream.IsOpen());
+    }
 }
 
 TEST(Startup, AboutBoxShowsVersionAndArtwork)
