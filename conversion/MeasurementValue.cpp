@@ -3,6 +3,7 @@
 #include "conversion/ConversionEngine.h"
 #include "conversion/ConversionTables.h"
 #include "conversion/ConversionTypes.h"
+#include "conversion/MeasurementEvaluation.h"
 #include "conversion/NumberText.h"
 #include "resources/StringTable.h"
 
@@ -36,13 +37,7 @@ bool IsConvertedScale(int scale)
 
 } // namespace
 
-QString ConvertedValueText(float value, const QString& unit)
-{
-    return FixedText(value, value < 100 ? 1 : 0) + QLatin1Char(' ') + unit;
-}
-
-QString FormatMeasurementValue(const CMeasurementStore& store, int series, int measurement,
-                               float* valueOut, QString* unitOut)
+MeasurementResult EvaluateMeasurement(const CMeasurementStore& store, int series, int measurement)
 {
     const MSERIE& serie = *store.series[series];
     const MEAS& meas = *serie.measurements[measurement == -1 ? 0 : measurement];
@@ -50,39 +45,63 @@ QString FormatMeasurementValue(const CMeasurementStore& store, int series, int m
     const EffectiveScale effective = MapCustomCurve(store, serie.scale, serie.material, probe);
     const int scale = effective.scale;
 
-    QString text;
-    QString unit;
-    float value = 0.0f;
-    // A scale outside the catalogue (a damaged file, a foreign custom curve) shows nothing.
     const CArray<CONVERSION*>& catalogue = ScaleCatalogue(store, probe);
     if (catalogue.IsEmpty())
-        throw std::invalid_argument("FormatMeasurementValue: scale catalogues not built");
-    if (scale >= 0 && scale < catalogue.GetSize()) {
-        unit = catalogue[scale]->unit;
-        if (scale == ScaleType::RawLeeb) {
-            value = meas.value + effective.offset;
-            text = FixedText(value, 0) + QLatin1Char(' ') + unit;
-        } else if (scale == ScaleType::CorrectedLeeb) {
-            value = meas.value + GetDirectionCorrection(store, meas.value, meas.angle, probe) + effective.offset;
-            text = FixedText(value, 0) + QLatin1Char(' ') + unit;
-        } else if (IsConvertedScale(scale) && effective.material >= 1) {
-            const float corrected = meas.value + GetDirectionCorrection(store, meas.value, meas.angle, probe);
-            const float converted = ConvertHardness(store, corrected, scale, effective.material, probe);
-            if (converted > 0) {
-                value = converted + effective.offset;
-                text = ConvertedValueText(value, unit);
-            } else if (converted == -1.0f) {
-                value = -1.0f;
-                text = ResString(ConversionIds::NoCurve);
-            } else {
-                // 0, and a curve that gives a negative or undefined value at this point.
-                text = ResString(ConversionIds::OutOfRange);
-            }
+        throw std::invalid_argument("EvaluateMeasurement: scale catalogues not built");
+    MeasurementResult result;
+    // A scale outside the catalogue (from a damaged file, or a custom curve based on an unknown
+    // scale) shows nothing rather than stopping the table.
+    if (scale < 0 || scale >= catalogue.GetSize())
+        return result;
+    result.unit = catalogue[scale]->unit;
+
+    if (scale == ScaleType::RawLeeb) {
+        result.kind = MeasurementResult::LeebValue;
+        result.value = meas.value + effective.offset;
+    } else if (scale == ScaleType::CorrectedLeeb) {
+        result.kind = MeasurementResult::LeebValue;
+        result.value = meas.value + GetDirectionCorrection(store, meas.value, meas.angle, probe) + effective.offset;
+    } else if (IsConvertedScale(scale) && effective.material >= 1) {
+        const float corrected = meas.value + GetDirectionCorrection(store, meas.value, meas.angle, probe);
+        const float converted = ConvertHardness(store, corrected, scale, effective.material, probe);
+        if (converted > 0) {
+            result.kind = MeasurementResult::Converted;
+            result.value = converted + effective.offset;
+        } else if (converted == -1.0f) {
+            result.kind = MeasurementResult::NoCurve;
+            result.value = -1.0f;
+        } else {
+            // 0, and a curve that gives a negative or undefined value at this point.
+            result.kind = MeasurementResult::OutOfRange;
         }
     }
-    if (valueOut)
-        *valueOut = value;
-    if (unitOut)
-        *unitOut = unit;
-    return text;
+    return result;
+}
+
+QString ConvertedValueText(float value, const QString& unit)
+{
+    return FixedText(value, value < 100 ? 1 : 0) + QLatin1Char(' ') + unit;
+}
+
+QString FormatMeasurementValue(const CMeasurementStore& store, int series, int measurement,
+                               float* value, QString* unit)
+{
+    const MeasurementResult result = EvaluateMeasurement(store, series, measurement);
+    if (value)
+        *value = result.value;
+    if (unit)
+        *unit = result.unit;
+    switch (result.kind) {
+    case MeasurementResult::LeebValue:
+        return FixedText(result.value, 0) + QLatin1Char(' ') + result.unit;
+    case MeasurementResult::Converted:
+        return ConvertedValueText(result.value, result.unit);
+    case MeasurementResult::OutOfRange:
+        return ResString(ConversionIds::OutOfRange);
+    case MeasurementResult::NoCurve:
+        return ResString(ConversionIds::NoCurve);
+    case MeasurementResult::Nothing:
+        break;
+    }
+    return QString();
 }

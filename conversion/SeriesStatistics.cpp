@@ -1,10 +1,11 @@
 #include "conversion/SeriesStatistics.h"
 
 #include "conversion/ConversionEngine.h"
-#include "conversion/MeasurementValue.h"
+#include "conversion/MeasurementEvaluation.h"
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 SeriesStatistics ComputeSeriesStatistics(const CMeasurementStore& store, int series)
 {
@@ -22,9 +23,10 @@ SeriesStatistics ComputeSeriesStatistics(const CMeasurementStore& store, int ser
         const MEAS& meas = *serie.measurements[m];
         if (meas.hidden)
             continue;
-        float v = 0.0f;
-        FormatMeasurementValue(store, series, m, &v, &unit);
-        v = RoundSignificant(v, v < 1000 ? 3 : 4);
+        // The number FormatMeasurementValue shows, without building its text.
+        MeasurementResult result = EvaluateMeasurement(store, series, m);
+        unit = std::move(result.unit);
+        const float v = RoundSignificant(result.value, result.value < 1000 ? 3 : 4);
         if (v > 0) {
             sum += v;
             sumOfSquares += v * v;
