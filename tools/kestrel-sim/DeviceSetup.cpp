@@ -69,21 +69,21 @@ std::optional<Device> BuildDevice(const Options& options, std::string* error, st
             *warnings += std::to_string(clamped) + " measurement times lie outside the years the tester's date "
                 "words hold; their year was clamped\n";
     } else {
-        GeneratorSpec spec;
-        spec.series = options.series;
-        spec.impacts = options.impacts;
-        spec.seed = options.seed;
-        spec.generation = model.generation;
-        spec.oldDateLayout = identity.OldDateLayout();
+        GeneratorPlan plan;
+        plan.series = options.series;
+        plan.impacts = options.impacts;
+        plan.seed = options.seed;
+        plan.generation = model.generation;
+        plan.oldDateLayout = identity.OldDateLayout();
         if (options.full) {
-            spec.series = (model.capacity + spec.impacts - 1) / spec.impacts;
-        } else if (static_cast<long long>(spec.series) * spec.impacts > model.capacity) {
-            *error = std::to_string(spec.series) + " series of " + std::to_string(spec.impacts)
+            plan.series = (model.capacity + plan.impacts - 1) / plan.impacts;
+        } else if (static_cast<long long>(plan.series) * plan.impacts > model.capacity) {
+            *error = std::to_string(plan.series) + " series of " + std::to_string(plan.impacts)
                 + " impacts exceed the " + model.productName + " memory of " + std::to_string(model.capacity)
                 + " measurements (use --full to fill it)";
             return std::nullopt;
         }
-        records = GenerateSeries(spec, model.capacity);
+        records = GenerateSeries(plan, model.capacity);
     }
 
     Settings settings;

@@ -32,27 +32,27 @@ std::uint16_t PickMode(Dice& dice, int generation)
 
 } // namespace
 
-std::vector<Record> GenerateSeries(const GeneratorSpec& spec, int limit)
+std::vector<Record> GenerateSeries(const GeneratorPlan& plan, int limit)
 {
     static const int kAngles[] = {0, 45, 90, 90, 90, 135, 180};
-    Dice dice(spec.seed);
+    Dice dice(plan.seed);
     std::tm start{};
     start.tm_year = 2024 - 1900;
     start.tm_mon = 0;
-    start.tm_mday = 15 + static_cast<int>(spec.seed % 100);
+    start.tm_mday = 15 + static_cast<int>(plan.seed % 100);
     start.tm_hour = 8;
     start.tm_isdst = -1;
     std::time_t when = std::mktime(&start);
 
     std::vector<Record> records;
-    for (int s = 0; s < spec.series && static_cast<int>(records.size()) < limit; ++s) {
-        const std::uint16_t mode = PickMode(dice, spec.generation);
+    for (int s = 0; s < plan.series && static_cast<int>(records.size()) < limit; ++s) {
+        const std::uint16_t mode = PickMode(dice, plan.generation);
         const bool marker = (s % 2) == 1;
         when += 60 * (15 + dice.Below(60));
-        for (int i = 0; i < spec.impacts && static_cast<int>(records.size()) < limit; ++i) {
+        for (int i = 0; i < plan.impacts && static_cast<int>(records.size()) < limit; ++i) {
             when += 4 + dice.Below(12);
             Record record;
-            record.when = PackLocalTime(when, spec.oldDateLayout);
+            record.when = PackLocalTime(when, plan.oldDateLayout);
             record.value = static_cast<float>(300 + dice.Below(550));
             record.angle = static_cast<std::uint8_t>(kAngles[dice.Below(static_cast<int>(std::size(kAngles)))]);
             record.modeWord = mode;

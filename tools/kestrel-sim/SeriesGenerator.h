@@ -8,7 +8,7 @@
 
 namespace Sim {
 
-struct GeneratorSpec {
+struct GeneratorPlan {
     int series = 3;          // number of series
     int impacts = 5;         // impacts per series
     std::uint32_t seed = 1;
@@ -16,9 +16,9 @@ struct GeneratorSpec {
     bool oldDateLayout = false;
 };
 
-// Records of spec.series series of spec.impacts impacts each, at most `limit` records: varied
+// Records of plan.series series of plan.impacts impacts each, at most `limit` records: varied
 // scales, materials, probes, values, directions and times a few seconds apart, with the odd
 // discarded impact; series numbered from 1 and series markers alternating from 0.
-std::vector<Record> GenerateSeries(const GeneratorSpec& spec, int limit);
+std::vector<Record> GenerateSeries(const GeneratorPlan& plan, int limit);
 
 } // namespace Sim
