@@ -16,6 +16,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr std::size_t kMaxCommandLine = 4096;
+constexpr std::size_t kMaxPendingRequests = 256;
 
 int g_signalPipe[2] = {-1, -1};
 
@@ -192,8 +193,15 @@ void Simulator::ReadLine(Clock::time_point now)
     std::vector<Request> completed;
     for (ssize_t i = 0; i < count; ++i)
         parser_.Feed(buffer[i], now, completed);
-    for (Request& request : completed)
+    for (Request& request : completed) {
+        // Like a receiver whose buffer overflows, the tester loses requests that pile up while it
+        // is still sending (a program that floods the line without reading the answers).
+        if (requests_.size() >= kMaxPendingRequests) {
+            Trace("<-", request.raw, " (lost: too many requests waiting)");
+            continue;
+        }
         requests_.push_back(std::move(request));
+    }
 }
 
 // One request at a time, as a tester does: the next is taken once the previous answer is out.
