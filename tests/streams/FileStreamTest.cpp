@@ -325,3 +325,21 @@ TEST_F(FileStreamTest, WriteToAPipeWithoutReaderRaisesInsteadOfEndingTheProgram)
         EXPECT_EQ(e.GetCode(), std::uint32_t(EPIPE));
     }
 }
+
+TEST_F(FileStreamTest, SizesAndPositionsBeyond4GiBAreNotCutTo32Bits)
+{
+    const std::string path = PathOf("large.bin");
+    const std::uint64_t size = (std::uint64_t(5) << 30) + 3; // sparse: takes no space
+    {
+        CFileStream writer;
+        ASSERT_TRUE(writer.Open(path, modeWrite | modeCreateAlways));
+        writer.SeekFromStart(size);
+        writer.Truncate();
+    }
+    CFileStream stream;
+    ASSERT_TRUE(stream.Open(path, modeRead));
+    EXPECT_EQ(stream.GetLength(), size);
+    EXPECT_EQ(stream.Seek(0, seekEnd), size);
+    EXPECT_EQ(stream.Seek(-1, seekCurrent), size - 1);
+    EXPECT_EQ(stream.GetPosition(), size - 1);
+}

@@ -73,3 +73,22 @@ TEST(StreamTable, The1025thStreamIsUnregisteredAndShutdownClosesOnlyRegisteredSt
     CFileStream afterDestruction;
     EXPECT_NE(afterDestruction.GetId() & kIndexBits, later.GetId() & kIndexBits);
 }
+
+TEST(StreamTable, SequenceWrapsToTheFirstStepAndNeverYieldsIdZero)
+{
+    // The sequence grows by 1024 per registration; after at most 2^22 registrations it wraps.
+    std::uint32_t previous = 0;
+    bool wrapped = false;
+    for (std::uint32_t i = 0; i <= (1u << 22) && !wrapped; ++i) {
+        CFileStream stream;
+        const std::uint32_t sequence = stream.GetId() & ~kIndexBits;
+        ASSERT_NE(sequence, 0u) << "registration " << i;
+        if (i > 0 && sequence <= previous) {
+            EXPECT_EQ(previous, 0xFFFFFC00u);
+            EXPECT_EQ(sequence, 1024u);
+            wrapped = true;
+        }
+        previous = sequence;
+    }
+    EXPECT_TRUE(wrapped);
+}
