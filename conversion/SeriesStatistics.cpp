@@ -3,6 +3,7 @@
 #include "conversion/ConversionEngine.h"
 #include "conversion/MeasurementEvaluation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -35,7 +36,9 @@ SeriesStatistics ComputeSeriesStatistics(const CMeasurementStore& store, int ser
             if (v > high)
                 high = v;
             ++n;
-            angleSum += meas.angle;
+            // Angles count as the correction used them: a stored angle outside 0..180 (possible
+            // in a file until the table normalises it) must not wrap the unsigned mean.
+            angleSum += std::clamp(meas.angle, 0, 180);
         } else {
             ++invalid;
         }

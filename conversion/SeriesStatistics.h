@@ -15,8 +15,8 @@ struct SeriesStatistics {
     float range = 0.0f;       // maximum - minimum
     float minimum = 0.0f;
     float maximum = 0.0f;
-    std::uint16_t meanAngle = 0; // mean impact angle of the counted measurements, whole degrees
-    std::uint32_t count = 0;     // number of counted values
+    std::uint16_t meanAngle = 0; // mean impact angle (each clamped to 0..180) of the counted values
+    std::uint32_t count = 0;     // number of counted values (32 bits: a long series never wraps)
     QString unit;                // unit of the series' scale; empty when nothing was counted
 };
 

@@ -142,6 +142,43 @@ TEST(SeriesStatistics, HiddenValuesNeverCountAndAnglesTruncate)
               QStringList({"m: 50.0 HLD", "s: 10.0 HLD", "Min: 40.0 HLD", "Max: 60.0 HLD", "R: 20.0 HLD", "N: 3"}));
 }
 
+// A file may hold angles outside 0..180 until the table normalises them: they count clamped, as
+// the direction correction uses them, and never wrap the unsigned mean angle.
+TEST(SeriesStatistics, MeanAngleOfAnglesOutsideTheRange)
+{
+    struct {
+        int a, b;
+        int wantMean;
+        const char* wantGravity;
+    } cases[] = {{-10, -30, 0, "1.00"}, {200, 250, 180, "-1.00"}, {-90, 180, 90, "0.00"}};
+    for (const auto& c : cases) {
+        Built b;
+        const int s = AddSeries(b.store, ScaleType::RawLeeb, 0, 0, {{500.0f, c.a}, {510.0f, c.b}});
+        const SeriesStatistics st = ComputeSeriesStatistics(b.store, s);
+        EXPECT_EQ(st.meanAngle, c.wantMean) << c.a << ", " << c.b;
+        EXPECT_EQ(GravityComponentText(st.meanAngle), c.wantGravity) << c.a << ", " << c.b;
+    }
+}
+
+// A long series (as a file can hold): the count does not wrap at 16 bits and n * (n - 1) does not
+// overflow, so the deviation of values alternating 400 and 500 stays near 50 (single-precision
+// sums over 70000 values are coarse, hence the wide margin).
+TEST(SeriesStatistics, LongSeries)
+{
+    Built b;
+    const int s = AddSeries(b.store, ScaleType::RawLeeb, 0, 0, {});
+    for (int i = 0; i < 70000; ++i) {
+        auto* meas = new MEAS;
+        meas->SetValue(i % 2 ? 500.0f : 400.0f);
+        b.store.series[s]->AddMeasurement(meas);
+    }
+    const SeriesStatistics st = ComputeSeriesStatistics(b.store, s);
+    EXPECT_EQ(st.count, 70000u);
+    EXPECT_EQ(StatisticsRowTexts(st)[5], "N: 70000");
+    EXPECT_NEAR(st.deviation, 50.0f, 20.0f);
+    EXPECT_NEAR(st.mean, 450.0f, 5.0f);
+}
+
 // Five equal values leave n*sum(v^2) - sum(v)^2 slightly below zero in single precision: the
 // deviation is 0, not the root of a negative number.
 TEST(SeriesStatistics, EqualValuesGiveNoDeviation)
