@@ -4,6 +4,8 @@
 #include "devicelink/ModeWord.h"
 #include "devicelink/TextReply.h"
 
+#include "TestRecords.h"
+
 #include "conversion/ConversionTables.h"
 #include "data/MeasurementStore.h"
 
@@ -125,23 +127,6 @@ TEST(DateTimeWords, UnpacksByFirmwareLayoutAndReplacesInvalidStamps)
                                                        c.want.minute, c.want.second))
             << std::hex << c.time << " " << c.date << " fw " << c.major;
     }
-}
-
-// One record of the bulk transfer, laid out byte by byte.
-std::vector<std::uint8_t> RecordBytes(std::uint16_t time, std::uint16_t date, float value, int angle,
-                                      std::uint16_t mode, int seriesNo = -1)
-{
-    std::uint32_t bits = 0;
-    std::memcpy(&bits, &value, 4);
-    std::vector<std::uint8_t> b = {std::uint8_t(time), std::uint8_t(time >> 8), std::uint8_t(date),
-                                   std::uint8_t(date >> 8), std::uint8_t(bits), std::uint8_t(bits >> 8),
-                                   std::uint8_t(bits >> 16), std::uint8_t(bits >> 24), std::uint8_t(angle),
-                                   std::uint8_t(mode), std::uint8_t(mode >> 8)};
-    if (seriesNo >= 0) {
-        b.push_back(std::uint8_t(seriesNo));
-        b.push_back(std::uint8_t(seriesNo >> 8));
-    }
-    return b;
 }
 
 void Place(CMeasurementStore& store, const std::vector<std::uint8_t>& bytes, int major = 2)

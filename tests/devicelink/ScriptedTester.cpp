@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -29,24 +30,49 @@ CScriptedTester::CScriptedTester()
 
 CScriptedTester::~CScriptedTester()
 {
+    Stop();
+    ::close(wakeRead);
+    ::close(wakeWrite);
+    if (keepSlave >= 0)
+        ::close(keepSlave);
+    if (master >= 0)
+        ::close(master);
+    qunsetenv("SCLERON_SERIAL_PORTS");
+}
+
+void CScriptedTester::Stop()
+{
+    if (!worker.joinable())
+        return;
     const char quit = 'q';
     (void)!::write(wakeWrite, &quit, 1);
     worker.join();
-    ::close(wakeRead);
-    ::close(wakeWrite);
+}
+
+void CScriptedTester::Hangup()
+{
+    Stop();
     ::close(keepSlave);
+    keepSlave = -1;
     ::close(master);
-    qunsetenv("SCLERON_SERIAL_PORTS");
+    master = -1;
+}
+
+void CScriptedTester::AnswerPrefix(const Bytes& prefix, const Bytes& reply)
+{
+    std::lock_guard lock(mutex);
+    prefixAnswers.emplace_back(prefix, reply);
 }
 
 void CScriptedTester::Answer(const Bytes& request, const Bytes& reply)
 {
+    AnswerInTurn(request, {reply});
+}
+
+void CScriptedTester::AnswerInTurn(const Bytes& request, const std::vector<Bytes>& replies)
+{
     std::lock_guard lock(mutex);
-    Answers& a = answers[request];
-    if (a.lastUsed)
-        a.replies.clear();
-    a.lastUsed = false;
-    a.replies.push_back(reply);
+    answers[request] = replies;
 }
 
 void CScriptedTester::AnswerText(const std::string& command, const std::string& line)
@@ -82,13 +108,14 @@ Bytes CScriptedTester::Dispatch(const Bytes& request)
         std::lock_guard lock(mutex);
         requests.push_back(request);
         auto it = answers.find(request);
-        if (it != answers.end() && !it->second.replies.empty()) {
-            std::vector<Bytes>& replies = it->second.replies;
-            reply = replies.front();
-            if (replies.size() > 1)
-                replies.erase(replies.begin());
-            else
-                it->second.lastUsed = true;
+        if (it != answers.end() && !it->second.empty()) {
+            reply = it->second.front();
+            if (it->second.size() > 1)
+                it->second.erase(it->second.begin());
+        } else if (it == answers.end()) {
+            for (const auto& [prefix, answer] : prefixAnswers)
+                if (request.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), request.begin()))
+                    reply = answer;
         }
     }
     arrived.notify_all();

@@ -21,9 +21,12 @@ public:
 
     const std::string& SlavePath() const { return slavePath; }
 
-    // Answers request with reply (empty: silence). Answers not yet given are given in turn; the
-    // last one stays until a new answer for the request is set.
+    // Answers request with reply (empty: silence) from now on.
     void Answer(const Bytes& request, const Bytes& reply);
+    // Answers request with these replies in turn; the last one stays.
+    void AnswerInTurn(const Bytes& request, const std::vector<Bytes>& replies);
+    // Answers every request that starts with prefix and has no answer of its own.
+    void AnswerPrefix(const Bytes& prefix, const Bytes& reply);
     // Answers the prompt byte 0x10 with '>' and the text command with line.
     void AnswerText(const std::string& command, const std::string& line);
     // The requests received so far, each as its raw bytes (a text command with its CR).
@@ -31,9 +34,12 @@ public:
     void ClearRequests();
     // Waits until at least n requests arrived (at most timeoutMs).
     bool WaitForRequests(std::size_t n, int timeoutMs);
+    // Pulls the plug: the tester's end of the line is closed, the line is hung up.
+    void Hangup();
 
 private:
     void Run();
+    void Stop();
     // Records the request and writes its answer; returns the answer.
     Bytes Dispatch(const Bytes& request);
 
@@ -45,11 +51,8 @@ private:
     std::thread worker;
     std::mutex mutex;
     std::condition_variable arrived;
-    struct Answers {
-        std::vector<Bytes> replies;
-        bool lastUsed = false; // the one remaining reply was given at least once
-    };
-    std::map<Bytes, Answers> answers;
+    std::map<Bytes, std::vector<Bytes>> answers;
+    std::vector<std::pair<Bytes, Bytes>> prefixAnswers;
     std::vector<Bytes> requests;
 };
 

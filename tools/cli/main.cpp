@@ -9,12 +9,16 @@
 #include <cstring>
 
 int RunPortsCommand(const QStringList& args);
+int RunScanCommand(const QStringList& args);
+int RunDownloadCommand(const QStringList& args);
 
 namespace {
 
 // Subcommands, in the order --help lists them.
 const Subcommand kSubcommands[] = {
     {"ports", "ports                   list the COM numbers and the serial devices they stand for", RunPortsCommand},
+    {"scan", "scan                    list the testers found on COM1..COM30", RunScanCommand},
+    {"download", "download [--port N] -o FILE.hkp   download a tester's measurements into a file", RunDownloadCommand},
     {nullptr, nullptr, nullptr}, // keeps the array non-empty while no subcommand is built in
 };
 
