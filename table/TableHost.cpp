@@ -1,0 +1,54 @@
+#include "table/TableHost.h"
+
+#include "resources/StringTable.h"
+#include "table/TableStrings.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace {
+class NoWindowHost final : public ITableHost {
+public:
+    void SetStatusText(const QString&) override {}
+    bool IsPortOpen() const override { return false; }
+    QWidget* MainWindow() const override { return nullptr; }
+};
+
+NoWindowHost noWindow;
+ITableHost* installed = nullptr;
+} // namespace
+
+ITableHost& TableHost()
+{
+    return installed ? *installed : noWindow;
+}
+
+void SetTableHost(ITableHost* host)
+{
+    installed = host;
+}
+
+void ShowConnectionStatus()
+{
+    TableHost().SetStatusText(ResString(TableHost().IsPortOpen() ? TableStrings::Online : TableStrings::Offline));
+}
+
+void RepaintMainWindow()
+{
+    if (QWidget* window = TableHost().MainWindow())
+        window->update();
+}
+
+CWaitCursor::CWaitCursor()
+{
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        shown = true;
+    }
+}
+
+CWaitCursor::~CWaitCursor()
+{
+    if (shown)
+        QApplication::restoreOverrideCursor();
+}
