@@ -11,6 +11,7 @@
 int RunPortsCommand(const QStringList& args);
 int RunScanCommand(const QStringList& args);
 int RunDownloadCommand(const QStringList& args);
+int RunExportCommand(const QStringList& args);
 
 namespace {
 
@@ -19,6 +20,7 @@ const Subcommand kSubcommands[] = {
     {"ports", "ports                   list the COM numbers and the serial devices they stand for", RunPortsCommand},
     {"scan", "scan                    list the testers found on COM1..COM30", RunScanCommand},
     {"download", "download [--port N] -o FILE.hkp   download a tester's measurements into a file", RunDownloadCommand},
+    {"export", "export FILE.hkp [--format text|hkp] [-o OUT]   write a measurement file's table as text, or the file again", RunExportCommand},
     {nullptr, nullptr, nullptr}, // keeps the array non-empty while no subcommand is built in
 };
 
