@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -87,11 +88,16 @@ TEST_F(PtyStreamTest, AbortIoEndsAWaitingReadAndOnlyThat)
     ASSERT_TRUE(stream.SetTimeouts(kNoTimeout, kNoTimeout));
     pty.SendFromDevice("q");
     char buffer[4] = {};
-    std::thread aborter([this] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        EXPECT_TRUE(stream.AbortIo());
+    std::atomic<bool> returned {false};
+    std::thread aborter([this, &returned] {
+        // Keep aborting until the read gave up: an abort before the read began waits for nothing.
+        while (!returned) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            EXPECT_TRUE(stream.AbortIo());
+        }
     });
     EXPECT_EQ(stream.Read(buffer, 4), 1u);
+    returned = true;
     aborter.join();
     EXPECT_EQ(buffer[0], 'q');
 
