@@ -260,7 +260,7 @@ bool CGridCtrl::SetDateTime(int row, int column, const QDateTime& value)
         return false;
     GridCellData& cell = m_model->Rows().Cell(row, column);
     cell.Set(GridCellData::FlagDateValid, value.isValid());
-    cell.value = value.isValid() ? value.toMSecsSinceEpoch() : 0;
+    cell.value = value.isValid() ? GridWallClock(value) : 0;
     m_model->CellChanged(row, column);
     return true;
 }
@@ -274,7 +274,7 @@ QString CGridCtrl::FormatDateTime(const QDateTime& value, GridDateTimeDisplay di
 {
     if (!value.isValid())
         return {};
-    return value.toString(display == GridDateTimeDisplay::Time ? GridTimeFormat() : GridDateFormat());
+    return GridFormatWallClock(GridWallClock(value), display == GridDateTimeDisplay::Time);
 }
 
 // ---- handles --------------------------------------------------------------------------------

@@ -52,6 +52,7 @@ CGridHeader* CGridCtrl::Header() const
 
 QModelIndex CGridCtrl::IndexOf(int row, int column) const
 {
+    m_model->Sync();
     const int fixed = m_model->FixedRows();
     if (row < fixed || !m_model->Rows().IsCell(row, column))
         return {};
@@ -163,22 +164,30 @@ int CGridCtrl::GetFixedColumnCount() const
 
 int CGridCtrl::InsertRow(int row)
 {
-    const int count = GetRowCount();
+    return InsertRows(row, 1);
+}
+
+int CGridCtrl::InsertRows(int row, int count)
+{
+    const int rows = GetRowCount();
     if (row == -1)
-        row = count;
-    if (row < m_model->FixedRows() || row > count)
+        row = rows;
+    if (row < m_model->FixedRows() || row > rows || count < 1)
         return -1;
-    m_model->InsertGridRows(row, 1, m_defaultHeight);
-    if (m_defaultHeight != verticalHeader()->defaultSectionSize())
-        ApplyRowHeight(row);
+    m_model->InsertGridRows(row, count, m_defaultHeight);
     return row;
 }
 
 bool CGridCtrl::DeleteRow(int row)
 {
-    if (row < m_model->FixedRows() || row >= GetRowCount())
+    return DeleteRows(row, 1);
+}
+
+bool CGridCtrl::DeleteRows(int row, int count)
+{
+    if (row < m_model->FixedRows() || count < 1 || count > GetRowCount() - row)
         return false;
-    m_model->RemoveGridRows(row, 1);
+    m_model->RemoveGridRows(row, count);
     return true;
 }
 
@@ -249,6 +258,7 @@ void CGridCtrl::ApplyColumnWidths()
 
 void CGridCtrl::ApplyRowHeight(int row)
 {
+    m_model->Sync();
     const int fixed = m_model->FixedRows();
     const int height = m_model->Rows().Row(row).height;
     if (row < fixed) {
@@ -268,6 +278,7 @@ void CGridCtrl::ApplyRowHeight(int row)
 
 void CGridCtrl::ApplyRowHeights()
 {
+    m_model->Sync();
     const int defaultSize = verticalHeader()->defaultSectionSize();
     const int fixed = m_model->FixedRows();
     for (int r = 0; r < GetRowCount(); ++r) {

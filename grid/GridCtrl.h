@@ -185,6 +185,11 @@ public:
     int InsertRow(int row = -1);
     // Deletes one body row (not a fixed row). Returns false for a bad index.
     bool DeleteRow(int row);
+    // The same for `count` rows at once (one change for the view however many rows: use these
+    // to expand or collapse a large block). InsertRows returns the first new row's number or -1;
+    // DeleteRows deletes nothing and returns false unless every row of the block is a body row.
+    int InsertRows(int row, int count);
+    bool DeleteRows(int row, int count);
 
     // ---- sizes ------------------------------------------------------------------------------
     // Width and height given to columns and rows created afterwards (start values 100 and 22).

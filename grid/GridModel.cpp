@@ -1,5 +1,7 @@
 #include "grid/GridModel.h"
 
+#include "grid/GridPaint.h"
+
 #include <QApplication>
 #include <QPalette>
 
@@ -11,6 +13,7 @@ void CGridModel::Clear()
     m_rows.Clear();
     m_fixedRows = 0;
     m_fixedColumns = 0;
+    m_viewRows = 0;
     endResetModel();
 }
 
@@ -36,6 +39,7 @@ void CGridModel::SetFixedRows(int rows)
         return;
     beginResetModel();
     m_fixedRows = rows;
+    m_viewRows = BodyRows();
     endResetModel();
 }
 
@@ -43,6 +47,7 @@ void CGridModel::SetFixedColumns(int columns)
 {
     if (columns == m_fixedColumns)
         return;
+    Sync();
     beginResetModel();
     m_fixedColumns = columns;
     endResetModel();
@@ -52,14 +57,25 @@ void CGridModel::InsertGridRows(int row, int count, int height)
 {
     if (count <= 0)
         return;
+    if (row >= m_fixedRows && row == m_rows.RowCount()) {
+        m_rows.InsertRows(row, count, height);
+        if (!m_syncQueued) {
+            m_syncQueued = true;
+            QMetaObject::invokeMethod(this, &CGridModel::Sync, Qt::QueuedConnection);
+        }
+        return;
+    }
+    Sync();
     if (row >= m_fixedRows) {
         beginInsertRows(QModelIndex(), row - m_fixedRows, row - m_fixedRows + count - 1);
         m_rows.InsertRows(row, count, height);
+        m_viewRows += count;
         endInsertRows();
     } else {
         // The grid never inserts inside the title rows; should it happen, the view starts over.
         beginResetModel();
         m_rows.InsertRows(row, count, height);
+        m_viewRows = BodyRows();
         endResetModel();
     }
 }
@@ -68,36 +84,48 @@ void CGridModel::RemoveGridRows(int row, int count)
 {
     if (count <= 0)
         return;
+    Sync();
     if (row >= m_fixedRows) {
         beginRemoveRows(QModelIndex(), row - m_fixedRows, row - m_fixedRows + count - 1);
         m_rows.RemoveRows(row, count);
+        m_viewRows -= count;
         endRemoveRows();
     } else {
         beginResetModel();
         m_rows.RemoveRows(row, count);
+        m_viewRows = BodyRows();
         endResetModel();
     }
 }
 
-void CGridModel::CellChanged(int row, int column)
+void CGridModel::Sync()
 {
-    if (row < m_fixedRows) {
-        emit headerDataChanged(Qt::Horizontal, column, column);
-    } else {
-        const QModelIndex i = index(row - m_fixedRows, column);
-        emit dataChanged(i, i);
-    }
+    m_syncQueued = false;
+    const int body = BodyRows();
+    if (body <= m_viewRows)
+        return;
+    beginInsertRows(QModelIndex(), m_viewRows, body - 1);
+    m_viewRows = body;
+    endInsertRows();
 }
 
-void CGridModel::RowChanged(int row)
+void CGridModel::ScheduleRepaint()
 {
-    if (m_rows.ColumnCount() == 0)
+    if (m_repaintQueued)
         return;
-    if (row < m_fixedRows) {
-        emit headerDataChanged(Qt::Horizontal, 0, m_rows.ColumnCount() - 1);
-    } else {
-        emit dataChanged(index(row - m_fixedRows, 0), index(row - m_fixedRows, m_rows.ColumnCount() - 1));
-    }
+    m_repaintQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this]() {
+            m_repaintQueued = false;
+            m_grid->Invalidate();
+        },
+        Qt::QueuedConnection);
+}
+
+void CGridModel::CellChanged(int, int)
+{
+    ScheduleRepaint();
 }
 
 QDateTime CGridModel::DateTimeValue(int row, int column) const
@@ -107,7 +135,7 @@ QDateTime CGridModel::DateTimeValue(int row, int column) const
     const GridCellData& cell = m_rows.Cell(row, column);
     if (cell.Type() != GridCellType::DateTime || !cell.Has(GridCellData::FlagDateValid))
         return {};
-    return QDateTime::fromMSecsSinceEpoch(cell.value);
+    return GridDateTimeOf(cell.value);
 }
 
 QString CGridModel::DisplayText(int row, int column) const
@@ -118,9 +146,7 @@ QString CGridModel::DisplayText(int row, int column) const
     if (cell.Type() == GridCellType::DateTime) {
         if (!cell.Has(GridCellData::FlagDateValid))
             return {};
-        return CGridCtrl::FormatDateTime(QDateTime::fromMSecsSinceEpoch(cell.value),
-                                         cell.Has(GridCellData::FlagTimeDisplay) ? GridDateTimeDisplay::Time
-                                                                                 : GridDateTimeDisplay::Date);
+        return GridFormatWallClock(cell.value, cell.Has(GridCellData::FlagTimeDisplay));
     }
     return m_rows.Text(row, column);
 }
@@ -136,7 +162,7 @@ QFont CGridModel::EffectiveFont(int row, int column) const
 
 int CGridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : std::max(m_rows.RowCount() - m_fixedRows, 0);
+    return parent.isValid() ? 0 : m_viewRows;
 }
 
 int CGridModel::columnCount(const QModelIndex& parent) const
@@ -231,7 +257,7 @@ bool CGridModel::setData(const QModelIndex& index, const QVariant& value, int ro
         const QDateTime dt = value.toDateTime();
         if (!dt.isValid())
             return false;
-        const qint64 ms = dt.toMSecsSinceEpoch();
+        const qint64 ms = GridWallClock(dt);
         changed = !cell.Has(GridCellData::FlagDateValid) || cell.value != ms;
         cell.value = ms;
         cell.Set(GridCellData::FlagDateValid, true);

@@ -2,6 +2,11 @@
 // CGridModel: presents the body rows of a CGridRows to the view (model row m is grid row
 // m + fixed rows) and the title row as the horizontal header. It owns the storage; every change
 // of structure goes through it so that the view hears of it.
+//
+// A rebuild appends rows one by one and then writes dozens of attributes per row. Telling the
+// view of each would cost more than the work itself, so rows appended at the end reach the view
+// together (at the next turn of the event loop, or at once when Sync is called), and changed
+// cells only ask for one repaint. Everything that hands model indexes to the view calls Sync.
 
 #include "grid/GridRows.h"
 
@@ -25,9 +30,10 @@ public:
     void InsertGridRows(int row, int count, int height);
     void RemoveGridRows(int row, int count);
 
-    // Tells the view that the look of a cell changed.
+    // Tells the view of rows appended since it last heard.
+    void Sync();
+    // Tells the view that the look of a cell changed (one repaint for many changes).
     void CellChanged(int row, int column);
-    void RowChanged(int row);
 
     // The text a cell shows (date-time cells: their formatted value).
     QString DisplayText(int row, int column) const;
@@ -46,11 +52,16 @@ public:
 
 private:
     QVariant CellData(int row, int column, int role) const;
+    int BodyRows() const { return std::max(m_rows.RowCount() - m_fixedRows, 0); }
+    void ScheduleRepaint();
 
     CGridCtrl* m_grid;
     CGridRows m_rows;
     int m_fixedRows = 0;
     int m_fixedColumns = 0;
+    int m_viewRows = 0;          // body rows the view knows of
+    bool m_syncQueued = false;
+    bool m_repaintQueued = false;
 };
 
 // Roles beyond Qt's own that the delegate reads.

@@ -43,6 +43,40 @@ QString GridTimeFormat()
     return format;
 }
 
+namespace {
+
+constexpr qint64 kMsecsPerDay = 86400000;
+
+const QLocale& DisplayLocale()
+{
+    static const QLocale locale = QLocale::system();
+    return locale;
+}
+
+} // namespace
+
+qint64 GridWallClock(const QDateTime& value)
+{
+    const QDateTime local = value.timeSpec() == Qt::LocalTime ? value : value.toLocalTime();
+    return local.date().toJulianDay() * kMsecsPerDay + local.time().msecsSinceStartOfDay();
+}
+
+QDateTime GridDateTimeOf(qint64 wallClock)
+{
+    const qint64 day = wallClock >= 0 ? wallClock / kMsecsPerDay : (wallClock - kMsecsPerDay + 1) / kMsecsPerDay;
+    const auto msecs = static_cast<int>(wallClock - day * kMsecsPerDay);
+    return QDateTime(QDate::fromJulianDay(day), QTime::fromMSecsSinceStartOfDay(msecs), Qt::LocalTime);
+}
+
+QString GridFormatWallClock(qint64 wallClock, bool timeDisplay)
+{
+    const qint64 day = wallClock >= 0 ? wallClock / kMsecsPerDay : (wallClock - kMsecsPerDay + 1) / kMsecsPerDay;
+    if (timeDisplay)
+        return DisplayLocale().toString(QTime::fromMSecsSinceStartOfDay(static_cast<int>(wallClock - day * kMsecsPerDay)),
+                                        GridTimeFormat());
+    return DisplayLocale().toString(QDate::fromJulianDay(day), GridDateFormat());
+}
+
 void PaintGridCell(QPainter& painter, const QRectF& rect, const GridCellLook& look)
 {
     painter.save();

@@ -3,6 +3,7 @@
 // printout (CGridCtrl::DrawRow), so both look alike.
 
 #include <QColor>
+#include <QDateTime>
 #include <QFont>
 #include <QRectF>
 #include <QString>
@@ -26,3 +27,9 @@ void PaintGridCell(QPainter& painter, const QRectF& rect, const GridCellLook& lo
 // The display format of date-time cells (see CGridCtrl::FormatDateTime).
 QString GridDateFormat();
 QString GridTimeFormat();
+
+// Date-time cells keep their value as local wall-clock time (day number * 86,400,000 +
+// milliseconds of the day), so showing, copying and exporting them needs no time-zone lookup.
+qint64 GridWallClock(const QDateTime& value);        // value must be valid
+QDateTime GridDateTimeOf(qint64 wallClock);          // local time
+QString GridFormatWallClock(qint64 wallClock, bool timeDisplay);

@@ -15,7 +15,7 @@
 
 // The attributes of one cell (32 bytes).
 struct GridCellData {
-    // Date-time cells: milliseconds since 1970-01-01 UTC (valid when FlagDateValid is set).
+    // Date-time cells: local wall-clock time, see GridWallClock (valid when FlagDateValid is set).
     // Drop-down cells: number of the option list in the shared table (0: no options).
     qint64 value = 0;
     QRgb textColour = 0;   // valid when FlagTextColour is set

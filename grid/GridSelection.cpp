@@ -82,6 +82,7 @@ QRect CGridCtrl::GetCellRect(int row, int column) const
                      header->sectionSize(column), header->height());
     }
     // After a change of rows the view lays itself out late; positions must be current now.
+    m_model->Sync();
     const_cast<CGridCtrl*>(this)->executeDelayedItemsLayout();
     const int fixed = m_model->FixedRows();
     if (isRowHidden(row - fixed) || isColumnHidden(column))
@@ -112,6 +113,7 @@ void CGridCtrl::EnsureVisible(int row, int column)
         return;
     // Scroll bar ranges are brought up to date by the delayed layout: run it first, so that a
     // row appended just now can be scrolled to at once.
+    m_model->Sync();
     executeDelayedItemsLayout();
     if (row >= m_model->FixedRows()) {
         scrollTo(IndexOf(row, column), QAbstractItemView::EnsureVisible);

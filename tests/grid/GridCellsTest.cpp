@@ -140,6 +140,7 @@ TEST_F(GridTest, InsertAndDeleteRowsMoveTheRowsBelow)
 
     EXPECT_EQ(grid->InsertRow(), kRows + 1);        // append
     EXPECT_EQ(grid->InsertRow(grid->GetRowCount()), kRows + 2);
+    QCoreApplication::processEvents();
     EXPECT_EQ(grid->model()->rowCount(), kRows + 2); // the view sees the body rows
 
     EXPECT_TRUE(grid->DeleteRow(3));
@@ -152,6 +153,18 @@ TEST_F(GridTest, InsertAndDeleteRowsMoveTheRowsBelow)
     EXPECT_FALSE(grid->DeleteRow(0));
     EXPECT_FALSE(grid->DeleteRow(grid->GetRowCount()));
     EXPECT_EQ(grid->GetItemText(0, 1), QStringLiteral("Title1"));
+
+    // Blocks: rows 2..4 go at once; a block reaching past the end deletes nothing.
+    const int before = grid->GetRowCount();
+    EXPECT_FALSE(grid->DeleteRows(before - 2, 3));
+    EXPECT_TRUE(grid->DeleteRows(2, 3));
+    EXPECT_EQ(grid->GetRowCount(), before - 3);
+    EXPECT_EQ(grid->GetItemText(2, 1), CellName(5, 1));
+    EXPECT_EQ(grid->InsertRows(2, 3), 2);
+    EXPECT_EQ(grid->GetItemText(5, 1), CellName(5, 1));
+    EXPECT_EQ(grid->GetItemText(4, 1), QString());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->model()->rowCount(), before - 1);
 }
 
 TEST_F(GridTest, RowAndColumnCountsKeepWhatRemains)
@@ -189,6 +202,7 @@ TEST_F(GridTest, SizesSurviveARebuildAndFollowTheDefaults)
     // A new row takes the new default height.
     const int added = grid->InsertRow();
     EXPECT_EQ(grid->GetRowHeight(added), 25);
+    QCoreApplication::processEvents();
     EXPECT_EQ(grid->rowHeight(added - 1), 25);
 
     // Switching the title row off and on rebuilds the view: widths must come back.

@@ -4,6 +4,7 @@
 
 #include "grid/GridCtrl.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QString>
 
@@ -36,6 +37,8 @@ protected:
         for (int r = 1; r < kRows; ++r)
             for (int c = 0; c < 9; ++c)
                 grid->SetItemText(r, c, CellName(r, c));
+        // Appended rows reach the view at the next turn of the event loop.
+        QCoreApplication::processEvents();
     }
 
     // Spies on every notification as (code, row, column).
