@@ -24,6 +24,6 @@ float GetDirectionCorrection(const CMeasurementStore& store, float value, int an
 // Converts a direction-corrected Leeb value with the curve of (scale, material, probe).
 // Returns the converted value (> 0 for a usable result), 0 when the value lies outside the curve's
 // limits (inclusive) or the scale has no curve table, and -1 when the material has no curve
-// (beyond the table, and always for Rockwell A). Throws std::invalid_argument for a negative
-// material on a scale with a curve table.
+// (beyond the table, and always for Rockwell A, whose tables are empty). Scales 2..5, 7 and 8
+// throw std::invalid_argument for a negative material.
 float ConvertHardness(const CMeasurementStore& store, float corrected, int scale, int material, int probe);
