@@ -11,6 +11,8 @@
 #include <QPalette>
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace {
 const QColor kBlack(0, 0, 0);
 const QColor kHiddenGrey(180, 180, 180);
@@ -183,9 +185,12 @@ template <class Grid>
 int TableBuilder<Grid>::FillSeriesRows(int row, int k)
 {
     MSERIE& serie = *store.series[k];
-    // The scale and material are put right before anything is computed from them, so that the
-    // statistics describe the scale the row then shows.
+    // What the fill normalises is put right before anything is computed from it, so that the
+    // statistics describe the scale the row shows and the mean angle is one of clamped angles,
+    // the same on the first fill as on every later one, whether the series is expanded or not.
     FillScaleMaterialCells(row, k);
+    for (MEAS* meas : serie.measurements)
+        meas->SetAngle(std::clamp(meas->angle, 0, 180));
     const SeriesStatistics stats = ComputeSeriesStatistics(store, k);
 
     SetBlackText(row, 8);
@@ -225,7 +230,7 @@ template <class Grid>
 void TableBuilder<Grid>::FillMeasurementRow(int row, int k, int j)
 {
     const MSERIE& serie = *store.series[k];
-    MEAS& meas = *serie.measurements[j - 1];
+    const MEAS& meas = *serie.measurements[j - 1];
     const bool hidden = meas.hidden != 0;
     const QColor colour = hidden ? kHiddenGrey : kBlack;
     for (int column = 0; column <= 7; ++column)
@@ -238,10 +243,6 @@ void TableBuilder<Grid>::FillMeasurementRow(int row, int k, int j)
     const QDateTime time = MeasurementTime(meas);
     grid.SetDateTime(row, 2, time);
     grid.SetDateTime(row, 3, time);
-    if (meas.angle > 180)
-        meas.SetAngle(180);
-    else if (meas.angle < 0)
-        meas.SetAngle(0);
     grid.SetItemText(row, 5, GravityComponentText(meas.angle));
     grid.SetItemText(row, 4, FormatMeasurementValue(store, k, j - 1));
 }
