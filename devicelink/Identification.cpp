@@ -3,6 +3,7 @@
 // A text exchange switches the tester to its text prompt with the single byte 0x10, waits for '>',
 // sends a command ending in a carriage return and reads one reply line.
 #include "devicelink/DeviceLink.h"
+#include "devicelink/FoundDevices.h"
 #include "devicelink/TesterModels.h"
 #include "devicelink/TextReply.h"
 
@@ -115,11 +116,6 @@ int CDeviceLink::ScanPorts()
         stream.CloseSafe();
     }
     // Testers whose serial number begins with "RM73" are listed last.
-    for (int i = 0; i < store.laterPorts.GetSize(); ++i) {
-        store.foundPorts.Add(store.laterPorts[i]);
-        store.foundDevices.Add(store.laterDevices[i]);
-    }
-    store.laterPorts.RemoveAll();
-    store.laterDevices.RemoveAll();
+    AppendLaterDevices(store);
     return 1;
 }

@@ -9,6 +9,7 @@
 #include "conversion/ConversionTables.h"
 #include "data/MeasurementStore.h"
 #include "devicelink/DeviceLink.h"
+#include "devicelink/FoundDevices.h"
 #include "devicelink/LinkStrings.h"
 #include "resources/StringTable.h"
 #include "streams/IoStream.h"
@@ -62,17 +63,6 @@ void Print(int id, const QString& argument)
     std::printf("%s\n", qPrintable(ResString(id).arg(argument)));
 }
 
-// Moves the testers of the second search list behind those of the first, as a search does.
-void MergeFoundLists(CMeasurementStore& store)
-{
-    for (int i = 0; i < store.laterPorts.GetSize(); ++i) {
-        store.foundPorts.Add(store.laterPorts[i]);
-        store.foundDevices.Add(store.laterDevices[i]);
-    }
-    store.laterPorts.RemoveAll();
-    store.laterDevices.RemoveAll();
-}
-
 // Leaves the port of the tester to attach open; 0 on success, else the exit code.
 int FindTester(CMeasurementStore& store, CDeviceLink& link, int port)
 {
@@ -92,7 +82,7 @@ int FindTester(CMeasurementStore& store, CDeviceLink& link, int port)
         store.ClearFoundDevices();
         if (link.OpenPort(port) == 1) {
             link.ProbeDevice(port);
-            MergeFoundLists(store);
+            AppendLaterDevices(store);
             if (!store.foundDevices.IsEmpty())
                 return 0;
             link.Close();
@@ -104,16 +94,6 @@ int FindTester(CMeasurementStore& store, CDeviceLink& link, int port)
     if (!link.LastOpenProblem().isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(link.LastOpenProblem()));
     return 3;
-}
-
-// Takes over what the search learnt of the first tester into the current device.
-void AdoptFoundTester(CMeasurementStore& store)
-{
-    const DEVICE& found = *store.foundDevices[0];
-    store.device.name = found.name;
-    store.device.firmwareVersion = found.firmwareVersion;
-    DEVICE::ParseVersionNumbers(store.device.firmwareVersion, store.device.firmwareNumbers);
-    store.device.serialNumber = found.serialNumber;
 }
 
 // Runs the connect jobs until none is pending; false when two ticks in a row failed.
@@ -158,7 +138,7 @@ int RunDownloadCommand(const QStringList& args)
 
         exitCode = FindTester(store, link, parsed.port);
         if (exitCode == 0) {
-            AdoptFoundTester(store);
+            AdoptFoundDevice(store, 0);
             link.events = 0;
             if (link.CheckApplication() != 1) {
                 store.bootloaderMode = 1;

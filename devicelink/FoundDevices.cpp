@@ -1,0 +1,22 @@
+#include "devicelink/FoundDevices.h"
+
+#include "data/MeasurementStore.h"
+
+void AppendLaterDevices(CMeasurementStore& store)
+{
+    for (int i = 0; i < store.laterPorts.GetSize(); ++i) {
+        store.foundPorts.Add(store.laterPorts[i]);
+        store.foundDevices.Add(store.laterDevices[i]);
+    }
+    store.laterPorts.RemoveAll();
+    store.laterDevices.RemoveAll();
+}
+
+void AdoptFoundDevice(CMeasurementStore& store, int index)
+{
+    const DEVICE& found = *store.foundDevices[index];
+    store.device.name = found.name;
+    store.device.firmwareVersion = found.firmwareVersion;
+    DEVICE::ParseVersionNumbers(store.device.firmwareVersion, store.device.firmwareNumbers);
+    store.device.serialNumber = found.serialNumber;
+}

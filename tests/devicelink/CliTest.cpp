@@ -1,0 +1,146 @@
+// scleron-cli scan and download against the tester simulator: output, files and exit codes.
+#include "common/SimProcess.h"
+
+#include "data/MeasurementFile.h"
+#include "data/MeasurementStore.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class Cli : public ::testing::Test {
+protected:
+    bool StartSim(const QStringList& args)
+    {
+        QString error;
+        if (!sim.Start(args, &error)) {
+            ADD_FAILURE() << error.toStdString();
+            return false;
+        }
+        return true;
+    }
+
+    // Starts scleron-cli with the COM mapping given.
+    void Launch(const QStringList& args, const QStringList& ports)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("SCLERON_SERIAL_PORTS", ports.join(':'));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(SCLERON_CLI_PATH), args);
+        ASSERT_TRUE(process.waitForStarted(5000));
+    }
+
+    CliRun Finish(int timeoutMs = 60000)
+    {
+        CliRun run;
+        if (!process.waitForFinished(timeoutMs)) {
+            ADD_FAILURE() << "scleron-cli did not end";
+            process.kill();
+            process.waitForFinished();
+        }
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    CliRun Run(const QStringList& args, const QStringList& ports)
+    {
+        Launch(args, ports);
+        return Finish();
+    }
+
+    SimProcess sim;
+    QProcess process;
+    QTemporaryDir dir;
+};
+
+TEST_F(Cli, ScanListsTestersAndSaysWhenThereIsNone)
+{
+    const CliRun none = Run({"scan"}, {});
+    EXPECT_EQ(none.exitCode, 3);
+    EXPECT_TRUE(none.out.isEmpty());
+    EXPECT_EQ(none.err, "No tester found.\n");
+
+    ASSERT_TRUE(StartSim({"--model", "kestrel2", "--serial", "4711"}));
+    const CliRun found = Run({"scan"}, {"", sim.SlavePath()});
+    EXPECT_EQ(found.exitCode, 0) << found.err.toStdString();
+    EXPECT_EQ(found.out, "Kestrel 2 4711  @ COM2\n");
+
+    EXPECT_EQ(Run({"scan", "extra"}, {}).exitCode, 2);
+}
+
+TEST_F(Cli, DownloadSavesTheTestersMemory)
+{
+    ASSERT_TRUE(StartSim({"--model", "kestrel2", "--serial", "4711", "--firmware", "2.1.0", "--series", "3",
+                          "--impacts", "5"}));
+    const QStringList ports = {"", sim.SlavePath()};
+    for (const QStringList& portArgs : {QStringList{}, QStringList{"--port", "2"}}) {
+        SCOPED_TRACE(portArgs.join(' ').toStdString());
+        const QString path = dir.filePath("tester.hkp");
+        QFile::remove(path);
+        const CliRun run = Run(QStringList{"download"} + portArgs + QStringList{"-o", path}, ports);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, "Tester: Kestrel 2\nSerial number: 4711\nFirmware: 2.1.0\nSeries: 3\n"
+                           "Measurements: 15\nSaved to " + path + "\n");
+        CMeasurementStore saved;
+        ASSERT_EQ(MeasurementFile::Load(saved, path), MeasurementFile::ReadResult::Read);
+        EXPECT_EQ(saved.device.name, "Kestrel 2");
+        EXPECT_EQ(saved.device.serialNumber, "4711");
+        EXPECT_EQ(saved.series.GetSize(), 3);
+        EXPECT_EQ(saved.CountMeasurements(), 15);
+    }
+}
+
+TEST_F(Cli, DownloadFailuresHaveTheirExitCodes)
+{
+    ASSERT_TRUE(StartSim({"--model", "kestrel1"}));
+    const QStringList ports = {sim.SlavePath()};
+    const QString path = dir.filePath("x.hkp");
+
+    EXPECT_EQ(Run({"download"}, ports).exitCode, 2);
+    EXPECT_EQ(Run({"download", "--port", "x", "-o", path}, ports).exitCode, 2);
+
+    const CliRun nobody = Run({"download", "--port", "3", "-o", path}, ports);
+    EXPECT_EQ(nobody.exitCode, 3);
+    EXPECT_TRUE(nobody.err.startsWith("COM3 could not be opened.")) << nobody.err.toStdString();
+
+    const CliRun unwritable = Run({"download", "-o", dir.filePath("missing/folder/x.hkp")}, ports);
+    EXPECT_EQ(unwritable.exitCode, 5);
+    EXPECT_TRUE(unwritable.err.startsWith("Unable to save measurements to")) << unwritable.err.toStdString();
+
+    ASSERT_TRUE(sim.Send("bootloader 1"));
+    const CliRun bootloader = Run({"download", "-o", path}, ports);
+    EXPECT_EQ(bootloader.exitCode, 4);
+    EXPECT_EQ(bootloader.err, "The tester is in its boot loader. Reset it or upgrade its firmware.\n");
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(Cli, DownloadCutOffByAVanishingTesterSavesNothing)
+{
+    ASSERT_TRUE(StartSim({"--model", "kestrel1", "--full", "--paced"}));
+    const QString path = dir.filePath("x.hkp");
+    Launch({"download", "-o", path}, {sim.SlavePath()});
+    // The full memory takes over eight seconds at 38400 baud; the USB tester goes away midway.
+    std::this_thread::sleep_for(std::chrono::milliseconds(3000));
+    ASSERT_TRUE(sim.Send("hangup"));
+    const CliRun run = Finish();
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(run.err, "The connection to the tester was lost; nothing was saved.\n");
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+} // namespace
