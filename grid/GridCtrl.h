@@ -16,6 +16,10 @@
 // small array; fonts and drop-down option lists are shared between cells. No widget or heap
 // object exists per cell; the only editor widget is the one open in-place editor.
 //
+// Rows appended at the end reach the underlying Qt view together at the next turn of the event
+// loop (a rebuild of 100,000 rows thus costs the view one change); every function of this class
+// sees them at once. Use this interface, not model(), to read or change cells.
+//
 // Notifications are Qt signals. Each notification is sent twice: once through the specific
 // signal and once through notify(code, row, column) with one of the GridNotify codes.
 
