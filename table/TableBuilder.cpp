@@ -40,7 +40,8 @@ QDateTime MeasurementTime(const MEAS& meas)
 
 template <class Grid>
 TableBuilder<Grid>::TableBuilder(CMeasurementStore& store, Grid& grid)
-    : store(store), grid(grid), buttonFace(ButtonFace(grid)), boldFont(GridFont(grid))
+    : store(store), grid(grid), buttonFace(ButtonFace(grid)), boldFont(GridFont(grid)),
+      now(QDateTime::currentDateTime())
 {
     boldFont.setWeight(QFont::Bold);
 }
@@ -100,7 +101,6 @@ void TableBuilder<Grid>::StyleSeriesRow(int row)
         if (column >= 1)
             grid.SetItemFont(row, column, boldFont);
     }
-    const QDateTime now = QDateTime::currentDateTime();
     for (int column = 2; column <= 3; ++column) {
         grid.SetCellType(row, column, GridCellType::DateTime);
         grid.SetDateTimeDisplay(row, column, column == 2 ? GridDateTimeDisplay::Date : GridDateTimeDisplay::Time);
@@ -126,7 +126,6 @@ void TableBuilder<Grid>::StyleSubRow(int row, bool measurement, Qt::Alignment ke
     }
     if (!measurement)
         return;
-    const QDateTime now = QDateTime::currentDateTime();
     for (int column = 2; column <= 3; ++column) {
         grid.SetCellType(row, column, GridCellType::DateTime);
         grid.SetDateTimeDisplay(row, column, column == 2 ? GridDateTimeDisplay::Date : GridDateTimeDisplay::Time);

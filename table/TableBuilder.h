@@ -6,6 +6,7 @@
 #include "data/MeasurementStore.h"
 
 #include <QColor>
+#include <QDateTime>
 #include <QFont>
 
 template <class Grid>
@@ -46,4 +47,7 @@ private:
     Grid& grid;
     QColor buttonFace;
     QFont boldFont;
+    // "Now" for the date and time cells of new rows: one builder serves one operation, and
+    // reading the local time is not free.
+    QDateTime now;
 };
