@@ -41,6 +41,9 @@ int CDeviceLink::ReadCustomCurveSlot(int slot)
 
 int CDeviceLink::ReadCustomCurves()
 {
+    // Nothing can be read from a closed port, and nothing the store holds is given up for it.
+    if (!stream.IsOpen())
+        return 0;
     EnsureConversionTables();
     const int slotCount = TesterModels::CustomCurveSlots(store.device.name);
     for (int slot = 0; slot < slotCount; ++slot) {
@@ -56,6 +59,9 @@ int CDeviceLink::ReadCustomCurves()
 
 int CDeviceLink::WriteCustomCurves()
 {
+    // Curves that were never sent are not reported as sent.
+    if (!stream.IsOpen())
+        return 0;
     EnsureConversionTables();
     const int slotCount = TesterModels::CustomCurveSlots(store.device.name);
     for (int slot = 0; slot < slotCount; ++slot) {

@@ -27,6 +27,7 @@ int CDeviceLink::OpenPort(int port)
 {
     store.portNumber = port;
     lastOpenProblem.clear();
+    lastOpenRefused = false;
     const StreamIO::SSerialSettings settings = StreamIO::DeviceLinkSerialSettings();
     try {
         if (stream.OpenComPort(static_cast<unsigned>(port), StreamIO::modeRead | StreamIO::modeWrite, &settings))
@@ -35,8 +36,7 @@ int CDeviceLink::OpenPort(int port)
         return 0;
     } catch (const StreamIO::CFileException& e) {
         lastOpenProblem = QString::fromStdString(e.what());
-        if (e.IsAccessDenied() || e.GetCode() == EBUSY)
-            portProblems.append(lastOpenProblem);
+        lastOpenRefused = e.IsAccessDenied() || e.GetCode() == EBUSY;
         stream.CloseSafe();
         return -1;
     }

@@ -97,7 +97,8 @@ public:
     const QStringList& PortProblems() const { return portProblems; }
     const QString& LastOpenProblem() const { return lastOpenProblem; }
     // Function 0x10: every stored measurement. A download that fails part-way takes back what it
-    // placed, so the retry does not duplicate measurements.
+    // placed, so the retry does not duplicate measurements. 0 also when the port is closed or the
+    // header is missing or garbled (an empty tester sends a header of length 0).
     int ReadMeasurements();
     // Function 0x11: the measurements stored since the last download; the new series is expanded.
     int ReadNewMeasurements();
@@ -107,9 +108,11 @@ public:
     // 1 with the impact counter stored; -1 for a missing or malformed reply too; 0 port closed.
     int ReadImpactCounter();
     int WriteSettings();
+    // A slot whose replies are missing or wrong falls back to the untouched curve (probe 1,
+    // scale 1, material 0, offset 0) and ends the read with 0; with the port closed nothing changes.
     int ReadCustomCurves();
-    // The acknowledge of each register is read and not judged: 1 also when the port is not open;
-    // -1 on a stream failure.
+    // The acknowledge of each register is read and not judged: 1 once every register was sent,
+    // 0 when the port is not open, -1 on a stream failure.
     int WriteCustomCurves();
     int SetClock();
     int ReadDisplay();
@@ -167,5 +170,6 @@ private:
     ILinkFollowUps* followUps = nullptr;
     QStringList portProblems;
     QString lastOpenProblem;
+    bool lastOpenRefused = false; // the port exists but may not be opened (permissions, in use)
     std::uint8_t keyLockValue = 0; // the reply of the key-lock job, for its follow-up
 };

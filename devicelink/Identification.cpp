@@ -110,8 +110,12 @@ int CDeviceLink::ScanPorts()
     store.ClearFoundDevices();
     portProblems.clear();
     for (int port = kFirstPort; port <= kLastPort; ++port) {
-        if (OpenPort(port) != 1)
+        if (OpenPort(port) != 1) {
+            // A port that exists but may not be opened is worth telling the user about.
+            if (lastOpenRefused)
+                portProblems.append(lastOpenProblem);
             continue;
+        }
         ProbeDevice(port);
         stream.CloseSafe();
     }

@@ -279,10 +279,13 @@ TEST_F(LinkTest, ClosedPortSendsNothing)
     EXPECT_EQ(link.ReadImpactCounter(), 0);
     EXPECT_EQ(link.ReadMeasurements(), 0);
     EXPECT_EQ(link.Identify(), 0);
-    EXPECT_EQ(link.WriteCustomCurves(), 1); // nothing to refuse a register
+    // Curves are neither reported as sent nor given up when nothing went over the line.
+    EXPECT_EQ(link.WriteCustomCurves(), 0);
     store.customD[14] = CPARA{0, 2, 1, 3.0f};
     EXPECT_EQ(link.ReadCustomCurves(), 0);
-    EXPECT_EQ(store.customD[14], (CPARA{1, 1, 0, 0.0f}));
+    EXPECT_EQ(store.customD[14], (CPARA{0, 2, 1, 3.0f}));
+    link.jobs = CDeviceLink::jobReadMeasurements | CDeviceLink::jobWriteCustomCurves;
+    EXPECT_EQ(link.RunJobs(), 0);
     EXPECT_TRUE(tester.Requests().empty());
 }
 
