@@ -151,6 +151,8 @@ private:
     int TextExchange(const char* command, QString& text);
     int Download(std::uint8_t function);
     int DownloadRecords(std::uint8_t function);
+    // Tells the layer above how far a transfer has come (ILinkFollowUps::TransferProgress).
+    void ReportProgress(int received, int announced);
     int SimpleAcknowledged(const std::uint8_t* request, int length);
     int FirmwareMajor() const;
     // Both register reads of one custom-curve slot: 1 stored, 0 a reply missing or wrong, -1

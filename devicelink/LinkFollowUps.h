@@ -11,4 +11,13 @@ public:
     // Whether the device settings dialog is open, and redraw it from the store.
     virtual bool IsSettingsDialogVisible() = 0;
     virtual void RefreshSettingsDialog() = 0;
+    // A measurement transfer has placed `received` of the `announced` records: called once with 0
+    // when the header has arrived, then after every record. The transfer runs on the caller's
+    // thread and waits for this call; the layer above may show the figures and repaint, but must
+    // not start another exchange from here.
+    virtual void TransferProgress(int received, int announced)
+    {
+        (void)received;
+        (void)announced;
+    }
 };

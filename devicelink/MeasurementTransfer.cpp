@@ -2,6 +2,7 @@
 // was stored since the last transfer). The reply is a five-byte header EF 00 len-lo len-hi len-hh
 // followed by the records, which are read one byte per read call like every other reply.
 #include "devicelink/DeviceLink.h"
+#include "devicelink/LinkFollowUps.h"
 #include "devicelink/MeasurementRecords.h"
 #include "devicelink/TesterModels.h"
 
@@ -71,10 +72,12 @@ int CDeviceLink::DownloadRecords(std::uint8_t function)
             const int attempts = size == 11 ? 15 : 17;
             const int firmwareMajor = FirmwareMajor();
             std::uint8_t bytes[13] = {};
+            ReportProgress(0, records);
             for (int i = 0; i < records; ++i) {
                 if (ReadBytes(bytes, size, attempts) < size)
                     return 0;
                 PlaceDeviceRecord(store, ParseDeviceRecord(bytes, size), firmwareMajor);
+                ReportProgress(i + 1, records);
             }
             if (function == kNewMeasurements) {
                 if (MSERIE* last = LastSeries(store))
@@ -88,4 +91,10 @@ int CDeviceLink::DownloadRecords(std::uint8_t function)
     } catch (const std::invalid_argument&) {
         return -1;
     }
+}
+
+void CDeviceLink::ReportProgress(int received, int announced)
+{
+    if (followUps)
+        followUps->TransferProgress(received, announced);
 }
