@@ -7,23 +7,37 @@ namespace Sim {
 std::optional<Reply> Device::HandleText(const Request& request)
 {
     const ModelInfo& model = *identity_.model;
-    std::string answer;
+    auto fields = [](std::initializer_list<const std::string*> parts) {
+        std::string joined;
+        bool first = true;
+        for (const std::string* part : parts) {
+            if (!first)
+                joined += ';';
+            first = false;
+            joined += *part;
+        }
+        return joined;
+    };
+    const std::string typeCode = model.typeCode;
+    std::string answer = "?";
     int target = kTargetTextOther;
     if (request.text == "ID") {
-        // type code; firmware; serial number
-        answer = std::string(model.typeCode) + ';' + identity_.firmware + ';' + identity_.serial;
+        answer = fields({&typeCode, &identity_.firmware, &identity_.serial});
         target = kTargetTextId;
     } else if (request.text == "@ID@") {
-        // type code; hardware revision; serial number; signature; firmware; boot loader
-        answer = std::string(model.typeCode) + ';' + identity_.hardware + ';' + identity_.serial + ';'
-            + identity_.signature + ';' + identity_.firmware + ';' + identity_.bootloader;
+        answer = fields({&typeCode, &identity_.hardware, &identity_.serial, &identity_.signature, &identity_.firmware,
+                         &identity_.bootloader});
         target = kTargetTextIdentity;
-    } else {
-        answer = "?";
     }
     // In echo mode the line repeats the command, then a space and the answer, and ends in a line
     // feed; otherwise it is the answer alone, ending in a carriage return.
-    const std::string line = echo ? request.text + ' ' + answer + '\n' : answer + '\r';
+    std::string line;
+    if (echo) {
+        line = request.text;
+        line += ' ';
+    }
+    line += answer;
+    line += echo ? '\n' : '\r';
     return Reply{std::vector<std::uint8_t>(line.begin(), line.end()), target, {}};
 }
 
