@@ -69,7 +69,7 @@ int CDeviceLink::WriteCustomCurves()
         for (int r = 0; r < CustomCurves::kRegisters; ++r) {
             std::uint8_t payload[4] = {};
             const int size = CustomCurves::RegisterPayload(store, slot, curve, r, payload);
-            std::uint8_t frame[7] = {static_cast<std::uint8_t>(0xC0 + 2 + size), 0xD0, 0x03,
+            std::uint8_t frame[8] = {static_cast<std::uint8_t>(0xC0 + 2 + size), 0xD0, 0x03,
                                      CustomCurves::RegisterAddress(slot, r)};
             std::memcpy(frame + 4, payload, static_cast<std::size_t>(size));
             Reply acknowledge;

@@ -11,6 +11,12 @@
 
 namespace {
 
+Bytes operator+(Bytes a, const Bytes& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 TEST_F(LinkTest, SettingsRepliesAreAcceptedOnlyInTheirThreeForms)
 {
     struct Case {
@@ -268,6 +274,86 @@ TEST_F(LinkTest, ProbeAddsOnlyKestrelTesters)
         EXPECT_EQ(list[0]->serialNumber, c.serial);
         EXPECT_EQ(ports[0], 4);
     }
+}
+
+// A register frame: C6 D0 03 address + 4 bytes, or C4 D0 03 address + 2 bytes.
+Bytes RegisterFrame(int address, const Bytes& payload)
+{
+    Bytes frame = {std::uint8_t(0xC2 + payload.size()), 0xD0, 0x03, std::uint8_t(address)};
+    frame.insert(frame.end(), payload.begin(), payload.end());
+    return frame;
+}
+
+Bytes FloatLe(float value)
+{
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, 4);
+    return {std::uint8_t(bits), std::uint8_t(bits >> 8), std::uint8_t(bits >> 16), std::uint8_t(bits >> 24)};
+}
+
+TEST_F(LinkTest, CustomCurvesAreSentAsTheirBaseCurveShiftedByTheOffset)
+{
+    tester.AnswerPrefix({0xC6, 0xD0, 0x03}, {0x00});
+    tester.AnswerPrefix({0xC4, 0xD0, 0x03}, {0x00});
+    store.customD[14] = CPARA{0, 2, 1, 10.0f}; // HC1: Vickers, steel, +10
+    store.customD[15] = CPARA{0, 9, 14, 2.5f}; // HC2 on a scale without a curve table
+    const Bytes identityRange = {0x00, 0x00, 0xE8, 0x03};
+    // The Leeb D Vickers curve of steel: 300..890, a0..a4 as tabulated.
+    const std::vector<Bytes> slot0 = {
+        RegisterFrame(0x00, {0x2C, 0x01, 0x7A, 0x03}), RegisterFrame(0x01, FloatLe(290.852f + 10.0f)),
+        RegisterFrame(0x02, FloatLe(-2.41133f)),        RegisterFrame(0x03, FloatLe(0.00823997f)),
+        RegisterFrame(0x04, FloatLe(-1.00563e-05f)),    RegisterFrame(0x05, FloatLe(5.37546e-09f)),
+        RegisterFrame(0x06, {0x41, 0x00}),
+    };
+    const std::vector<Bytes> slot1 = {
+        RegisterFrame(0x10, identityRange), RegisterFrame(0x11, FloatLe(2.5f)), RegisterFrame(0x12, FloatLe(1.0f)),
+        RegisterFrame(0x13, FloatLe(0.0f)), RegisterFrame(0x14, FloatLe(0.0f)), RegisterFrame(0x15, FloatLe(0.0f)),
+        RegisterFrame(0x16, {0x60, 0x01}),
+    };
+    // HC3 untouched: corrected Leeb with probe 1.
+    const std::vector<Bytes> slot2 = {
+        RegisterFrame(0x20, identityRange), RegisterFrame(0x21, FloatLe(0.0f)), RegisterFrame(0x22, FloatLe(1.0f)),
+        RegisterFrame(0x23, FloatLe(0.0f)), RegisterFrame(0x24, FloatLe(0.0f)), RegisterFrame(0x25, FloatLe(0.0f)),
+        RegisterFrame(0x26, {0x20, 0x04}),
+    };
+    std::vector<Bytes> want = slot0;
+    want.insert(want.end(), slot1.begin(), slot1.end());
+    want.insert(want.end(), slot2.begin(), slot2.end());
+
+    SetDevice("Kestrel 1", 2, 1);
+    EXPECT_EQ(link.WriteCustomCurves(), 1);
+    EXPECT_EQ(tester.Requests(), want);
+
+    // A "Kestrel 2" also has the Leeb DL slots 3..5, from the Leeb DL table of its curves.
+    store.customDL[14] = CPARA{1, 2, 1, 0.0f};
+    SetDevice("Kestrel 2", 2, 1);
+    tester.ClearRequests();
+    EXPECT_EQ(link.WriteCustomCurves(), 1);
+    const std::vector<Bytes> requests = tester.Requests();
+    ASSERT_EQ(requests.size(), 42u);
+    EXPECT_EQ(std::vector<Bytes>(requests.begin(), requests.begin() + 21), want);
+    EXPECT_EQ(requests[21], RegisterFrame(0x30, {0x30, 0x02, 0xB6, 0x03})); // Leeb DL Vickers: 560..950
+    EXPECT_EQ(requests[22], RegisterFrame(0x31, FloatLe(7733.11f)));
+    EXPECT_EQ(requests[27], RegisterFrame(0x36, {0x41, 0x04}));
+}
+
+TEST_F(LinkTest, ACurveSlotThatAnswersWronglyFallsBackAndEndsTheRead)
+{
+    SetDevice("Kestrel 1", 2, 1);
+    tester.Answer({0xC2, 0xD0, 0x02, 0x01}, Bytes{0x05, 0x00} + FloatLe(290.852f + 10.0f));
+    tester.Answer({0xC2, 0xD0, 0x02, 0x06}, {0x03, 0x00, 0x41, 0x00});
+    tester.Answer({0xC2, 0xD0, 0x02, 0x11}, Bytes{0x05, 0x00} + FloatLe(1.0f));
+    tester.Answer({0xC2, 0xD0, 0x02, 0x16}, {0x02, 0x00, 0x41}); // wrong count
+    const CPARA before{0, 3, 1, 7.0f};
+    store.customD[15] = before;
+    store.customD[16] = before;
+    EXPECT_EQ(link.ReadCustomCurves(), 0);
+    EXPECT_EQ(store.customD[14].scale, 2);
+    EXPECT_EQ(store.customD[14].material, 1);
+    EXPECT_NEAR(store.customD[14].offset, 10.0f, 1e-4);
+    EXPECT_EQ(store.customD[15], (CPARA{1, 1, 0, 0.0f}));
+    EXPECT_EQ(store.customD[16], before);
+    EXPECT_EQ(tester.Requests().size(), 4u); // slot 2 is not asked
 }
 
 TEST_F(LinkTest, ClosedPortSendsNothing)
