@@ -4,10 +4,18 @@
 namespace AppText {
 constexpr int Title = 128;              // "Scleron"
 constexpr int Offline = 58153;
+constexpr int Online = 58154;
+constexpr int Connecting = 58155;       // "Connect..."
+constexpr int NoConnection = 58162;     // "No connection!"
+constexpr int SearchDevice = 58166;     // "Search device..."
 constexpr int AskSaveMeasurements = 58179;
 constexpr int VersionLine = 61003;      // "Scleron Version %1"
 constexpr int RightsLine = 61004;
 constexpr int CapsIndicator = 61005;    // "CAP"
 constexpr int NumIndicator = 61006;     // "NUM"
 constexpr int AboutTitle = 61007;       // "About Scleron"
+constexpr int BootloaderSuffix = 61020;      // " BOOTLOADER!"
+constexpr int BootloaderResetSuffix = 61021; // " BOOTLOADER! Reset or Upgrade Device"
+constexpr int DownloadProgress = 61022;      // "Downloading measurements: %1 of %2"
+constexpr int PortsNotOpened = 61023;        // no tester found, ports that could not be opened
 } // namespace AppText

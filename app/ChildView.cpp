@@ -5,21 +5,43 @@
 #include "app/ControlIds.h"
 #include "app/TableArea.h"
 #include "data/UserPrompts.h"
+#include "devicelink/DeviceLink.h"
 #include "resources/StringTable.h"
 
 #include <QComboBox>
 #include <QResizeEvent>
 
 CChildView::CChildView()
+    : m_followUps(store, [this](int received, int announced) { m_progress.Report(received, announced); })
+    , m_progress(CTransferProgress::Hooks{
+          [this] { return m_frame ? m_frame->StatusText() : QString(); },
+          [this](const QString& text) { ShowStatus(text); },
+          [this] { window()->repaint(); },
+      })
 {
     m_pollTimer.setSingleShot(true);
+    connect(&m_pollTimer, &QTimer::timeout, this, &CChildView::OnPollTimer);
     SetControlId(this, CtrlId::View);
     setFocusPolicy(Qt::StrongFocus);
+    store.link = MakeLayerPtr(new CDeviceLink(store));
+    store.link->SetFollowUps(&m_followUps);
+    m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
 }
 
 CChildView::~CChildView()
 {
     m_pollTimer.stop();
+    store.link->SetFollowUps(nullptr);
+}
+
+CDeviceLink& CChildView::Link()
+{
+    return *store.link;
+}
+
+const CDeviceLink& CChildView::Link() const
+{
+    return *store.link;
 }
 
 void CChildView::Create(QWidget* parent, IViewFrame* frame, const QStringList& commandLine)
@@ -51,6 +73,8 @@ void CChildView::CreateDeviceList()
     const int listHeight = kDeviceListBottom - kDeviceListTop - height;
     const int lineHeight = qMax(1, m_deviceList->fontMetrics().height() + 4);
     m_deviceList->setMaxVisibleItems(qMax(1, listHeight / lineHeight));
+    // Only the user's choice counts: lines the program selects itself notify nothing.
+    connect(m_deviceList, &QComboBox::activated, this, &CChildView::OnDeviceListSelection);
     m_deviceList->show();
 }
 
@@ -94,16 +118,35 @@ bool CChildView::ResetData(bool alsoDevice)
     return true;
 }
 
-void CChildView::ForgetDevice()
+void CChildView::ClearCurrentDevice()
 {
     store.device.Clear();
+}
+
+void CChildView::ForgetDevice()
+{
+    ClearCurrentDevice();
     m_pollTimer.stop();
-    // The device link, once the view has one, is closed here.
+    if (Link().IsOpen())
+        Link().Close();
     if (m_deviceList)
         m_deviceList->clear();
     m_failureCount = 0;
+    m_initialTransfer = false;
     std::fill(std::begin(store.displayCodes), std::end(store.displayCodes), ' ');
     store.displayMode = 0;
+}
+
+QRect CChildView::DeviceScreenRect(int W)
+{
+    // From (W - 357, 30) to (W - 242, 70), right and bottom edges excluded.
+    return QRect(QPoint(W - 357, 30), QPoint(W - 243, 69));
+}
+
+QRect CChildView::IdentityRect(int W)
+{
+    // From (0, 40) to (W - 440, 142), right and bottom edges excluded.
+    return QRect(QPoint(0, 40), QPoint(W - 441, 141));
 }
 
 QString MeasurementFileArgument(const QStringList& arguments)

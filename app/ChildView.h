@@ -2,15 +2,20 @@
 // CChildView: the main view. The upper 150 pixels show the connected tester (the device list box
 // of found testers, later its identity texts and mirrored screen); below lies the measurement
 // table. The view owns the measurement store and, once a tester is attached, drives everything
-// that happens over time with one polling timer.
+// that happens over time with one polling timer: running the device link's pending jobs, polling
+// the tester for events and noticing a lost connection.
 
 #include "app/CommandHandlers.h"
+#include "app/TransferProgress.h"
+#include "app/ViewLinkFollowUps.h"
 #include "data/MeasurementStore.h"
 
+#include <QRect>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
+class CDeviceLink;
 class QComboBox;
 
 // What the view needs of the frame around it.
@@ -19,12 +24,20 @@ public:
     virtual ~IViewFrame() = default;
     // Stores the text as the frame's status text and shows it in the status bar.
     virtual void SetStatusText(const QString& text) = 0;
+    // The stored status text.
+    virtual QString StatusText() const = 0;
 };
 
 class CChildView : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kPollTimerId = 200;
+    // Intervals of the polling timer: after attaching, after a good tick, after a failed one.
+    static constexpr int kFirstTickMs = 200;
+    static constexpr int kGoodTickMs = 100;
+    static constexpr int kFailedTickMs = 1000;
+    // Failed ticks in a row that end the connection.
+    static constexpr int kFailedTicksToDisconnect = 2;
     static constexpr int kDeviceAreaHeight = 150;
     // The device list box: from (10, 10) to (350, 140); the part below the closed box is its list.
     static constexpr int kDeviceListLeft = 10;
@@ -45,14 +58,34 @@ public:
     // that was cancelled or failed): nothing has changed then.
     bool ResetData(bool alsoDevice);
 
+    // "Connect device" (32703): search the ports, list the testers found, attach the first.
+    void Connect();
+    // The user chose a line of the device list box (1008): attach that tester instead.
+    void OnDeviceListSelection(int index);
+    // Timer 200: run the pending jobs or poll the tester; notice a lost connection.
+    void OnPollTimer();
+
     // The commands the view carries out, with their enable rules.
     const CommandHandlers& Commands() const { return m_commands; }
 
+    CDeviceLink& Link();
+    const CDeviceLink& Link() const;
     QComboBox* DeviceList() const { return m_deviceList; }
     QWidget* TableWindow() const { return m_table; }
     const QTimer& PollTimer() const { return m_pollTimer; }
     int FailureCount() const { return m_failureCount; }
 
+    // The parts of the view a status event changes: the mirrored device screen, and the identity
+    // texts (for every event but a display change alone). W is the view's client width.
+    static QRect DeviceScreenRect(int W);
+    static QRect IdentityRect(int W);
+
+private:
+    // Declared before the store: the store's link refers to them until the store is gone.
+    CViewLinkFollowUps m_followUps;
+    CTransferProgress m_progress;
+
+public:
     CMeasurementStore store;
 
 protected:
@@ -61,7 +94,33 @@ protected:
 private:
     void ShowStatus(const QString& text);
     void CreateDeviceList();
+    // Forgets the tester: its identity, the timer, the link, the list box, the display.
     void ForgetDevice();
+    // The current device's texts, version numbers and key lock go (the signature stays).
+    void ClearCurrentDevice();
+
+    // ---- connecting (ViewConnection.cpp) ----------------------------------------------------
+    void FillDeviceList();
+    void AttachSelectedTester();
+    // The firmware update check of a second-generation tester on the freshly opened link.
+    void StartFirmwareUpdateCheck();
+    // After Connect and a list-box selection: "Online" (with the boot-loader hint) when the link
+    // is open and idle, "Offline" when it is closed; nothing while jobs are pending.
+    void ShowConnectResult();
+    // A search that found nothing because ports could not be opened tells the user why.
+    void TellPortProblems();
+
+    // ---- polling (ViewPolling.cpp) ----------------------------------------------------------
+    // The link's jobs or event handling, with the progress of a long transfer in the status bar.
+    int RunLinkJobs();
+    void ProcessLinkEvents();
+    // The tester discarded its last impact: hide it and show the rows of its series.
+    void ShowDiscardedMeasurement();
+    // Two failed ticks in a row: the connection is over.
+    void EndLostConnection();
+    // Whether the jobs pending are what is left of the connect's own transfer.
+    bool InitialTransferPending();
+    QString ConnectionStateText();
 
     IViewFrame* m_frame = nullptr;
     QComboBox* m_deviceList = nullptr;
@@ -70,6 +129,8 @@ private:
     QTimer m_pollTimer;
     // Consecutive polling ticks whose device work failed.
     int m_failureCount = 0;
+    // Set when a tester was attached with the connect jobs, until they are all done.
+    bool m_initialTransfer = false;
     CommandHandlers m_commands;
 };
 

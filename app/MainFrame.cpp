@@ -5,6 +5,7 @@
 #include "app/ControlIds.h"
 #include "app/MainMenu.h"
 #include "app/MainToolBar.h"
+#include "devicelink/DeviceLink.h"
 #include "resources/StringTable.h"
 
 #include <QAction>
@@ -22,6 +23,7 @@ CMainFrame::CMainFrame(const Options& options)
     , m_lockKeyOn([](LockKey key) { return LockKeyOn(key); })
 {
     setWindowTitle(ResString(AppText::Title));
+    SetTableHost(this);
     m_view.Create(this, this, options.commandLine);
     setCentralWidget(&m_view);
     setFocusProxy(&m_view);
@@ -53,6 +55,13 @@ CMainFrame::~CMainFrame()
     m_idleTimer.stop();
     // The view is a member: the window must not delete it a second time.
     takeCentralWidget();
+    if (&TableHost() == this)
+        SetTableHost(nullptr);
+}
+
+bool CMainFrame::IsPortOpen() const
+{
+    return m_view.Link().IsOpen();
 }
 
 void CMainFrame::CreateToolBar()

@@ -8,6 +8,7 @@
 #include "app/CommandActions.h"
 #include "app/CommandHandlers.h"
 #include "app/LockKeys.h"
+#include "table/TableHost.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -19,7 +20,7 @@ class QLabel;
 class QMenu;
 class QToolBar;
 
-class CMainFrame : public QMainWindow, public IViewFrame {
+class CMainFrame : public QMainWindow, public IViewFrame, public ITableHost {
     Q_OBJECT
 public:
     // Status texts are kept up to this many characters.
@@ -44,7 +45,7 @@ public:
     // stands (it is never used as a format pattern).
     void SetStatusText(const QString& text) override;
     // The stored status text, and what the first pane shows at the moment.
-    QString StatusText() const { return m_statusText; }
+    QString StatusText() const override { return m_statusText; }
     QString ShownStatusText() const;
 
     // The state a command gets from its handler; a command nobody handles is disabled.
@@ -57,6 +58,10 @@ public:
     // Replaces where the Caps Lock and Num Lock states come from (tests).
     void SetLockKeySource(std::function<bool(LockKey)> source);
     void UpdateIndicators();
+
+    // What the table asks of its window: the port's state and the window itself.
+    bool IsPortOpen() const override;
+    QWidget* MainWindow() const override { return const_cast<CMainFrame*>(this); }
 
 protected:
     bool event(QEvent* event) override;

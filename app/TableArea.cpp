@@ -3,26 +3,62 @@
 #include "app/CommandIds.h"
 #include "app/ControlIds.h"
 #include "data/MeasurementStore.h"
+#include "grid/GridCtrl.h"
+#include "table/TablePopulation.h"
+#include "table/TableTexts.h"
+#include "table/TableView.h"
 
 #include <QFrame>
 
 QWidget* CreateTableWindow(CMeasurementStore& store, QWidget* parent)
 {
-    (void)store; // the grid widget will be held by store.grid
-    auto* window = new QFrame(parent);
-    window->setFrameShape(QFrame::StyledPanel);
-    window->setFocusPolicy(Qt::StrongFocus);
-    SetControlId(window, CtrlId::Table);
-    window->show();
-    return window;
+    CGridCtrl* grid = CreateTableGrid(store, parent);
+    grid->setFrameShape(QFrame::StyledPanel);
+    grid->setFocusPolicy(Qt::StrongFocus);
+    SetControlId(grid, CtrlId::Table);
+    grid->show();
+    return grid;
 }
 
 void SetupTableArea(CMeasurementStore& store)
 {
-    (void)store; // SetupTable(store) once the table library is linked in
+    SetupTable(store);
 }
 
 void RefreshTableArea(CMeasurementStore& store)
 {
-    (void)store; // RefreshTable(store) once the table library is linked in
+    RefreshTable(store);
+}
+
+int TableRowCount(const CMeasurementStore& store)
+{
+    return store.grid->GetRowCount();
+}
+
+int TableRowOfSeries(const CMeasurementStore& store, int series)
+{
+    const QString key = SeriesRowKey(series);
+    const CGridCtrl& grid = *store.grid;
+    for (int row = grid.GetRowCount() - 1; row >= grid.GetFixedRowCount(); --row)
+        if (grid.GetItemText(row, 0) == key)
+            return row;
+    return -1;
+}
+
+void AppendSeriesSubRows(CMeasurementStore& store, int series)
+{
+    AppendStatisticsRow(store);
+    const int count = store.series[series]->Count();
+    for (int j = 0; j < count; ++j)
+        AppendMeasurementRow(store);
+}
+
+void ShowLastTableRow(CMeasurementStore& store)
+{
+    CGridCtrl& grid = *store.grid;
+    const int last = grid.GetRowCount() - 1;
+    if (last < grid.GetFixedRowCount())
+        return;
+    grid.EnsureVisible(last, 0);
+    grid.SetFocusCell(last, 0);
 }

@@ -16,9 +16,10 @@
 
 namespace {
 
-// Runs answer on the next modal window of type T once it shows (looking for up to 5 s).
+// Runs answer on the next modal window of type T once it shows (looking for up to 60 s: a file
+// dialog can take seconds to appear on a loaded machine, and a dialog nobody answers hangs the test).
 template <class T>
-void WhenShown(std::function<void(T*)> answer, int triesLeft = 500)
+void WhenShown(std::function<void(T*)> answer, int triesLeft = 6000)
 {
     QTimer::singleShot(10, [answer, triesLeft] {
         if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget()))

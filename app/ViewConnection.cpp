@@ -1,0 +1,119 @@
+// Finding and attaching a tester: "Connect device", the choice of another tester in the device
+// list box, and attaching the chosen one.
+#include "app/ChildView.h"
+
+#include "app/AppStrings.h"
+#include "data/UserPrompts.h"
+#include "devicelink/DeviceLink.h"
+#include "devicelink/FoundDevices.h"
+#include "devicelink/TesterModels.h"
+#include "resources/StringTable.h"
+#include "table/TableHost.h"
+
+#include <QComboBox>
+
+void CChildView::Connect()
+{
+    CWaitCursor wait;
+    ShowStatus(ResString(AppText::SearchDevice));
+    if (ResetData(true) && Link().ScanPorts() != 0) {
+        FillDeviceList();
+        if (!store.foundDevices.IsEmpty()) {
+            if (Link().OpenPort(store.foundPorts[0]) == 1) {
+                ShowStatus(ResString(AppText::Connecting));
+                m_deviceList->setCurrentIndex(0);
+                AttachSelectedTester();
+            }
+        } else {
+            TellPortProblems();
+        }
+        if (m_table)
+            m_table->setFocus();
+    }
+    update();
+    ShowConnectResult();
+}
+
+void CChildView::FillDeviceList()
+{
+    m_deviceList->clear();
+    for (int i = 0; i < store.foundDevices.GetSize(); ++i) {
+        const DEVICE& found = *store.foundDevices[i];
+        m_deviceList->addItem(TesterModels::FoundDeviceLine(found.name, found.serialNumber, store.foundPorts[i]));
+    }
+}
+
+void CChildView::TellPortProblems()
+{
+    // On Linux the usual reason for "no tester" is a port the user may not open (the serial
+    // devices belong to a group such as "dialout"); the search has the reasons, one per port.
+    const QStringList& problems = Link().PortProblems();
+    if (problems.isEmpty())
+        return;
+    Prompts().Message(ResString(AppText::PortsNotOpened).arg(problems.join(QLatin1Char('\n'))), PromptButtons::Ok,
+                      PromptIcon::Warning);
+}
+
+void CChildView::OnDeviceListSelection(int index)
+{
+    (void)index; // the list box's current line is the one attached
+    CWaitCursor wait;
+    ShowStatus(ResString(AppText::Connecting));
+    if (ResetData(false)) {
+        m_pollTimer.stop();
+        ClearCurrentDevice();
+        Link().Close();
+        m_initialTransfer = false;
+        const int selected = m_deviceList->currentIndex();
+        if (!store.foundDevices.IsEmpty() && selected >= 0 && selected < store.foundPorts.GetSize()
+            && Link().OpenPort(store.foundPorts[selected]) == 1)
+            AttachSelectedTester();
+    }
+    update();
+    if (m_table)
+        m_table->setFocus();
+    ShowConnectResult();
+}
+
+void CChildView::AttachSelectedTester()
+{
+    StartFirmwareUpdateCheck();
+    const int selected = m_deviceList->currentIndex();
+    AdoptFoundDevice(store, selected);
+    CDeviceLink& link = Link();
+    const bool applicationAnswers = link.CheckApplication() == 1;
+    link.events = 0;
+    if (applicationAnswers) {
+        link.jobs = CDeviceLink::jobsConnect;
+        m_initialTransfer = true;
+        RunLinkJobs();
+        if (link.jobs == 0)
+            m_initialTransfer = false;
+        m_failureCount = 0;
+        m_pollTimer.start(kFirstTickMs);
+    } else {
+        link.jobs = 0;
+        store.bootloaderMode = 1;
+    }
+}
+
+void CChildView::StartFirmwareUpdateCheck()
+{
+    // Here a second-generation tester is to be identified over the freshly opened stream, and the
+    // update server asked for newer firmware for it. The program has no update service yet, so
+    // the tester is attached without that check.
+}
+
+void CChildView::ShowConnectResult()
+{
+    if (!Link().IsOpen()) {
+        ShowStatus(ResString(AppText::Offline));
+        return;
+    }
+    if (Link().jobs != 0)
+        return;
+    QString text = ResString(AppText::Online);
+    if (store.bootloaderMode == 1)
+        text += ResString(AppText::BootloaderResetSuffix);
+    ShowStatus(text);
+}
