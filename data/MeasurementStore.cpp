@@ -53,7 +53,8 @@ int CMeasurementStore::CountMeasurements() const
 
 void CMeasurementStore::SanitizeMeasurement(MEAS& meas) const
 {
-    if (meas.value < 0.0f || meas.value > 1000.0f)
+    // Written so that a NaN from a garbled record is forced to 0 as well.
+    if (!(meas.value >= 0.0f && meas.value <= 1000.0f))
         meas.SetValue(0.0f);
     if (meas.angle < 0)
         meas.SetAngle(0);

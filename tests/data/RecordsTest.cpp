@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -28,6 +29,8 @@ TEST(Records, SanitizerForcesRangesAndFlagsOnlyRealCorrections)
         {500.0f, 180, 0, 500.0f, 180, 0, false},
         {500.0f, 45, 2, 500.0f, 45, 0, true},
         {500.0f, 45, -1, 500.0f, 45, 0, true},
+        {std::nanf(""), 90, 0, 0.0f, 90, 0, true},
+        {std::numeric_limits<float>::infinity(), 90, 0, 0.0f, 90, 0, true},
     };
     CMeasurementStore store;
     for (const auto& c : cases) {

@@ -119,10 +119,18 @@ TEST_F(PtyStreamTest, WriteTimesOutWith1460WhenTheLineTakesNothing)
     // Fill the line's buffers while the device side reads nothing.
     const int filler = ::open(pty.path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY);
     ASSERT_GE(filler, 0);
+    // The kernel moves bytes on from the line's output buffer a little later, so the line is
+    // full only once writes keep being refused for a while.
     char block[1024] = {};
-    while (::write(filler, block, sizeof block) > 0) {
+    for (int refusals = 0; refusals < 10;) {
+        if (::write(filler, block, sizeof block) > 0) {
+            refusals = 0;
+            continue;
+        }
+        ASSERT_EQ(errno, EAGAIN);
+        ++refusals;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    ASSERT_EQ(errno, EAGAIN);
     ::close(filler);
 
     ASSERT_TRUE(stream.SetTimeouts(100, 20));
