@@ -2,6 +2,7 @@
 #include "grid/GridCtrl.h"
 
 #include "grid/GridModel.h"
+#include "grid/GridTextWriter.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -47,26 +48,5 @@ bool CGridCtrl::Copy()
 
 bool CGridCtrl::WriteText(QIODevice& out, const QString& header, QChar delimiter) const
 {
-    // Written in blocks: one write per row would make a large table slow to save.
-    constexpr qsizetype kBlock = 64 * 1024;
-    QString block;
-    auto flush = [&out, &block]() {
-        const QByteArray bytes = block.toUtf8();
-        block.clear();
-        return out.write(bytes) == bytes.size();
-    };
-    if (!header.isEmpty())
-        block += header + QLatin1String("\r\n");
-    const int columns = GetColumnCount();
-    for (int row = 0; row < GetRowCount(); ++row) {
-        for (int column = 1; column < columns; ++column) {
-            if (column > 1)
-                block += delimiter;
-            block += GetItemText(row, column);
-        }
-        block += QLatin1String("\r\n");
-        if (block.size() >= kBlock && !flush())
-            return false;
-    }
-    return block.isEmpty() || flush();
+    return WriteCellsAsText(*this, out, header, delimiter);
 }

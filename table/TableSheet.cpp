@@ -1,5 +1,7 @@
 #include "table/TableSheet.h"
 
+#include "grid/GridTextWriter.h"
+
 #include <QIODevice>
 
 void CTableSheet::DeleteAllItems()
@@ -145,24 +147,5 @@ bool CTableSheet::SetDateTime(int row, int column, const QDateTime& value)
 
 bool CTableSheet::WriteText(QIODevice& out, const QString& header, QChar delimiter) const
 {
-    constexpr qsizetype kBlock = 64 * 1024;
-    QString block;
-    auto flush = [&out, &block]() {
-        const QByteArray bytes = block.toUtf8();
-        block.clear();
-        return out.write(bytes) == bytes.size();
-    };
-    if (!header.isEmpty())
-        block += header + QLatin1String("\r\n");
-    for (int row = 0; row < m_rows; ++row) {
-        for (int column = 1; column < m_columns; ++column) {
-            if (column > 1)
-                block += delimiter;
-            block += m_texts[Index(row, column)];
-        }
-        block += QLatin1String("\r\n");
-        if (block.size() >= kBlock && !flush())
-            return false;
-    }
-    return block.isEmpty() || flush();
+    return WriteCellsAsText(*this, out, header, delimiter);
 }
