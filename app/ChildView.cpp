@@ -131,6 +131,7 @@ void CChildView::ForgetDevice()
         Link().Close();
     if (m_deviceList)
         m_deviceList->clear();
+    m_attachedLine = -1;
     m_failureCount = 0;
     m_initialTransfer = false;
     std::fill(std::begin(store.displayCodes), std::end(store.displayCodes), ' ');

@@ -131,6 +131,8 @@ private:
     int m_failureCount = 0;
     // Set when a tester was attached with the connect jobs, until they are all done.
     bool m_initialTransfer = false;
+    // The list box line of the tester attached last (-1: none).
+    int m_attachedLine = -1;
     CommandHandlers m_commands;
 };
 

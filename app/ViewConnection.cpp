@@ -37,6 +37,7 @@ void CChildView::Connect()
 void CChildView::FillDeviceList()
 {
     m_deviceList->clear();
+    m_attachedLine = -1;
     for (int i = 0; i < store.foundDevices.GetSize(); ++i) {
         const DEVICE& found = *store.foundDevices[i];
         m_deviceList->addItem(TesterModels::FoundDeviceLine(found.name, found.serialNumber, store.foundPorts[i]));
@@ -59,7 +60,11 @@ void CChildView::OnDeviceListSelection(int index)
     (void)index; // the list box's current line is the one attached
     CWaitCursor wait;
     ShowStatus(ResString(AppText::Connecting));
-    if (ResetData(false)) {
+    if (!ResetData(false)) {
+        // The user kept the data, and with them the tester they came from: the list shows it
+        // again instead of a tester that was never attached.
+        m_deviceList->setCurrentIndex(m_attachedLine);
+    } else {
         m_pollTimer.stop();
         ClearCurrentDevice();
         Link().Close();
@@ -79,6 +84,7 @@ void CChildView::AttachSelectedTester()
 {
     StartFirmwareUpdateCheck();
     const int selected = m_deviceList->currentIndex();
+    m_attachedLine = selected;
     AdoptFoundDevice(store, selected);
     CDeviceLink& link = Link();
     const bool applicationAnswers = link.CheckApplication() == 1;

@@ -85,6 +85,7 @@ void CChildView::EndLostConnection()
 {
     CDeviceLink& link = Link();
     m_deviceList->clear();
+    m_attachedLine = -1;
     m_failureCount = 0;
     link.Close();
     std::fill(std::begin(store.displayCodes), std::end(store.displayCodes), ' ');

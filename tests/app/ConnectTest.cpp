@@ -63,6 +63,17 @@ TEST_F(ViewOnSim, ConnectListsEveryTesterAttachesTheFirstAndTheListSwitchesTeste
     EXPECT_EQ(view->store.CountMeasurements(), 4);
     EXPECT_TRUE(view->PollTimer().isActive());
     EXPECT_EQ(frame.shown, QStringList({"Connect...", "Online"}));
+
+    // Back to the first one, but the user cancels the question: the second tester stays attached
+    // and the list shows it again.
+    prompts.answers = {PromptAnswer::Cancel};
+    QTest::keyClick(view->DeviceList(), Qt::Key_Up);
+    EXPECT_EQ(prompts.messages.size(), 2);
+    EXPECT_EQ(view->DeviceList()->currentIndex(), 1);
+    EXPECT_EQ(view->store.device.serialNumber, "K2-0002");
+    EXPECT_TRUE(view->Link().IsOpen());
+    EXPECT_TRUE(view->PollTimer().isActive());
+    EXPECT_EQ(view->store.CountMeasurements(), 4);
 }
 
 TEST_F(ViewOnSim, TesterInItsBootLoaderIsAttachedWithoutPolling)
