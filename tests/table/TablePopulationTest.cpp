@@ -220,6 +220,31 @@ TEST_F(TablePopulation, ScaleOutsideTheCatalogueBecomesRawAndTheStatisticsFollow
     EXPECT_EQ(Grid().GetItemText(3, 4), "500 HLD");
 }
 
+TEST_F(TablePopulation, FillingWritesNothingBackWhenThereIsNothingToNormalise)
+{
+    // Every row kind, both probes, custom curves, Rockwell A, hidden measurements and angles at
+    // the ends of the range: a consistent store must not count as unsaved after a rebuild.
+    store.customDL[14] = CPARA{1, 2, 1, 5.0f};
+    AddSeries(store, 2, 1, 0, 1, true, {{500, 0}, {510, 180, 1}});
+    AddSeries(store, 9, 14, 1, 2, true, {{500, 90}});
+    AddSeries(store, 9, 16, 0, 3, false, {{500, 180}});
+    AddSeries(store, 1, 0, 0, 4, true, {{500, 45, 1}});
+    AddSeries(store, 6, 1, 0, 5, true, {{500}});
+    AddSeries(store, 8, 12, 1, 6, false, {{500}});
+    AddSeries(store, 0, 0, 7, 7, true, {{500}});
+    RefreshTable(store);
+    EXPECT_FALSE(store.HasChanges());
+
+    // What one fill normalised, the next one leaves alone.
+    store.series[0]->SetMaterial(9);
+    store.series[1]->measurements[0]->SetAngle(-5);
+    RefreshTable(store);
+    EXPECT_TRUE(store.HasChanges());
+    store.ClearChanges();
+    RefreshTable(store);
+    EXPECT_FALSE(store.HasChanges());
+}
+
 TEST_F(TablePopulation, ScaleListNeverOffersRockwellAAndLeebDlListsAreShorter)
 {
     AddSeries(store, 2, 1, 0, 1, false, {{500}});
