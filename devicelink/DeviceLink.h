@@ -101,6 +101,8 @@ public:
     // header is missing or garbled (an empty tester sends a header of length 0).
     int ReadMeasurements();
     // Function 0x11: the measurements stored since the last download; the new series is expanded.
+    // Fails and takes back what it placed as ReadMeasurements does: the tester offers the same
+    // records again until one answer has reached the program whole.
     int ReadNewMeasurements();
 
     // ---- settings, curves and device operations ---------------------------------------------

@@ -89,6 +89,7 @@ CTransferRollback::CTransferRollback(CMeasurementStore& store)
     if (seriesCount > 0) {
         const MSERIE* last = store.series[seriesCount - 1];
         lastSeriesCount = last->Count();
+        lastSeriesExpanded = last->expanded;
         lastSeriesChanged = last->changed;
     }
 }
@@ -101,6 +102,7 @@ void CTransferRollback::Undo()
         MSERIE* last = store.series[seriesCount - 1];
         while (last->Count() > lastSeriesCount)
             delete last->RemoveMeasurement(last->Count() - 1);
+        last->SetExpanded(lastSeriesExpanded);
         last->changed = lastSeriesChanged;
     }
     store.seriesListChanged = seriesListChanged;

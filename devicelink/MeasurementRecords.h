@@ -26,18 +26,20 @@ SDeviceRecord ParseDeviceRecord(const std::uint8_t* bytes, int size);
 // the mode word names a scale the catalogues lack; nothing is placed then.
 void PlaceDeviceRecord(CMeasurementStore& store, const SDeviceRecord& record, int firmwareMajor);
 
-// Remembers the store before a full download, so that a download that fails part-way can take
-// back what it placed and its retry does not duplicate measurements.
+// Remembers the store before a download, so that a download that fails part-way can take back
+// what it placed and its retry does not duplicate measurements.
 class CTransferRollback {
 public:
     explicit CTransferRollback(CMeasurementStore& store);
-    // Removes the series and measurements placed since construction and restores the change flags.
+    // Removes the series and measurements placed since construction and restores the last
+    // series' expanded state and the change flags.
     void Undo();
 
 private:
     CMeasurementStore& store;
     int seriesCount;
     int lastSeriesCount = 0;
+    std::int32_t lastSeriesExpanded = 0;
     std::uint8_t lastSeriesChanged = 0;
     std::uint8_t seriesListChanged;
 };

@@ -41,9 +41,10 @@ int CDeviceLink::Download(std::uint8_t function)
     EnsureConversionTables();
     CTransferRollback rollback(store);
     const int result = DownloadRecords(function);
-    // A full transfer is read again from the start when it is retried; what a failed attempt
-    // placed is taken back so that nothing is stored twice.
-    if (result != 1 && function == kAllMeasurements)
+    // A failed transfer is asked for again: the full one from the start, the new measurements
+    // from the tester's download mark, which a reply that did not arrive whole has not moved.
+    // What the failed attempt placed is taken back so that nothing is stored twice.
+    if (result != 1)
         rollback.Undo();
     return result;
 }

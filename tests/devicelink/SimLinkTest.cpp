@@ -328,6 +328,36 @@ TEST_F(SimLink, CablePulledDuringTheTransferLeavesNothingAndTheRetryIsWhole)
     EXPECT_EQ(store.CountMeasurements(), 2900);
 }
 
+TEST_F(SimLink, NewMeasurementsCutShortArriveOnceWithTheRetry)
+{
+    ASSERT_TRUE(Connect({"--model", "kestrel1", "--series", "1", "--impacts", "2"}, 100));
+    link.jobs = CDeviceLink::jobsConnect;
+    ASSERT_EQ(link.RunJobs(), 7);
+    ASSERT_EQ(store.CountMeasurements(), 2);
+    store.series[0]->SetExpanded(1);
+
+    ASSERT_TRUE(sim.Send("series"));
+    for (const char* value : {"501", "502", "503"})
+        ASSERT_TRUE(sim.Send(QString("impact ") + value));
+    // Header and two whole records arrive, the third is cut off; the tester, which never saw its
+    // answer leave whole, offers all three again.
+    ASSERT_TRUE(sim.Send(QString("truncate %1 new").arg(5 + 11 + 11 + 4)));
+    PollAndHandle();
+    EXPECT_TRUE(link.events & CDeviceLink::eventNewMeasurements);
+    EXPECT_EQ(store.CountMeasurements(), 2);
+    EXPECT_EQ(store.series.GetSize(), 1);
+    EXPECT_EQ(store.series[0]->expanded, 1);
+
+    PollAndHandle();
+    EXPECT_FALSE(link.events & CDeviceLink::eventNewMeasurements);
+    ASSERT_EQ(store.series.GetSize(), 2);
+    ASSERT_EQ(store.series[1]->Count(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(store.series[1]->measurements[i]->value, 501.0f + i);
+    EXPECT_EQ(store.series[0]->expanded, 0);
+    EXPECT_EQ(store.series[1]->expanded, 1);
+}
+
 TEST_F(SimLink, TesterInItsBootLoaderDoesNotAnswerTheApplicationCheck)
 {
     EXPECT_FALSE(Connect({"--model", "kestrel2", "--bootloader-mode"}, 100));
