@@ -53,9 +53,15 @@ void ExportTable(CMeasurementStore& store)
     TableHost().SetStatusText(ResString(TableStrings::Exporting));
     const QString path = WithDefaultExtension(Prompts().FileName(ExportDialog()), QStringLiteral("txt"));
     if (!path.isEmpty()) {
-        CWaitCursor wait;
+        // The wait cursor is application-wide, so it is shown only while the file is written:
+        // the file dialog and the error box keep the ordinary pointer.
         QString error;
-        if (!ExportTableTo(store, path, &error))
+        bool written = false;
+        {
+            CWaitCursor wait;
+            written = ExportTableTo(store, path, &error);
+        }
+        if (!written)
             Prompts().Message(error, PromptButtons::Ok, PromptIcon::Error);
     }
     ShowConnectionStatus();

@@ -184,6 +184,7 @@ void PrintTable(CMeasurementStore& store)
     printer.setDocName(documentName);
     const PrintDialogChoice choice = PrintDialog().Run(printer, window);
     if (choice.accepted) {
+        // As for the export: the wait cursor only once the dialog is closed.
         CWaitCursor wait;
         PrintTableOn(store, printer, choice.selectionOnly);
     }

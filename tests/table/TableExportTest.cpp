@@ -101,17 +101,41 @@ TEST_F(TableExport, CancelledDialogWritesNothing)
     EXPECT_EQ(host.statusTexts, QStringList({"Export...", "Online"}));
 }
 
+// Answers the save dialog with one path and records each question with the application-wide
+// cursor it was asked under (a wait cursor over a dialog or a message box is wrong).
+class CursorPrompts final : public IUserPrompts {
+public:
+    explicit CursorPrompts(QString path) : path(std::move(path)) { SetPrompts(this); }
+    ~CursorPrompts() override { SetPrompts(nullptr); }
+    PromptAnswer Message(const QString& text, PromptButtons, PromptIcon) override
+    {
+        messages << text;
+        waitCursorShown << (QApplication::overrideCursor() != nullptr);
+        return PromptAnswer::Ok;
+    }
+    QString FileName(const FileDialogRequest&) override
+    {
+        waitCursorShown << (QApplication::overrideCursor() != nullptr);
+        return path;
+    }
+
+    QString path;
+    QStringList messages;
+    QList<bool> waitCursorShown;
+};
+
 TEST_F(TableExport, FileThatCannotBeCreatedIsReported)
 {
     AddPlainSeries(store, 1, false, 1);
     RefreshTable(store);
     QTemporaryDir dir;
-    ScriptedPrompts prompts;
-    prompts.fileNames.push_back(dir.filePath("missing/folder/out.txt"));
+    CursorPrompts prompts(dir.filePath("missing/folder/out.txt"));
     ExportTable(store);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].startsWith("Cannot create \"" + dir.filePath("missing/folder/out.txt")))
         << prompts.messages[0].toStdString();
+    EXPECT_EQ(prompts.waitCursorShown, QList<bool>({false, false}));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(store.series.GetSize(), 1);
     EXPECT_EQ(Grid().GetRowCount(), 2);
 }
