@@ -13,8 +13,14 @@ bool CDeviceLink::RunJob(std::uint32_t bit)
     switch (bit) {
     case jobSetClock: return SetClock() > 0;
     case jobIdentify: return Identify() > 0;
-    case jobReadSettings:
-    case jobDialogSettings: return ReadSettings() > 0 && ReadImpactCounter() > 0;
+    // The connect reads the impact counter only after the settings arrived; the settings dialog
+    // asks for both whatever the first answer was, so its counter is fresh even then.
+    case jobReadSettings: return ReadSettings() > 0 && ReadImpactCounter() > 0;
+    case jobDialogSettings: {
+        const int settings = ReadSettings();
+        const int counter = ReadImpactCounter();
+        return settings > 0 && counter > 0;
+    }
     case jobReadCustomCurves:
     case jobDialogCustomCurves: return ReadCustomCurves() > 0;
     case jobReadMeasurements: return ReadMeasurements() > 0;

@@ -91,6 +91,30 @@ TEST_F(LinkTest, SettingsDialogJobsWithoutKeyLockAnswer)
     EXPECT_EQ(followUps.dialogRefreshes, 2);
 }
 
+TEST_F(LinkTest, RefusedSettingsReplyStillReadsTheCounterOnlyForTheDialog)
+{
+    tester.Answer({0xC1, 0xD0, 0x00}, {0xF0});
+    tester.Answer({0xC1, 0xD0, 0x36}, {0x04, 0x10, 0x00, 0x00, 0x00});
+    struct Case {
+        std::uint32_t job;
+        std::vector<int> functions;
+        std::uint32_t counter;
+    } cases[] = {
+        {CDeviceLink::jobReadSettings, {0x00}, 7},
+        {CDeviceLink::jobDialogSettings, {0x00, 0x36}, 16},
+    };
+    for (const Case& c : cases) {
+        store.impactCounter = 7;
+        tester.ClearRequests();
+        link.jobs = c.job;
+        EXPECT_EQ(link.RunJobs(), 0) << c.job;
+        EXPECT_EQ(link.jobs, c.job);
+        EXPECT_EQ(Functions(tester.Requests()), c.functions) << c.job;
+        EXPECT_EQ(store.impactCounter, c.counter) << c.job;
+    }
+    EXPECT_EQ(followUps.dialogRefreshes, 0);
+}
+
 TEST_F(LinkTest, KeyLockJobThatLostTheLineStaysPending)
 {
     store.device.keysLocked = 1;
