@@ -7,6 +7,7 @@
 
 #include "data/MeasurementStore.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -35,7 +36,12 @@ int CDeviceLink::ReadCustomCurveSlot(int slot)
     std::memcpy(&a0, &bits, sizeof a0);
     const SModeFields fields = DecodeModeWord(store, static_cast<std::uint16_t>(mode.bytes[2] | (mode.bytes[3] << 8)));
     const PARA base = CustomCurves::BaseCurve(store, slot, fields.scale, fields.material);
-    CustomCurves::SlotEntry(store, slot) = CPARA{fields.probe, fields.scale, fields.material, a0 - base.coef[0]};
+    // A register that was never written (erased memory reads FF FF FF FF) holds no number; the
+    // curve is then taken unshifted instead of turning every value of the curve into NaN.
+    float offset = a0 - base.coef[0];
+    if (!std::isfinite(offset))
+        offset = 0.0f;
+    CustomCurves::SlotEntry(store, slot) = CPARA{fields.probe, fields.scale, fields.material, offset};
     return 1;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 
+#include <cmath>
 #include <cstring>
 #include <ctime>
 
@@ -354,6 +355,22 @@ TEST_F(LinkTest, ACurveSlotThatAnswersWronglyFallsBackAndEndsTheRead)
     EXPECT_EQ(store.customD[15], (CPARA{1, 1, 0, 0.0f}));
     EXPECT_EQ(store.customD[16], before);
     EXPECT_EQ(tester.Requests().size(), 4u); // slot 2 is not asked
+}
+
+TEST_F(LinkTest, CurveRegistersWithoutANumberReadAsAnUnshiftedCurve)
+{
+    SetDevice("Kestrel 1", 2, 1);
+    // Slot 0 never written (erased memory), slot 1 an infinite a0, slot 2 a plain curve.
+    tester.Answer({0xC2, 0xD0, 0x02, 0x01}, {0x05, 0x01, 0xFF, 0xFF, 0xFF, 0xFF});
+    tester.Answer({0xC2, 0xD0, 0x02, 0x06}, {0x03, 0x06, 0xFF, 0xFF});
+    tester.Answer({0xC2, 0xD0, 0x02, 0x11}, Bytes{0x05, 0x11} + FloatLe(INFINITY));
+    tester.Answer({0xC2, 0xD0, 0x02, 0x16}, {0x03, 0x16, 0x41, 0x00});
+    tester.Answer({0xC2, 0xD0, 0x02, 0x21}, Bytes{0x05, 0x21} + FloatLe(4.0f));
+    tester.Answer({0xC2, 0xD0, 0x02, 0x26}, {0x03, 0x26, 0x20, 0x00});
+    EXPECT_EQ(link.ReadCustomCurves(), 1);
+    EXPECT_EQ(store.customD[14], (CPARA{0, 0, 0, 0.0f}));
+    EXPECT_EQ(store.customD[15], (CPARA{0, 2, 1, 0.0f}));
+    EXPECT_EQ(store.customD[16], (CPARA{0, 1, 0, 4.0f}));
 }
 
 TEST_F(LinkTest, ClosedPortSendsNothing)
