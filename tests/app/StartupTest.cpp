@@ -7,6 +7,7 @@
 #include "common/ScriptedPrompts.h"
 #include "common/TempDir.h"
 #include "data/MeasurementFile.h"
+#include "grid/GridCtrl.h"
 #include "resources/Registry.h"
 #include "resources/StringTable.h"
 #include "streams/FileStream.h"
@@ -55,6 +56,11 @@ TEST(Startup, CommandLineFileIsOpenedIntoTheStore)
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Scleron"));
     EXPECT_FALSE(frame->windowIcon().isNull());
     EXPECT_EQ(frame->View().store.series.GetSize(), 3);
+    // The table shows them: the title row and one row per (collapsed) series.
+    const auto* table = qobject_cast<const CGridCtrl*>(frame->View().TableWindow());
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->GetRowCount(), 4);
+    EXPECT_EQ(table->GetItemText(3, 0), QStringLiteral("2"));
     EXPECT_EQ(frame->ShownStatusText(), QStringLiteral("Offline"));
     EXPECT_TRUE(prompts.messages.isEmpty());
 }

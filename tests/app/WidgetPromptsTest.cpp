@@ -114,7 +114,11 @@ TEST(WidgetPrompts, SaveDialogFilterDefaultExtensionAndOverwrite)
             box->button(QMessageBox::No)->click();
             QTimer::singleShot(0, dialog, &QFileDialog::reject);
         });
-        dialog->selectFile(dir.filePath(QStringLiteral("kept.hkp")));
+        // Typed, as a user would: selecting an existing file waits for the dialog's background
+        // listing of the folder, and a dialog accepted before that sees only the folder.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(dir.filePath(QStringLiteral("kept.hkp")));
         QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
     });
     EXPECT_EQ(prompts.FileName(request), QString());
