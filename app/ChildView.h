@@ -88,6 +88,11 @@ private:
 public:
     CMeasurementStore store;
 
+    // Room for the device area and about twenty table rows of all nine columns; never narrower
+    // than the device list box.
+    QSize sizeHint() const override { return {960, kDeviceAreaHeight + 480}; }
+    QSize minimumSizeHint() const override { return {360, kDeviceAreaHeight + 100}; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
