@@ -60,6 +60,10 @@ public:
 
     // "Connect device" (32703): search the ports, list the testers found, attach the first.
     void Connect();
+    // Open (32734), also for a file dropped on the window: asks to save the current data first,
+    // then reads path (empty: asks for a file) and refills the table.
+    void OpenFile(const QString& path);
+
     // The user chose a line of the device list box (1008): attach that tester instead.
     void OnDeviceListSelection(int index);
     // Timer 200: run the pending jobs or poll the tester; notice a lost connection.
@@ -126,6 +130,11 @@ private:
     // Whether the jobs pending are what is left of the connect's own transfer.
     bool InitialTransferPending();
     QString ConnectionStateText();
+    // "Online" (with " BOOTLOADER!" in boot-loader mode) while the link is open, else "Offline".
+    QString ConnectionText();
+    // Save, Open, Copy, Export and Print.
+    void AddFileCommands();
+    void SaveFile();
 
     IViewFrame* m_frame = nullptr;
     QComboBox* m_deviceList = nullptr;

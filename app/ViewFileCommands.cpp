@@ -1,0 +1,52 @@
+// The view's commands on the measurements as a whole: save, open, copy, export and print.
+#include "app/AppStrings.h"
+#include "app/ChildView.h"
+#include "app/CommandIds.h"
+#include "app/TableArea.h"
+#include "devicelink/DeviceLink.h"
+#include "grid/GridCtrl.h"
+#include "resources/StringTable.h"
+#include "table/TableExport.h"
+#include "table/TablePrint.h"
+
+void CChildView::AddFileCommands()
+{
+    const auto hasSeries = [this](CommandState& state) { state.enabled = store.series.GetSize() > 0; };
+    // Save is offered only while there is something not yet saved.
+    m_commands.Add(Cmd::Save, [this] { SaveFile(); }, [this](CommandState& state) {
+        state.enabled = store.series.GetSize() > 0 && store.HasChanges();
+    });
+    m_commands.Add(Cmd::Open, [this] { OpenFile(QString()); });
+    m_commands.Add(Cmd::Copy, [this] { store.grid->Copy(); }, hasSeries);
+    m_commands.Add(Cmd::Export, [this] { ExportTable(store); }, hasSeries);
+    m_commands.Add(Cmd::Print, [this] { PrintTable(store); }, hasSeries);
+}
+
+QString CChildView::ConnectionText()
+{
+    if (!Link().IsOpen())
+        return ResString(AppText::Offline);
+    QString text = ResString(AppText::Online);
+    if (store.bootloaderMode == 1)
+        text += ResString(AppText::BootloaderSuffix);
+    return text;
+}
+
+void CChildView::SaveFile()
+{
+    // No wait cursor: the file dialog is the user's to answer, and writing takes a moment only.
+    ShowStatus(ResString(AppText::Saving));
+    store.SaveMeasurements();
+    ShowStatus(ResString(Link().IsOpen() ? AppText::Online : AppText::Offline));
+}
+
+void CChildView::OpenFile(const QString& path)
+{
+    if (ResetData(true)) {
+        ShowStatus(ResString(AppText::Opening));
+        store.OpenMeasurements(path);
+        RefreshTableArea(store);
+    }
+    ShowStatus(ConnectionText());
+    update();
+}
