@@ -144,17 +144,17 @@ void FillKnownSeries(CMeasurementStore& store)
     };
     const QDateTime start(QDate(2022, 1, 1), QTime(10, 0, 0), Qt::LocalTime);
     int n = 0;
-    for (const SeriesSpec& spec : specs) {
+    for (const SeriesSpec& item : specs) {
         auto* serie = new MSERIE;
-        serie->SetScale(spec.scale);
-        serie->SetMaterial(spec.material);
-        serie->SetProbe(spec.probe);
+        serie->SetScale(item.scale);
+        serie->SetMaterial(item.material);
+        serie->SetProbe(item.probe);
         serie->SetSeriesNo(store.series.GetSize() + 1);
-        for (float value : spec.values) {
+        for (float value : item.values) {
             auto* meas = new MEAS;
             meas->SetValue(value);
             meas->SetAngle((n * 90) % 270);
-            meas->SetProbe(spec.probe);
+            meas->SetProbe(item.probe);
             meas->SetHidden(n % 4 == 3 ? 1 : 0);
             meas->SetSeriesNo(serie->seriesNo);
             meas->SetTime(start.addSecs(86400LL * 40 * n + 2 * n).toSecsSinceEpoch());

@@ -31,14 +31,14 @@ MSERIE& AddSeries(CMeasurementStore& store, int scale, int material, int probe, 
     serie->SetProbe(probe);
     serie->SetSeriesNo(seriesNo);
     serie->SetExpanded(expanded ? 1 : 0);
-    for (const MeasSpec& spec : measurements) {
+    for (const MeasSpec& item : measurements) {
         auto* meas = new MEAS;
-        meas->SetValue(spec.value);
-        meas->SetAngle(spec.angle);
-        meas->SetHidden(spec.hidden);
+        meas->SetValue(item.value);
+        meas->SetAngle(item.angle);
+        meas->SetHidden(item.hidden);
         meas->SetProbe(probe);
         meas->SetSeriesNo(seriesNo);
-        meas->SetTime(spec.time);
+        meas->SetTime(item.time);
         serie->AddMeasurement(meas);
     }
     store.AddSeries(serie);
