@@ -1,6 +1,7 @@
 // scleron: the desktop program. Command line: an optional measurement file to open.
 #include "app/App.h"
 #include "resources/StringTable.h"
+#include "table/TablePopulation.h"
 
 #include <QApplication>
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", qPrintable(ResString(Ids::NoDisplay)));
         return 1;
     }
+    KeepLocalTimeZoneLoaded();
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scleron"));
     CSCLERONApp app;

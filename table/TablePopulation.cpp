@@ -83,3 +83,9 @@ void FillScaleMaterialCells(CMeasurementStore& store, int row, int series)
     CheckSeries(store, series);
     GridBuilder(store).FillScaleMaterialCells(row, series);
 }
+
+void KeepLocalTimeZoneLoaded()
+{
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime");
+}

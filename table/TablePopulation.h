@@ -12,6 +12,11 @@
 class CMeasurementStore;
 class CTableSheet;
 
+// The table shows many local dates and times; without TZ the C library looks at /etc/localtime
+// again for every one it converts, which is most of the time a large table takes. Naming the same
+// file once keeps the zone and lets it be read once. Call at start, before any thread starts.
+void KeepLocalTimeZoneLoaded();
+
 // Builds the conversion tables and resets the grid to the empty table: tree images, 9 columns
 // with their widths, the title row, full-row selection, no resizing by the user.
 void SetupTable(CMeasurementStore& store);

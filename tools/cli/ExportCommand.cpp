@@ -90,11 +90,7 @@ int RunExportCommand(const QStringList& args)
         return 2;
     }
 
-    // Without TZ the C library looks at /etc/localtime again for every local time it converts,
-    // which is most of the time a large table takes. Naming the same file once keeps the zone and
-    // lets it be read once.
-    if (qEnvironmentVariableIsEmpty("TZ"))
-        qputenv("TZ", ":/etc/localtime");
+    KeepLocalTimeZoneLoaded();
 
     CMeasurementStore store;
     switch (MeasurementFile::Load(store, parsed.input)) {
