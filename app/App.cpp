@@ -4,6 +4,7 @@
 #include "app/Artwork.h"
 #include "app/CommandIds.h"
 #include "app/Language.h"
+#include "app/LanguageCommands.h"
 #include "app/MainFrame.h"
 #include "app/WidgetPrompts.h"
 #include "streams/IoStream.h"
@@ -19,6 +20,7 @@ constexpr const char* kProfileKey = "Local AppWizard-Generated Applications";
 CSCLERONApp::CSCLERONApp()
 {
     m_commands.Add(Cmd::About, [this] { ShowAboutBox(m_frame.get()); });
+    AddLanguageCommands(m_commands);
 }
 
 CSCLERONApp::~CSCLERONApp()
@@ -47,6 +49,8 @@ bool CSCLERONApp::InitInstance(const Options& options)
     CMainFrame::Options frameOptions;
     frameOptions.commandLine = options.arguments;
     frameOptions.appCommands = &m_commands;
+    if (options.openUrl)
+        frameOptions.openUrl = options.openUrl;
     m_frame = std::make_unique<CMainFrame>(frameOptions);
     // 8. Icon 128.
     m_frame->setWindowIcon(ProgramIcon());

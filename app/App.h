@@ -9,11 +9,13 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class CMainFrame;
 class IUserPrompts;
 class QTranslator;
+class QUrl;
 
 class CSCLERONApp {
 public:
@@ -22,6 +24,8 @@ public:
         bool useWidgetPrompts = true; // tests answer prompts themselves
         bool showFrame = true;
         QStringList languageFolders;  // empty: the program's folder, then the installed data folder
+        // Opens documents and web addresses; empty: the desktop's handler.
+        std::function<void(const QUrl&)> openUrl;
     };
 
     CSCLERONApp();

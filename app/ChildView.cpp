@@ -27,6 +27,7 @@ CChildView::CChildView()
     store.link->SetFollowUps(&m_followUps);
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
     AddFileCommands();
+    m_commands.Add(Cmd::Help, [this] { ShowHelp(); });
 }
 
 CChildView::~CChildView()

@@ -26,6 +26,8 @@ public:
     virtual void SetStatusText(const QString& text) = 0;
     // The stored status text.
     virtual QString StatusText() const = 0;
+    // Hands a document to the desktop's viewer without waiting for it.
+    virtual void OpenDocument(const QString& path) = 0;
 };
 
 class CChildView : public QWidget {
@@ -134,6 +136,8 @@ private:
     QString ConnectionText();
     // Save, Open, Copy, Export and Print.
     void AddFileCommands();
+    // Help (57670): the operating instructions of the chosen language.
+    void ShowHelp();
     void SaveFile();
 
     IViewFrame* m_frame = nullptr;

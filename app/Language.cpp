@@ -13,14 +13,14 @@ namespace Language {
 const std::vector<Entry>& Table()
 {
     static const std::vector<Entry> table = {
-        {0, Cmd::LanguageEnglish, nullptr},
-        {1, Cmd::LanguageGerman, "SCLERON_DEU"},
-        {2, Cmd::LanguageFrench, "SCLERON_FRA"},
-        {3, Cmd::LanguageItalian, "SCLERON_ITA"},
-        {4, Cmd::LanguageSpanish, "SCLERON_ESP"},
-        {5, Cmd::LanguagePortuguese, "SCLERON_PTB"},
-        {6, Cmd::LanguageRussian, "SCLERON_RUS"},
-        {7, Cmd::LanguageChinese, "SCLERON_CHS"},
+        {0, Cmd::LanguageEnglish, nullptr, "ENG", "DoDovavez.exe"},
+        {1, Cmd::LanguageGerman, "SCLERON_DEU", "DEU", "DoDovavez_DEU.dll"},
+        {2, Cmd::LanguageFrench, "SCLERON_FRA", "FRA", "DoDovavez_FRA.dll"},
+        {3, Cmd::LanguageItalian, "SCLERON_ITA", "ITA", "DoDovavez_ITA.dll"},
+        {4, Cmd::LanguageSpanish, "SCLERON_ESP", "ESP", "DoDovavez_ESP.dll"},
+        {5, Cmd::LanguagePortuguese, "SCLERON_PTB", "PTB", "DoDovavez_PTB.dll"},
+        {6, Cmd::LanguageRussian, "SCLERON_RUS", "RUS", "DoDovavez_RUS.dll"},
+        {7, Cmd::LanguageChinese, "SCLERON_CHS", "CHS", "DoDovavez_CHS.dll"},
     };
     return table;
 }
@@ -39,6 +39,12 @@ QString FileName(std::uint32_t language)
         if (entry.number == language && entry.resourceName)
             return QString::fromLatin1(entry.resourceName) + QStringLiteral(".qm");
     return {};
+}
+
+QString HelpDocumentName(std::uint32_t language)
+{
+    const std::uint32_t shown = language < Table().size() ? language : 0;
+    return QStringLiteral("kestrel2tamarin2_OI_%1.pdf").arg(QLatin1String(Table()[shown].code));
 }
 
 QStringList SearchFolders()
@@ -62,11 +68,29 @@ std::unique_ptr<QTranslator> Load(std::uint32_t language, const QStringList& fol
     return nullptr;
 }
 
+void Choose(std::uint32_t language)
+{
+    CRegistryKey key;
+    if (key.Open(RegistryRoot::CurrentUser, QString::fromLatin1(kSettingsKey), RegistryAccess::Write))
+        key.WriteNumber(QString::fromLatin1(kLanguageValue), language);
+    key.Close();
+    QString path;
+    if (key.Open(RegistryRoot::CurrentUser, QString::fromLatin1(kSettingsKey), RegistryAccess::Read))
+        path = key.ReadText(QString::fromLatin1(kPathValue), QString());
+    key.Close();
+    // The tool's own file names are kept as it knows them; only the separator is this system's.
+    const QString file = path + QLatin1Char('/') + QLatin1String(Table().at(language).toolLanguageFile);
+    if (key.Open(RegistryRoot::CurrentUser, QString::fromLatin1(kUpgradeToolKey), RegistryAccess::Write))
+        key.WriteText(QString::fromLatin1(kLanguageFileValue), file);
+}
+
 void EnsureProgramKey(const QString& programFolder)
 {
+    // Only a fresh account gets the keys; later the program never creates them again.
     const QString path = QString::fromLatin1(kSettingsKey);
     if (Registry::KeyExists(RegistryRoot::CurrentUser, path) || !Registry::CreateKey(RegistryRoot::CurrentUser, path))
         return;
+    Registry::CreateKey(RegistryRoot::CurrentUser, QString::fromLatin1(kUpgradeToolKey));
     CRegistryKey key;
     if (key.Open(RegistryRoot::CurrentUser, path, RegistryAccess::Write))
         key.WriteText(QString::fromLatin1(kPathValue), QDir::cleanPath(programFolder));

@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +22,7 @@
 CMainFrame::CMainFrame(const Options& options)
     : m_actions(this, [this](int id) { RunCommand(id); })
     , m_appCommands(options.appCommands)
+    , m_openUrl(options.openUrl)
     , m_lockKeyOn([](LockKey key) { return LockKeyOn(key); })
 {
     setWindowTitle(ResString(AppText::Title));
@@ -48,6 +51,18 @@ CMainFrame::CMainFrame(const Options& options)
 CMainFrame::CMainFrame()
     : CMainFrame(Options())
 {
+}
+
+void CMainFrame::DesktopOpenUrl(const QUrl& url)
+{
+    // The desktop starts its viewer on its own; a missing document is the viewer's to report.
+    QDesktopServices::openUrl(url);
+}
+
+void CMainFrame::OpenDocument(const QString& path)
+{
+    if (m_openUrl)
+        m_openUrl(QUrl::fromLocalFile(path));
 }
 
 CMainFrame::~CMainFrame()

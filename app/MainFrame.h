@@ -17,6 +17,7 @@
 #include <functional>
 
 class QLabel;
+class QUrl;
 class QMenu;
 class QToolBar;
 
@@ -31,7 +32,10 @@ public:
     struct Options {
         QStringList commandLine;                      // arguments without the program name
         const CommandHandlers* appCommands = nullptr; // the application's own commands
+        // Opens a document or a web address with the desktop's handler, without waiting.
+        std::function<void(const QUrl&)> openUrl = DesktopOpenUrl;
     };
+    static void DesktopOpenUrl(const QUrl& url);
 
     CMainFrame();
     explicit CMainFrame(const Options& options);
@@ -46,6 +50,7 @@ public:
     void SetStatusText(const QString& text) override;
     // The stored status text, and what the first pane shows at the moment.
     QString StatusText() const override { return m_statusText; }
+    void OpenDocument(const QString& path) override;
     QString ShownStatusText() const;
 
     // The state a command gets from its handler; a command nobody handles is disabled.
@@ -86,6 +91,7 @@ private:
     CommandActions m_actions;
     CommandHandlers m_commands;
     const CommandHandlers* m_appCommands = nullptr;
+    std::function<void(const QUrl&)> m_openUrl;
     std::function<bool(LockKey)> m_lockKeyOn;
     QTimer m_idleTimer;
 };

@@ -95,3 +95,13 @@ QString ResPopupText(const char* key)
             return QString::fromUtf8(entry.text);
     return {};
 }
+
+void ForEachBuiltInText(const std::function<void(const QByteArray& key, const QString& english)>& visit)
+{
+    for (const IdText& entry : kStrings)
+        visit("ids." + QByteArray::number(entry.id), QString::fromUtf8(entry.text));
+    for (const IdText& entry : kMenuTexts)
+        visit("menu." + QByteArray::number(entry.id), QString::fromUtf8(entry.text));
+    for (const KeyText& entry : kPopupTexts)
+        visit(QByteArray("popup.") + entry.key, QString::fromUtf8(entry.text));
+}

@@ -3,7 +3,10 @@
 // translation (an ID-based Qt translation whose ids are "ids.<number>", "menu.<command>" and
 // "popup.<name>") replaces the built-in English text.
 
+#include <QByteArray>
 #include <QString>
+
+#include <functional>
 
 // The text of string resource id; empty when neither a translation nor the built-in table has it.
 QString ResString(int id);
@@ -15,6 +18,10 @@ QString ResTooltip(int id);
 QString ResMenuText(int commandId);
 // The title of a popup menu, by its key (e.g. "file", "edit.expand").
 QString ResPopupText(const char* key);
+
+// Every built-in English text with its translation id ("ids.<number>", "menu.<command>",
+// "popup.<name>"), in table order; what a translation file must cover.
+void ForEachBuiltInText(const std::function<void(const QByteArray& key, const QString& english)>& visit);
 
 // Numbers of the texts this program added to its string table (ids 61000 and up).
 namespace Ids {

@@ -15,7 +15,13 @@ public:
         qputenv("SCLERON_REGISTRY", TestRegistryPath().toLocal8Bit());
     }
     void TearDown() override { m_dir.reset(); }
-    QString Path() const { return m_dir ? m_dir->filePath(QStringLiteral("registry")) : QString(); }
+    // A test program started by a test shares its parent's registry file.
+    QString Path() const
+    {
+        if (qEnvironmentVariableIsSet("SCLERON_TEST_REGISTRY"))
+            return qEnvironmentVariable("SCLERON_TEST_REGISTRY");
+        return m_dir ? m_dir->filePath(QStringLiteral("registry")) : QString();
+    }
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;

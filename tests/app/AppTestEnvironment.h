@@ -5,7 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
-// The registry file the tests use; starts absent.
+// The registry file the tests use; starts absent. A test program started with
+// SCLERON_TEST_REGISTRY set uses that file instead (a second program reading what the first wrote).
 QString TestRegistryPath();
 // Replaces the registry file's content (empty: removes the file).
 void SetTestRegistry(const QByteArray& text);

@@ -24,9 +24,11 @@ public:
         current = text;
     }
     QString StatusText() const override { return current; }
+    void OpenDocument(const QString& path) override { opened << path; }
 
     QStringList shown;
     QString current;
+    QStringList opened;
 };
 
 class ViewOnSim : public ::testing::Test {

@@ -1,0 +1,727 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name></name>
+    <message id="ids.128">
+        <source>Scleron</source>
+        <translation>Scleron</translation>
+    </message>
+    <message id="ids.2100">
+        <source>Product Registration
+Product Registration</source>
+        <translation>Produktregistrierung
+Produktregistrierung</translation>
+    </message>
+    <message id="ids.2101">
+        <source>Customer Feedback
+Customer Feedback</source>
+        <translation>Kundenfeedback
+Kundenfeedback</translation>
+    </message>
+    <message id="ids.2102">
+        <source>Update Scleron to version %s</source>
+        <translation>Scleron auf Version %s aktualisieren</translation>
+    </message>
+    <message id="ids.2103">
+        <source>Update Kestrel to version %s</source>
+        <translation>Kestrel auf Version %s aktualisieren</translation>
+    </message>
+    <message id="ids.2104">
+        <source>New version available!</source>
+        <translation>Neue Version verfügbar!</translation>
+    </message>
+    <message id="ids.32701">
+        <source>Export measurements
+Export</source>
+        <translation>Messwerte exportieren
+Exportieren</translation>
+    </message>
+    <message id="ids.32702">
+        <source>Print measurements
+Print</source>
+        <translation>Messwerte drucken
+Drucken</translation>
+    </message>
+    <message id="ids.32703">
+        <source>Connect device
+Connect device</source>
+        <translation>Gerät verbinden
+Gerät verbinden</translation>
+    </message>
+    <message id="ids.32704">
+        <source>Device settings
+Device settings</source>
+        <translation>Geräteeinstellungen
+Geräteeinstellungen</translation>
+    </message>
+    <message id="ids.32730">
+        <source>Upgrade Firmware
+DoDovavez</source>
+        <translation>Firmware aktualisieren
+DoDovavez</translation>
+    </message>
+    <message id="ids.32733">
+        <source>Save measurements
+Save</source>
+        <translation>Messwerte speichern
+Speichern</translation>
+    </message>
+    <message id="ids.32734">
+        <source>Open measurements
+Open</source>
+        <translation>Messwerte öffnen
+Öffnen</translation>
+    </message>
+    <message id="ids.57664">
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Programminformation, Versionsnummer und Copyright anzeigen
+Info</translation>
+    </message>
+    <message id="ids.57665">
+        <source>Quit the application; prompts to save measurements
+Exit</source>
+        <translation>Programm beenden; fragt, ob die Messwerte gespeichert werden sollen
+Beenden</translation>
+    </message>
+    <message id="ids.57670">
+        <source>Open the operating instructions
+Help</source>
+        <translation>Bedienungsanleitung öffnen
+Hilfe</translation>
+    </message>
+    <message id="ids.58179">
+        <source>Your measurements are not yet saved!
+Save measurements?</source>
+        <translation>Ihre Messwerte sind noch nicht gespeichert!
+Messwerte speichern?</translation>
+    </message>
+    <message id="ids.58153">
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message id="ids.58154">
+        <source>Online</source>
+        <translation>Online</translation>
+    </message>
+    <message id="ids.58155">
+        <source>Connect...</source>
+        <translation>Verbinden...</translation>
+    </message>
+    <message id="ids.58156">
+        <source>Settings...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message id="ids.58157">
+        <source>Save...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message id="ids.58158">
+        <source>Open...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message id="ids.58162">
+        <source>No connection!</source>
+        <translation>Keine Verbindung!</translation>
+    </message>
+    <message id="ids.58163">
+        <source>Kestrel button left</source>
+        <translation>Kestrel-Taste links</translation>
+    </message>
+    <message id="ids.58164">
+        <source>Kestrel button right</source>
+        <translation>Kestrel-Taste rechts</translation>
+    </message>
+    <message id="ids.58165">
+        <source>Kestrel button down</source>
+        <translation>Kestrel-Taste unten</translation>
+    </message>
+    <message id="ids.58166">
+        <source>Search device...</source>
+        <translation>Gerät wird gesucht...</translation>
+    </message>
+    <message id="ids.58173">
+        <source>Keys locked</source>
+        <translation>Tasten gesperrt</translation>
+    </message>
+    <message id="ids.58174">
+        <source>Key unlocked</source>
+        <translation>Tasten entsperrt</translation>
+    </message>
+    <message id="ids.58452">
+        <source>Copy the selected rows to the clipboard
+Copy</source>
+        <translation>Ausgewählte Zeilen in die Zwischenablage kopieren
+Kopieren</translation>
+    </message>
+    <message id="ids.58456">
+        <source>Clear the device memory
+Clear device memory</source>
+        <translation>Gerätespeicher löschen
+Gerätespeicher löschen</translation>
+    </message>
+    <message id="ids.58466">
+        <source>Check for a newer program version
+Check for updates</source>
+        <translation>Nach einer neueren Programmversion suchen
+Nach Updates suchen</translation>
+    </message>
+    <message id="ids.61002">
+        <source>Scleron needs a graphical display. Set DISPLAY (or WAYLAND_DISPLAY), or run it under xvfb-run.</source>
+        <translation>Scleron benötigt eine grafische Oberfläche. Setzen Sie DISPLAY (oder WAYLAND_DISPLAY) oder starten Sie es mit xvfb-run.</translation>
+    </message>
+    <message id="ids.61003">
+        <source>Scleron Version %1</source>
+        <translation>Scleron Version %1</translation>
+    </message>
+    <message id="ids.61004">
+        <source>Copyright (C) the Scleron developers</source>
+        <translation>Copyright (C) die Scleron-Entwickler</translation>
+    </message>
+    <message id="ids.61005">
+        <source>CAP</source>
+        <translation>UF</translation>
+    </message>
+    <message id="ids.61006">
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message id="ids.61007">
+        <source>About Scleron</source>
+        <translation>Über Scleron</translation>
+    </message>
+    <message id="ids.61020">
+        <source> BOOTLOADER!</source>
+        <translation> BOOTLOADER!</translation>
+    </message>
+    <message id="ids.61021">
+        <source> BOOTLOADER! Reset or Upgrade Device</source>
+        <translation> BOOTLOADER! Gerät zurücksetzen oder Firmware aktualisieren</translation>
+    </message>
+    <message id="ids.61022">
+        <source>Downloading measurements: %1 of %2</source>
+        <translation>Messwerte werden geladen: %1 von %2</translation>
+    </message>
+    <message id="ids.61023">
+        <source>No tester found. These serial ports could not be opened:
+
+%1</source>
+        <translation>Kein Prüfgerät gefunden. Diese seriellen Schnittstellen konnten nicht geöffnet werden:
+
+%1</translation>
+    </message>
+    <message id="ids.61080">
+        <source>Restart application to change language.</source>
+        <translation>Starten Sie das Programm neu, um die Sprache zu wechseln.</translation>
+    </message>
+    <message id="ids.58100">
+        <source>HLD Leeb D raw</source>
+        <translation>HLD Leeb D roh</translation>
+    </message>
+    <message id="ids.58101">
+        <source>HLD  Leeb D</source>
+        <translation>HLD  Leeb D</translation>
+    </message>
+    <message id="ids.58102">
+        <source>HV    Vickers</source>
+        <translation>HV    Vickers</translation>
+    </message>
+    <message id="ids.58103">
+        <source>HB    Brinell (F=30D²)</source>
+        <translation>HB    Brinell (F=30D²)</translation>
+    </message>
+    <message id="ids.58104">
+        <source>HRC Rockwell C</source>
+        <translation>HRC Rockwell C</translation>
+    </message>
+    <message id="ids.58105">
+        <source>HRB Rockwell B</source>
+        <translation>HRB Rockwell B</translation>
+    </message>
+    <message id="ids.58106">
+        <source>HRA Rockwell A</source>
+        <translation>HRA Rockwell A</translation>
+    </message>
+    <message id="ids.58107">
+        <source>HS    Shore</source>
+        <translation>HS    Shore</translation>
+    </message>
+    <message id="ids.58108">
+        <source>Rm   Tensile strenght</source>
+        <translation>Rm   Zugfestigkeit</translation>
+    </message>
+    <message id="ids.58109">
+        <source>HC   Custom</source>
+        <translation>HC   Benutzerkurve</translation>
+    </message>
+    <message id="ids.58182">
+        <source>HLDL Leeb DL raw</source>
+        <translation>HLDL Leeb DL roh</translation>
+    </message>
+    <message id="ids.58183">
+        <source>HLDL  Leeb DL</source>
+        <translation>HLDL  Leeb DL</translation>
+    </message>
+    <message id="ids.58110">
+        <source>1 Steel and cast steel</source>
+        <translation>1 Stahl und Stahlguss</translation>
+    </message>
+    <message id="ids.58111">
+        <source>2 Work tool steel</source>
+        <translation>2 Warmarbeitsstahl</translation>
+    </message>
+    <message id="ids.58112">
+        <source>3 Stainless steel</source>
+        <translation>3 Nichtrostender Stahl</translation>
+    </message>
+    <message id="ids.58113">
+        <source>4 Gray cast iron (GG)</source>
+        <translation>4 Grauguss (GG)</translation>
+    </message>
+    <message id="ids.58114">
+        <source>5 Modular cast iron (GGG)</source>
+        <translation>5 Sphäroguss (GGG)</translation>
+    </message>
+    <message id="ids.58115">
+        <source>6 Cast aluminium alloys</source>
+        <translation>6 Aluminium-Gusslegierungen</translation>
+    </message>
+    <message id="ids.58116">
+        <source>7 Brass</source>
+        <translation>7 Messing</translation>
+    </message>
+    <message id="ids.58117">
+        <source>8 Bronzes</source>
+        <translation>8 Bronzen</translation>
+    </message>
+    <message id="ids.58118">
+        <source>9 Wrought copper</source>
+        <translation>9 Kupfer-Knetlegierungen</translation>
+    </message>
+    <message id="ids.58119">
+        <source>6.1 Alu-AN40 (ABB)</source>
+        <translation>6.1 Alu-AN40 (ABB)</translation>
+    </message>
+    <message id="ids.58120">
+        <source>HC1  Custom1</source>
+        <translation>HC1  Benutzer1</translation>
+    </message>
+    <message id="ids.58121">
+        <source>HC2  Custom2</source>
+        <translation>HC2  Benutzer2</translation>
+    </message>
+    <message id="ids.58122">
+        <source>HC3  Custom3</source>
+        <translation>HC3  Benutzer3</translation>
+    </message>
+    <message id="ids.58123">
+        <source>1 Steel / Cast Steel</source>
+        <translation>1 Stahl / Stahlguss</translation>
+    </message>
+    <message id="ids.58124">
+        <source>2 Treat. Steel heat tr.</source>
+        <translation>2 Verg.-Stahl vergütet</translation>
+    </message>
+    <message id="ids.58125">
+        <source>3 Treat. Steel untreat.</source>
+        <translation>3 Verg.-Stahl unbehandelt</translation>
+    </message>
+    <message id="ids.58130">
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message id="ids.58131">
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message id="ids.58132">
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message id="ids.58133">
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message id="ids.58134">
+        <source>Gravity component</source>
+        <translation>Schlagrichtung</translation>
+    </message>
+    <message id="ids.58135">
+        <source>Scale</source>
+        <translation>Skala</translation>
+    </message>
+    <message id="ids.58136">
+        <source>Material</source>
+        <translation>Werkstoff</translation>
+    </message>
+    <message id="ids.58137">
+        <source>Impact body</source>
+        <translation>Schlagkörper</translation>
+    </message>
+    <message id="ids.58150">
+        <source>Out of range</source>
+        <translation>Außerhalb des Bereichs</translation>
+    </message>
+    <message id="ids.58152">
+        <source>no curve</source>
+        <translation>keine Kurve</translation>
+    </message>
+    <message id="ids.61100">
+        <source>m: -</source>
+        <translation>m: -</translation>
+    </message>
+    <message id="ids.61101">
+        <source>m: %0.1f %s</source>
+        <translation>m: %0.1f %s</translation>
+    </message>
+    <message id="ids.61102">
+        <source>m: %0.0f %s</source>
+        <translation>m: %0.0f %s</translation>
+    </message>
+    <message id="ids.61103">
+        <source>s: -</source>
+        <translation>s: -</translation>
+    </message>
+    <message id="ids.61104">
+        <source>s: %0.2f %s</source>
+        <translation>s: %0.2f %s</translation>
+    </message>
+    <message id="ids.61105">
+        <source>s: %0.1f %s</source>
+        <translation>s: %0.1f %s</translation>
+    </message>
+    <message id="ids.61106">
+        <source>Min: -</source>
+        <translation>Min: -</translation>
+    </message>
+    <message id="ids.61107">
+        <source>Min: %0.1f %s</source>
+        <translation>Min: %0.1f %s</translation>
+    </message>
+    <message id="ids.61108">
+        <source>Min: %0.0f %s</source>
+        <translation>Min: %0.0f %s</translation>
+    </message>
+    <message id="ids.61109">
+        <source>Max: -</source>
+        <translation>Max: -</translation>
+    </message>
+    <message id="ids.61110">
+        <source>Max: %0.1f %s</source>
+        <translation>Max: %0.1f %s</translation>
+    </message>
+    <message id="ids.61111">
+        <source>Max: %0.0f %s</source>
+        <translation>Max: %0.0f %s</translation>
+    </message>
+    <message id="ids.61112">
+        <source>R: -</source>
+        <translation>R: -</translation>
+    </message>
+    <message id="ids.61113">
+        <source>R: %0.1f %s</source>
+        <translation>R: %0.1f %s</translation>
+    </message>
+    <message id="ids.61114">
+        <source>R: %0.0f %s</source>
+        <translation>R: %0.0f %s</translation>
+    </message>
+    <message id="ids.61115">
+        <source>N: -</source>
+        <translation>N: -</translation>
+    </message>
+    <message id="ids.61116">
+        <source>N: %d</source>
+        <translation>N: %d</translation>
+    </message>
+    <message id="ids.61001">
+        <source>Unable to save measurements to &quot;%1&quot;:
+%2</source>
+        <translation>Messwerte konnten nicht in &quot;%1&quot; gespeichert werden:
+%2</translation>
+    </message>
+    <message id="ids.61400">
+        <source>Memory deleted!</source>
+        <translation>Speicher gelöscht!</translation>
+    </message>
+    <message id="ids.61401">
+        <source>No tester found.</source>
+        <translation>Kein Prüfgerät gefunden.</translation>
+    </message>
+    <message id="ids.61402">
+        <source>No tester answers on COM%1.</source>
+        <translation>An COM%1 antwortet kein Prüfgerät.</translation>
+    </message>
+    <message id="ids.61403">
+        <source>COM%1 could not be opened.</source>
+        <translation>COM%1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message id="ids.61404">
+        <source>The tester is in its boot loader. Reset it or upgrade its firmware.</source>
+        <translation>Das Prüfgerät ist im Bootloader. Setzen Sie es zurück oder aktualisieren Sie die Firmware.</translation>
+    </message>
+    <message id="ids.61405">
+        <source>The connection to the tester was lost; nothing was saved.</source>
+        <translation>Die Verbindung zum Prüfgerät wurde unterbrochen; es wurde nichts gespeichert.</translation>
+    </message>
+    <message id="ids.61406">
+        <source>Tester: %1</source>
+        <translation>Prüfgerät: %1</translation>
+    </message>
+    <message id="ids.61407">
+        <source>Serial number: %1</source>
+        <translation>Seriennummer: %1</translation>
+    </message>
+    <message id="ids.61408">
+        <source>Firmware: %1</source>
+        <translation>Firmware: %1</translation>
+    </message>
+    <message id="ids.61409">
+        <source>Series: %1</source>
+        <translation>Serien: %1</translation>
+    </message>
+    <message id="ids.61410">
+        <source>Measurements: %1</source>
+        <translation>Messwerte: %1</translation>
+    </message>
+    <message id="ids.61411">
+        <source>Saved to %1</source>
+        <translation>Gespeichert in %1</translation>
+    </message>
+    <message id="menu.32733">
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message id="menu.32734">
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message id="menu.32701">
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message id="menu.32702">
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message id="menu.57665">
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message id="menu.32703">
+        <source>&amp;Connect device</source>
+        <translation>Gerät &amp;verbinden</translation>
+    </message>
+    <message id="menu.32704">
+        <source>&amp;Device settings</source>
+        <translation>&amp;Geräteeinstellungen</translation>
+    </message>
+    <message id="menu.58456">
+        <source>Clear device &amp;memory</source>
+        <translation>Geräte&amp;speicher löschen</translation>
+    </message>
+    <message id="menu.32730">
+        <source>&amp;DoDovavez</source>
+        <translation>&amp;DoDovavez</translation>
+    </message>
+    <message id="menu.33000">
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message id="menu.33001">
+        <source>Selected</source>
+        <translation>Ausgewählte</translation>
+    </message>
+    <message id="menu.33003">
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message id="menu.33004">
+        <source>Selected</source>
+        <translation>Ausgewählte</translation>
+    </message>
+    <message id="menu.33006">
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message id="menu.33007">
+        <source>Selected</source>
+        <translation>Ausgewählte</translation>
+    </message>
+    <message id="menu.33009">
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message id="menu.33011">
+        <source>Selected</source>
+        <translation>Ausgewählte</translation>
+    </message>
+    <message id="menu.33012">
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message id="menu.33013">
+        <source>Selected</source>
+        <translation>Ausgewählte</translation>
+    </message>
+    <message id="menu.33015">
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message id="menu.33016">
+        <source>Selected</source>
+        <translation>Ausgewählte</translation>
+    </message>
+    <message id="menu.32705">
+        <source>&amp;English</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message id="menu.32706">
+        <source>&amp;Deutsch</source>
+        <translation>&amp;Deutsch</translation>
+    </message>
+    <message id="menu.32707">
+        <source>&amp;Français</source>
+        <translation>&amp;Français</translation>
+    </message>
+    <message id="menu.32708">
+        <source>&amp;Italiano</source>
+        <translation>&amp;Italiano</translation>
+    </message>
+    <message id="menu.32709">
+        <source>&amp;Español</source>
+        <translation>&amp;Español</translation>
+    </message>
+    <message id="menu.32710">
+        <source>&amp;Português</source>
+        <translation>&amp;Português</translation>
+    </message>
+    <message id="menu.32711">
+        <source>&amp;Russkiy yazyk</source>
+        <translation>&amp;Russkiy yazyk</translation>
+    </message>
+    <message id="menu.32713">
+        <source>中文 (&amp;C)</source>
+        <translation>中文 (&amp;C)</translation>
+    </message>
+    <message id="menu.58464">
+        <source>&amp;default</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message id="menu.58465">
+        <source>&amp;Custom J</source>
+        <translation>&amp;Custom J</translation>
+    </message>
+    <message id="menu.58466">
+        <source>&amp;Check for updates...</source>
+        <translation>Nach &amp;Updates suchen...</translation>
+    </message>
+    <message id="menu.57670">
+        <source>&amp;Help Scleron</source>
+        <translation>Scleron-&amp;Hilfe</translation>
+    </message>
+    <message id="menu.2100">
+        <source>Product Registration</source>
+        <translation>Produktregistrierung</translation>
+    </message>
+    <message id="menu.2101">
+        <source>Customer Feedback</source>
+        <translation>Kundenfeedback</translation>
+    </message>
+    <message id="menu.57664">
+        <source>&amp;About Scleron...</source>
+        <translation>Ü&amp;ber Scleron...</translation>
+    </message>
+    <message id="popup.file">
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message id="popup.device">
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message id="popup.edit">
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message id="popup.edit.expand">
+        <source>Expand</source>
+        <translation>Aufklappen</translation>
+    </message>
+    <message id="popup.edit.collapse">
+        <source>Collapse</source>
+        <translation>Zuklappen</translation>
+    </message>
+    <message id="popup.edit.copy">
+        <source>Copy (Ctrl+C)</source>
+        <translation>Kopieren (Strg+C)</translation>
+    </message>
+    <message id="popup.edit.show">
+        <source>Show</source>
+        <translation>Einblenden</translation>
+    </message>
+    <message id="popup.edit.hide">
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message id="popup.edit.delete">
+        <source>Delete (DEL)</source>
+        <translation>Löschen (Entf)</translation>
+    </message>
+    <message id="popup.settings">
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message id="popup.settings.language">
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message id="popup.settings.standard">
+        <source>&amp;Conversion standard</source>
+        <translation>&amp;Umwertungsnorm</translation>
+    </message>
+    <message id="popup.help">
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message id="ids.58151">
+        <source>select</source>
+        <translation>auswählen</translation>
+    </message>
+    <message id="ids.58159">
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message id="ids.58160">
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message id="ids.58175">
+        <source>Page %d of %d</source>
+        <translation>Seite %d von %d</translation>
+    </message>
+    <message id="ids.58176">
+        <source>%c</source>
+        <translation>%c</translation>
+    </message>
+    <message id="ids.58501">
+        <source>Custom J</source>
+        <translation>Custom J</translation>
+    </message>
+    <message id="ids.61200">
+        <source>Statistic</source>
+        <translation>Statistik</translation>
+    </message>
+    <message id="ids.61201">
+        <source>Unable to save grid list</source>
+        <translation>Tabelle konnte nicht gespeichert werden</translation>
+    </message>
+    <message id="ids.61202">
+        <source>Cannot create &quot;%1&quot;:
+%2</source>
+        <translation>&quot;%1&quot; kann nicht angelegt werden:
+%2</translation>
+    </message>
+</context>
+</TS>
