@@ -5,699 +5,723 @@
     <name></name>
     <message id="ids.128">
         <source>Scleron</source>
-        <translation type="unfinished"></translation>
+        <translation>Scleron</translation>
     </message>
     <message id="ids.2100">
         <source>Product Registration
 Product Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro del producto
+Registro del producto</translation>
     </message>
     <message id="ids.2101">
         <source>Customer Feedback
 Customer Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Opiniones de clientes
+Opiniones de clientes</translation>
     </message>
     <message id="ids.2102">
         <source>Update Scleron to version %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar Scleron a la versión %s</translation>
     </message>
     <message id="ids.2103">
         <source>Update Kestrel to version %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar el Kestrel a la versión %s</translation>
     </message>
     <message id="ids.2104">
         <source>New version available!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Nueva versión disponible!</translation>
     </message>
     <message id="ids.32701">
         <source>Export measurements
 Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar las mediciones
+Exportar</translation>
     </message>
     <message id="ids.32702">
         <source>Print measurements
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir las mediciones
+Imprimir</translation>
     </message>
     <message id="ids.32703">
         <source>Connect device
 Connect device</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar el equipo
+Conectar el equipo</translation>
     </message>
     <message id="ids.32704">
         <source>Device settings
 Device settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del equipo
+Ajustes del equipo</translation>
     </message>
     <message id="ids.32730">
         <source>Upgrade Firmware
 DoDovavez</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar el firmware
+DoDovavez</translation>
     </message>
     <message id="ids.32733">
         <source>Save measurements
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar las mediciones
+Guardar</translation>
     </message>
     <message id="ids.32734">
         <source>Open measurements
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir mediciones
+Abrir</translation>
     </message>
     <message id="ids.57664">
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra información del programa, número de versión y copyright
+Acerca de</translation>
     </message>
     <message id="ids.57665">
         <source>Quit the application; prompts to save measurements
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la aplicación; pregunta si se guardan las mediciones
+Salir</translation>
     </message>
     <message id="ids.57670">
         <source>Open the operating instructions
 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre las instrucciones de uso
+Ayuda</translation>
     </message>
     <message id="ids.58179">
         <source>Your measurements are not yet saved!
 Save measurements?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sus mediciones todavía no se han guardado!
+¿Guardar las mediciones?</translation>
     </message>
     <message id="ids.58153">
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectado</translation>
     </message>
     <message id="ids.58154">
         <source>Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado</translation>
     </message>
     <message id="ids.58155">
         <source>Connect...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando...</translation>
     </message>
     <message id="ids.58156">
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes...</translation>
     </message>
     <message id="ids.58157">
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando...</translation>
     </message>
     <message id="ids.58158">
         <source>Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abriendo...</translation>
     </message>
     <message id="ids.58162">
         <source>No connection!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sin conexión!</translation>
     </message>
     <message id="ids.58163">
         <source>Kestrel button left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla izquierda del Kestrel</translation>
     </message>
     <message id="ids.58164">
         <source>Kestrel button right</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla derecha del Kestrel</translation>
     </message>
     <message id="ids.58165">
         <source>Kestrel button down</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla abajo del Kestrel</translation>
     </message>
     <message id="ids.58166">
         <source>Search device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando el equipo...</translation>
     </message>
     <message id="ids.58173">
         <source>Keys locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas bloqueadas</translation>
     </message>
     <message id="ids.58174">
         <source>Key unlocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas desbloqueadas</translation>
     </message>
     <message id="ids.58452">
         <source>Copy the selected rows to the clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia las filas seleccionadas al portapapeles
+Copiar</translation>
     </message>
     <message id="ids.58456">
         <source>Clear the device memory
 Clear device memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Borra la memoria del equipo
+Borrar la memoria del equipo</translation>
     </message>
     <message id="ids.58466">
         <source>Check for a newer program version
 Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca una versión más reciente del programa
+Buscar actualizaciones</translation>
     </message>
     <message id="ids.61002">
         <source>Scleron needs a graphical display. Set DISPLAY (or WAYLAND_DISPLAY), or run it under xvfb-run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scleron necesita una pantalla gráfica. Defina DISPLAY (o WAYLAND_DISPLAY) o ejecútelo con xvfb-run.</translation>
     </message>
     <message id="ids.61003">
         <source>Scleron Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scleron versión %1</translation>
     </message>
     <message id="ids.61004">
         <source>Copyright (C) the Scleron developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) los desarrolladores de Scleron</translation>
     </message>
     <message id="ids.61005">
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAYÚS</translation>
     </message>
     <message id="ids.61006">
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message id="ids.61007">
         <source>About Scleron</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Scleron</translation>
     </message>
     <message id="ids.61020">
         <source> BOOTLOADER!</source>
-        <translation type="unfinished"></translation>
+        <translation> ¡BOOTLOADER!</translation>
     </message>
     <message id="ids.61021">
         <source> BOOTLOADER! Reset or Upgrade Device</source>
-        <translation type="unfinished"></translation>
+        <translation> ¡BOOTLOADER! Reinicie el equipo o actualice el firmware</translation>
     </message>
     <message id="ids.61022">
         <source>Downloading measurements: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando mediciones: %1 de %2</translation>
     </message>
     <message id="ids.61023">
         <source>No tester found. These serial ports could not be opened:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún durómetro. No se pudieron abrir estos puertos serie:
+
+%1</translation>
+    </message>
+    <message id="ids.61080">
+        <source>Restart application to change language.</source>
+        <translation>Reinicie la aplicación para cambiar el idioma.</translation>
     </message>
     <message id="ids.58100">
         <source>HLD Leeb D raw</source>
-        <translation type="unfinished"></translation>
+        <translation>HLD Leeb D bruto</translation>
     </message>
     <message id="ids.58101">
         <source>HLD  Leeb D</source>
-        <translation type="unfinished"></translation>
+        <translation>HLD  Leeb D</translation>
     </message>
     <message id="ids.58102">
         <source>HV    Vickers</source>
-        <translation type="unfinished"></translation>
+        <translation>HV    Vickers</translation>
     </message>
     <message id="ids.58103">
         <source>HB    Brinell (F=30D²)</source>
-        <translation type="unfinished"></translation>
+        <translation>HB    Brinell (F=30D²)</translation>
     </message>
     <message id="ids.58104">
         <source>HRC Rockwell C</source>
-        <translation type="unfinished"></translation>
+        <translation>HRC Rockwell C</translation>
     </message>
     <message id="ids.58105">
         <source>HRB Rockwell B</source>
-        <translation type="unfinished"></translation>
+        <translation>HRB Rockwell B</translation>
     </message>
     <message id="ids.58106">
         <source>HRA Rockwell A</source>
-        <translation type="unfinished"></translation>
+        <translation>HRA Rockwell A</translation>
     </message>
     <message id="ids.58107">
         <source>HS    Shore</source>
-        <translation type="unfinished"></translation>
+        <translation>HS    Shore</translation>
     </message>
     <message id="ids.58108">
         <source>Rm   Tensile strenght</source>
-        <translation type="unfinished"></translation>
+        <translation>Rm   Resistencia a la tracción</translation>
     </message>
     <message id="ids.58109">
         <source>HC   Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>HC   Personalizada</translation>
     </message>
     <message id="ids.58182">
         <source>HLDL Leeb DL raw</source>
-        <translation type="unfinished"></translation>
+        <translation>HLDL Leeb DL bruto</translation>
     </message>
     <message id="ids.58183">
         <source>HLDL  Leeb DL</source>
-        <translation type="unfinished"></translation>
+        <translation>HLDL  Leeb DL</translation>
     </message>
     <message id="ids.58110">
         <source>1 Steel and cast steel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Acero y acero fundido</translation>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Acero para herramientas</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Acero inoxidable</translation>
     </message>
     <message id="ids.58113">
         <source>4 Gray cast iron (GG)</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Fundición gris (GG)</translation>
     </message>
     <message id="ids.58114">
         <source>5 Modular cast iron (GGG)</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Fundición nodular (GGG)</translation>
     </message>
     <message id="ids.58115">
         <source>6 Cast aluminium alloys</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Aleaciones de aluminio fundido</translation>
     </message>
     <message id="ids.58116">
         <source>7 Brass</source>
-        <translation type="unfinished"></translation>
+        <translation>7 Latón</translation>
     </message>
     <message id="ids.58117">
         <source>8 Bronzes</source>
-        <translation type="unfinished"></translation>
+        <translation>8 Bronces</translation>
     </message>
     <message id="ids.58118">
         <source>9 Wrought copper</source>
-        <translation type="unfinished"></translation>
+        <translation>9 Cobre forjado</translation>
     </message>
     <message id="ids.58119">
         <source>6.1 Alu-AN40 (ABB)</source>
-        <translation type="unfinished"></translation>
+        <translation>6.1 Alu-AN40 (ABB)</translation>
     </message>
     <message id="ids.58120">
         <source>HC1  Custom1</source>
-        <translation type="unfinished"></translation>
+        <translation>HC1  Pers1</translation>
     </message>
     <message id="ids.58121">
         <source>HC2  Custom2</source>
-        <translation type="unfinished"></translation>
+        <translation>HC2  Pers2</translation>
     </message>
     <message id="ids.58122">
         <source>HC3  Custom3</source>
-        <translation type="unfinished"></translation>
+        <translation>HC3  Pers3</translation>
     </message>
     <message id="ids.58123">
         <source>1 Steel / Cast Steel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Acero / acero fundido</translation>
     </message>
     <message id="ids.58124">
         <source>2 Treat. Steel heat tr.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Acero bonif. tratado</translation>
     </message>
     <message id="ids.58125">
         <source>3 Treat. Steel untreat.</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Acero bonif. sin tratar</translation>
     </message>
     <message id="ids.58130">
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message id="ids.58131">
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message id="ids.58132">
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message id="ids.58133">
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message id="ids.58134">
         <source>Gravity component</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de impacto</translation>
     </message>
     <message id="ids.58135">
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala</translation>
     </message>
     <message id="ids.58136">
         <source>Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material</translation>
     </message>
     <message id="ids.58137">
         <source>Impact body</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuerpo de impacto</translation>
     </message>
     <message id="ids.58150">
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera de rango</translation>
     </message>
     <message id="ids.58152">
         <source>no curve</source>
-        <translation type="unfinished"></translation>
+        <translation>sin curva</translation>
     </message>
     <message id="ids.61100">
         <source>m: -</source>
-        <translation type="unfinished"></translation>
+        <translation>m: -</translation>
     </message>
     <message id="ids.61101">
         <source>m: %0.1f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>m: %0.1f %s</translation>
     </message>
     <message id="ids.61102">
         <source>m: %0.0f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>m: %0.0f %s</translation>
     </message>
     <message id="ids.61103">
         <source>s: -</source>
-        <translation type="unfinished"></translation>
+        <translation>s: -</translation>
     </message>
     <message id="ids.61104">
         <source>s: %0.2f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>s: %0.2f %s</translation>
     </message>
     <message id="ids.61105">
         <source>s: %0.1f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>s: %0.1f %s</translation>
     </message>
     <message id="ids.61106">
         <source>Min: -</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín: -</translation>
     </message>
     <message id="ids.61107">
         <source>Min: %0.1f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín: %0.1f %s</translation>
     </message>
     <message id="ids.61108">
         <source>Min: %0.0f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín: %0.0f %s</translation>
     </message>
     <message id="ids.61109">
         <source>Max: -</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx: -</translation>
     </message>
     <message id="ids.61110">
         <source>Max: %0.1f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx: %0.1f %s</translation>
     </message>
     <message id="ids.61111">
         <source>Max: %0.0f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx: %0.0f %s</translation>
     </message>
     <message id="ids.61112">
         <source>R: -</source>
-        <translation type="unfinished"></translation>
+        <translation>R: -</translation>
     </message>
     <message id="ids.61113">
         <source>R: %0.1f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>R: %0.1f %s</translation>
     </message>
     <message id="ids.61114">
         <source>R: %0.0f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>R: %0.0f %s</translation>
     </message>
     <message id="ids.61115">
         <source>N: -</source>
-        <translation type="unfinished"></translation>
+        <translation>N: -</translation>
     </message>
     <message id="ids.61116">
         <source>N: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>N: %d</translation>
     </message>
     <message id="ids.61001">
         <source>Unable to save measurements to &quot;%1&quot;:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar las mediciones en &quot;%1&quot;:
+%2</translation>
     </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Memoria borrada!</translation>
     </message>
     <message id="ids.61401">
         <source>No tester found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún durómetro.</translation>
     </message>
     <message id="ids.61402">
         <source>No tester answers on COM%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún durómetro responde en COM%1.</translation>
     </message>
     <message id="ids.61403">
         <source>COM%1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir COM%1.</translation>
     </message>
     <message id="ids.61404">
         <source>The tester is in its boot loader. Reset it or upgrade its firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>El durómetro está en su bootloader. Reinícielo o actualice su firmware.</translation>
     </message>
     <message id="ids.61405">
         <source>The connection to the tester was lost; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perdió la conexión con el durómetro; no se guardó nada.</translation>
     </message>
     <message id="ids.61406">
         <source>Tester: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Durómetro: %1</translation>
     </message>
     <message id="ids.61407">
         <source>Serial number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie: %1</translation>
     </message>
     <message id="ids.61408">
         <source>Firmware: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware: %1</translation>
     </message>
     <message id="ids.61409">
         <source>Series: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Series: %1</translation>
     </message>
     <message id="ids.61410">
         <source>Measurements: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediciones: %1</translation>
     </message>
     <message id="ids.61411">
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado en %1</translation>
     </message>
     <message id="menu.32733">
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message id="menu.32734">
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message id="menu.32701">
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar</translation>
     </message>
     <message id="menu.32702">
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message id="menu.32703">
         <source>&amp;Connect device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conectar el equipo</translation>
     </message>
     <message id="menu.32704">
         <source>&amp;Device settings</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;justes del equipo</translation>
     </message>
     <message id="menu.58456">
         <source>Clear device &amp;memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar la &amp;memoria del equipo</translation>
     </message>
     <message id="menu.32730">
         <source>&amp;DoDovavez</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;DoDovavez</translation>
     </message>
     <message id="menu.33000">
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message id="menu.33001">
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionadas</translation>
     </message>
     <message id="menu.33003">
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message id="menu.33004">
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionadas</translation>
     </message>
     <message id="menu.33006">
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message id="menu.33007">
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionadas</translation>
     </message>
     <message id="menu.33009">
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message id="menu.33011">
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionadas</translation>
     </message>
     <message id="menu.33012">
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message id="menu.33013">
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionadas</translation>
     </message>
     <message id="menu.33015">
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message id="menu.33016">
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionadas</translation>
     </message>
     <message id="menu.32705">
         <source>&amp;English</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;English</translation>
     </message>
     <message id="menu.32706">
         <source>&amp;Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deutsch</translation>
     </message>
     <message id="menu.32707">
         <source>&amp;Français</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Français</translation>
     </message>
     <message id="menu.32708">
         <source>&amp;Italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiano</translation>
     </message>
     <message id="menu.32709">
         <source>&amp;Español</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Español</translation>
     </message>
     <message id="menu.32710">
         <source>&amp;Português</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
         <source>&amp;Russkiy yazyk</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Russkiy yazyk</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>中文 (&amp;C)</translation>
     </message>
     <message id="menu.58464">
         <source>&amp;default</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;predeterminada</translation>
     </message>
     <message id="menu.58465">
         <source>&amp;Custom J</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Custom J</translation>
     </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar actualizaciones...</translation>
     </message>
     <message id="menu.57670">
         <source>&amp;Help Scleron</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda de Scleron</translation>
     </message>
     <message id="menu.2100">
         <source>Product Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro del producto</translation>
     </message>
     <message id="menu.2101">
         <source>Customer Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Opiniones de clientes</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Scleron...</translation>
     </message>
     <message id="popup.file">
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message id="popup.device">
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo</translation>
     </message>
     <message id="popup.edit">
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición</translation>
     </message>
     <message id="popup.edit.expand">
         <source>Expand</source>
-        <translation type="unfinished"></translation>
+        <translation>Expandir</translation>
     </message>
     <message id="popup.edit.collapse">
         <source>Collapse</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraer</translation>
     </message>
     <message id="popup.edit.copy">
         <source>Copy (Ctrl+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar (Ctrl+C)</translation>
     </message>
     <message id="popup.edit.show">
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message id="popup.edit.hide">
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar</translation>
     </message>
     <message id="popup.edit.delete">
         <source>Delete (DEL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar (SUPR)</translation>
     </message>
     <message id="popup.settings">
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;justes</translation>
     </message>
     <message id="popup.settings.language">
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message id="popup.settings.standard">
         <source>&amp;Conversion standard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Norma de conversión</translation>
     </message>
     <message id="popup.help">
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>
-        <translation type="unfinished"></translation>
+        <translation>seleccionar</translation>
     </message>
     <message id="ids.58159">
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar...</translation>
     </message>
     <message id="ids.58160">
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir...</translation>
     </message>
     <message id="ids.58175">
         <source>Page %d of %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %d de %d</translation>
     </message>
     <message id="ids.58176">
         <source>%c</source>
-        <translation type="unfinished"></translation>
+        <translation>%c</translation>
     </message>
     <message id="ids.58501">
         <source>Custom J</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom J</translation>
     </message>
     <message id="ids.61200">
         <source>Statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadística</translation>
     </message>
     <message id="ids.61201">
         <source>Unable to save grid list</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la tabla</translation>
     </message>
     <message id="ids.61202">
         <source>Cannot create &quot;%1&quot;:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear &quot;%1&quot;:
+%2</translation>
     </message>
 </context>
 </TS>

@@ -5,699 +5,723 @@
     <name></name>
     <message id="ids.128">
         <source>Scleron</source>
-        <translation type="unfinished"></translation>
+        <translation>Scleron</translation>
     </message>
     <message id="ids.2100">
         <source>Product Registration
 Product Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro do produto
+Registro do produto</translation>
     </message>
     <message id="ids.2101">
         <source>Customer Feedback
 Customer Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Opinião dos clientes
+Opinião dos clientes</translation>
     </message>
     <message id="ids.2102">
         <source>Update Scleron to version %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar o Scleron para a versão %s</translation>
     </message>
     <message id="ids.2103">
         <source>Update Kestrel to version %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar o Kestrel para a versão %s</translation>
     </message>
     <message id="ids.2104">
         <source>New version available!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova versão disponível!</translation>
     </message>
     <message id="ids.32701">
         <source>Export measurements
 Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar as medições
+Exportar</translation>
     </message>
     <message id="ids.32702">
         <source>Print measurements
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir as medições
+Imprimir</translation>
     </message>
     <message id="ids.32703">
         <source>Connect device
 Connect device</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar o aparelho
+Conectar o aparelho</translation>
     </message>
     <message id="ids.32704">
         <source>Device settings
 Device settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações do aparelho
+Configurações do aparelho</translation>
     </message>
     <message id="ids.32730">
         <source>Upgrade Firmware
 DoDovavez</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar o firmware
+DoDovavez</translation>
     </message>
     <message id="ids.32733">
         <source>Save measurements
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as medições
+Salvar</translation>
     </message>
     <message id="ids.32734">
         <source>Open measurements
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir medições
+Abrir</translation>
     </message>
     <message id="ids.57664">
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra informações do programa, número da versão e copyright
+Sobre</translation>
     </message>
     <message id="ids.57665">
         <source>Quit the application; prompts to save measurements
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha o aplicativo; pergunta se as medições devem ser salvas
+Sair</translation>
     </message>
     <message id="ids.57670">
         <source>Open the operating instructions
 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre as instruções de operação
+Ajuda</translation>
     </message>
     <message id="ids.58179">
         <source>Your measurements are not yet saved!
 Save measurements?</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas medições ainda não foram salvas!
+Salvar as medições?</translation>
     </message>
     <message id="ids.58153">
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectado</translation>
     </message>
     <message id="ids.58154">
         <source>Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado</translation>
     </message>
     <message id="ids.58155">
         <source>Connect...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando...</translation>
     </message>
     <message id="ids.58156">
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações...</translation>
     </message>
     <message id="ids.58157">
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvando...</translation>
     </message>
     <message id="ids.58158">
         <source>Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrindo...</translation>
     </message>
     <message id="ids.58162">
         <source>No connection!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem conexão!</translation>
     </message>
     <message id="ids.58163">
         <source>Kestrel button left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla esquerda do Kestrel</translation>
     </message>
     <message id="ids.58164">
         <source>Kestrel button right</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla direita do Kestrel</translation>
     </message>
     <message id="ids.58165">
         <source>Kestrel button down</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla para baixo do Kestrel</translation>
     </message>
     <message id="ids.58166">
         <source>Search device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurando o aparelho...</translation>
     </message>
     <message id="ids.58173">
         <source>Keys locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas bloqueadas</translation>
     </message>
     <message id="ids.58174">
         <source>Key unlocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas desbloqueadas</translation>
     </message>
     <message id="ids.58452">
         <source>Copy the selected rows to the clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia as linhas selecionadas para a área de transferência
+Copiar</translation>
     </message>
     <message id="ids.58456">
         <source>Clear the device memory
 Clear device memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Apaga a memória do aparelho
+Apagar a memória do aparelho</translation>
     </message>
     <message id="ids.58466">
         <source>Check for a newer program version
 Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Procura uma versão mais nova do programa
+Procurar atualizações</translation>
     </message>
     <message id="ids.61002">
         <source>Scleron needs a graphical display. Set DISPLAY (or WAYLAND_DISPLAY), or run it under xvfb-run.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Scleron precisa de uma tela gráfica. Defina DISPLAY (ou WAYLAND_DISPLAY) ou execute-o com xvfb-run.</translation>
     </message>
     <message id="ids.61003">
         <source>Scleron Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scleron versão %1</translation>
     </message>
     <message id="ids.61004">
         <source>Copyright (C) the Scleron developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) os desenvolvedores do Scleron</translation>
     </message>
     <message id="ids.61005">
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAIÚS</translation>
     </message>
     <message id="ids.61006">
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message id="ids.61007">
         <source>About Scleron</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Scleron</translation>
     </message>
     <message id="ids.61020">
         <source> BOOTLOADER!</source>
-        <translation type="unfinished"></translation>
+        <translation> BOOTLOADER!</translation>
     </message>
     <message id="ids.61021">
         <source> BOOTLOADER! Reset or Upgrade Device</source>
-        <translation type="unfinished"></translation>
+        <translation> BOOTLOADER! Reinicie o aparelho ou atualize o firmware</translation>
     </message>
     <message id="ids.61022">
         <source>Downloading measurements: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixando medições: %1 de %2</translation>
     </message>
     <message id="ids.61023">
         <source>No tester found. These serial ports could not be opened:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum durômetro encontrado. Estas portas seriais não puderam ser abertas:
+
+%1</translation>
+    </message>
+    <message id="ids.61080">
+        <source>Restart application to change language.</source>
+        <translation>Reinicie o aplicativo para mudar o idioma.</translation>
     </message>
     <message id="ids.58100">
         <source>HLD Leeb D raw</source>
-        <translation type="unfinished"></translation>
+        <translation>HLD Leeb D bruto</translation>
     </message>
     <message id="ids.58101">
         <source>HLD  Leeb D</source>
-        <translation type="unfinished"></translation>
+        <translation>HLD  Leeb D</translation>
     </message>
     <message id="ids.58102">
         <source>HV    Vickers</source>
-        <translation type="unfinished"></translation>
+        <translation>HV    Vickers</translation>
     </message>
     <message id="ids.58103">
         <source>HB    Brinell (F=30D²)</source>
-        <translation type="unfinished"></translation>
+        <translation>HB    Brinell (F=30D²)</translation>
     </message>
     <message id="ids.58104">
         <source>HRC Rockwell C</source>
-        <translation type="unfinished"></translation>
+        <translation>HRC Rockwell C</translation>
     </message>
     <message id="ids.58105">
         <source>HRB Rockwell B</source>
-        <translation type="unfinished"></translation>
+        <translation>HRB Rockwell B</translation>
     </message>
     <message id="ids.58106">
         <source>HRA Rockwell A</source>
-        <translation type="unfinished"></translation>
+        <translation>HRA Rockwell A</translation>
     </message>
     <message id="ids.58107">
         <source>HS    Shore</source>
-        <translation type="unfinished"></translation>
+        <translation>HS    Shore</translation>
     </message>
     <message id="ids.58108">
         <source>Rm   Tensile strenght</source>
-        <translation type="unfinished"></translation>
+        <translation>Rm   Resistência à tração</translation>
     </message>
     <message id="ids.58109">
         <source>HC   Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>HC   Personalizada</translation>
     </message>
     <message id="ids.58182">
         <source>HLDL Leeb DL raw</source>
-        <translation type="unfinished"></translation>
+        <translation>HLDL Leeb DL bruto</translation>
     </message>
     <message id="ids.58183">
         <source>HLDL  Leeb DL</source>
-        <translation type="unfinished"></translation>
+        <translation>HLDL  Leeb DL</translation>
     </message>
     <message id="ids.58110">
         <source>1 Steel and cast steel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Aço e aço fundido</translation>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Aço ferramenta</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Aço inoxidável</translation>
     </message>
     <message id="ids.58113">
         <source>4 Gray cast iron (GG)</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Ferro fundido cinzento (GG)</translation>
     </message>
     <message id="ids.58114">
         <source>5 Modular cast iron (GGG)</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Ferro fundido nodular (GGG)</translation>
     </message>
     <message id="ids.58115">
         <source>6 Cast aluminium alloys</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Ligas de alumínio fundido</translation>
     </message>
     <message id="ids.58116">
         <source>7 Brass</source>
-        <translation type="unfinished"></translation>
+        <translation>7 Latão</translation>
     </message>
     <message id="ids.58117">
         <source>8 Bronzes</source>
-        <translation type="unfinished"></translation>
+        <translation>8 Bronzes</translation>
     </message>
     <message id="ids.58118">
         <source>9 Wrought copper</source>
-        <translation type="unfinished"></translation>
+        <translation>9 Cobre forjado</translation>
     </message>
     <message id="ids.58119">
         <source>6.1 Alu-AN40 (ABB)</source>
-        <translation type="unfinished"></translation>
+        <translation>6.1 Alu-AN40 (ABB)</translation>
     </message>
     <message id="ids.58120">
         <source>HC1  Custom1</source>
-        <translation type="unfinished"></translation>
+        <translation>HC1  Pers1</translation>
     </message>
     <message id="ids.58121">
         <source>HC2  Custom2</source>
-        <translation type="unfinished"></translation>
+        <translation>HC2  Pers2</translation>
     </message>
     <message id="ids.58122">
         <source>HC3  Custom3</source>
-        <translation type="unfinished"></translation>
+        <translation>HC3  Pers3</translation>
     </message>
     <message id="ids.58123">
         <source>1 Steel / Cast Steel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Aço / aço fundido</translation>
     </message>
     <message id="ids.58124">
         <source>2 Treat. Steel heat tr.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Aço benef. tratado</translation>
     </message>
     <message id="ids.58125">
         <source>3 Treat. Steel untreat.</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Aço benef. não tratado</translation>
     </message>
     <message id="ids.58130">
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message id="ids.58131">
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message id="ids.58132">
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message id="ids.58133">
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message id="ids.58134">
         <source>Gravity component</source>
-        <translation type="unfinished"></translation>
+        <translation>Direção de impacto</translation>
     </message>
     <message id="ids.58135">
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala</translation>
     </message>
     <message id="ids.58136">
         <source>Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material</translation>
     </message>
     <message id="ids.58137">
         <source>Impact body</source>
-        <translation type="unfinished"></translation>
+        <translation>Corpo de impacto</translation>
     </message>
     <message id="ids.58150">
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Fora da faixa</translation>
     </message>
     <message id="ids.58152">
         <source>no curve</source>
-        <translation type="unfinished"></translation>
+        <translation>sem curva</translation>
     </message>
     <message id="ids.61100">
         <source>m: -</source>
-        <translation type="unfinished"></translation>
+        <translation>m: -</translation>
     </message>
     <message id="ids.61101">
         <source>m: %0.1f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>m: %0.1f %s</translation>
     </message>
     <message id="ids.61102">
         <source>m: %0.0f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>m: %0.0f %s</translation>
     </message>
     <message id="ids.61103">
         <source>s: -</source>
-        <translation type="unfinished"></translation>
+        <translation>s: -</translation>
     </message>
     <message id="ids.61104">
         <source>s: %0.2f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>s: %0.2f %s</translation>
     </message>
     <message id="ids.61105">
         <source>s: %0.1f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>s: %0.1f %s</translation>
     </message>
     <message id="ids.61106">
         <source>Min: -</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín: -</translation>
     </message>
     <message id="ids.61107">
         <source>Min: %0.1f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín: %0.1f %s</translation>
     </message>
     <message id="ids.61108">
         <source>Min: %0.0f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín: %0.0f %s</translation>
     </message>
     <message id="ids.61109">
         <source>Max: -</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx: -</translation>
     </message>
     <message id="ids.61110">
         <source>Max: %0.1f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx: %0.1f %s</translation>
     </message>
     <message id="ids.61111">
         <source>Max: %0.0f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx: %0.0f %s</translation>
     </message>
     <message id="ids.61112">
         <source>R: -</source>
-        <translation type="unfinished"></translation>
+        <translation>R: -</translation>
     </message>
     <message id="ids.61113">
         <source>R: %0.1f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>R: %0.1f %s</translation>
     </message>
     <message id="ids.61114">
         <source>R: %0.0f %s</source>
-        <translation type="unfinished"></translation>
+        <translation>R: %0.0f %s</translation>
     </message>
     <message id="ids.61115">
         <source>N: -</source>
-        <translation type="unfinished"></translation>
+        <translation>N: -</translation>
     </message>
     <message id="ids.61116">
         <source>N: %d</source>
-        <translation type="unfinished"></translation>
+        <translation>N: %d</translation>
     </message>
     <message id="ids.61001">
         <source>Unable to save measurements to &quot;%1&quot;:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar as medições em &quot;%1&quot;:
+%2</translation>
     </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória apagada!</translation>
     </message>
     <message id="ids.61401">
         <source>No tester found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum durômetro encontrado.</translation>
     </message>
     <message id="ids.61402">
         <source>No tester answers on COM%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum durômetro responde em COM%1.</translation>
     </message>
     <message id="ids.61403">
         <source>COM%1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir COM%1.</translation>
     </message>
     <message id="ids.61404">
         <source>The tester is in its boot loader. Reset it or upgrade its firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>O durômetro está no bootloader. Reinicie-o ou atualize o firmware.</translation>
     </message>
     <message id="ids.61405">
         <source>The connection to the tester was lost; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>A conexão com o durômetro foi perdida; nada foi salvo.</translation>
     </message>
     <message id="ids.61406">
         <source>Tester: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Durômetro: %1</translation>
     </message>
     <message id="ids.61407">
         <source>Serial number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de série: %1</translation>
     </message>
     <message id="ids.61408">
         <source>Firmware: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware: %1</translation>
     </message>
     <message id="ids.61409">
         <source>Series: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Séries: %1</translation>
     </message>
     <message id="ids.61410">
         <source>Measurements: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Medições: %1</translation>
     </message>
     <message id="ids.61411">
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvo em %1</translation>
     </message>
     <message id="menu.32733">
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message id="menu.32734">
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message id="menu.32701">
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar</translation>
     </message>
     <message id="menu.32702">
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message id="menu.32703">
         <source>&amp;Connect device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conectar o aparelho</translation>
     </message>
     <message id="menu.32704">
         <source>&amp;Device settings</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onfigurações do aparelho</translation>
     </message>
     <message id="menu.58456">
         <source>Clear device &amp;memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar a &amp;memória do aparelho</translation>
     </message>
     <message id="menu.32730">
         <source>&amp;DoDovavez</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;DoDovavez</translation>
     </message>
     <message id="menu.33000">
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message id="menu.33001">
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionadas</translation>
     </message>
     <message id="menu.33003">
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message id="menu.33004">
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionadas</translation>
     </message>
     <message id="menu.33006">
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message id="menu.33007">
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionadas</translation>
     </message>
     <message id="menu.33009">
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message id="menu.33011">
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionadas</translation>
     </message>
     <message id="menu.33012">
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message id="menu.33013">
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionadas</translation>
     </message>
     <message id="menu.33015">
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message id="menu.33016">
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionadas</translation>
     </message>
     <message id="menu.32705">
         <source>&amp;English</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;English</translation>
     </message>
     <message id="menu.32706">
         <source>&amp;Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deutsch</translation>
     </message>
     <message id="menu.32707">
         <source>&amp;Français</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Français</translation>
     </message>
     <message id="menu.32708">
         <source>&amp;Italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiano</translation>
     </message>
     <message id="menu.32709">
         <source>&amp;Español</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Español</translation>
     </message>
     <message id="menu.32710">
         <source>&amp;Português</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
         <source>&amp;Russkiy yazyk</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Russkiy yazyk</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>中文 (&amp;C)</translation>
     </message>
     <message id="menu.58464">
         <source>&amp;default</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;padrão</translation>
     </message>
     <message id="menu.58465">
         <source>&amp;Custom J</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Custom J</translation>
     </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Procurar atualizações...</translation>
     </message>
     <message id="menu.57670">
         <source>&amp;Help Scleron</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juda do Scleron</translation>
     </message>
     <message id="menu.2100">
         <source>Product Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro do produto</translation>
     </message>
     <message id="menu.2101">
         <source>Customer Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Opinião dos clientes</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Scleron...</translation>
     </message>
     <message id="popup.file">
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message id="popup.device">
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Aparelho</translation>
     </message>
     <message id="popup.edit">
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message id="popup.edit.expand">
         <source>Expand</source>
-        <translation type="unfinished"></translation>
+        <translation>Expandir</translation>
     </message>
     <message id="popup.edit.collapse">
         <source>Collapse</source>
-        <translation type="unfinished"></translation>
+        <translation>Recolher</translation>
     </message>
     <message id="popup.edit.copy">
         <source>Copy (Ctrl+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar (Ctrl+C)</translation>
     </message>
     <message id="popup.edit.show">
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message id="popup.edit.hide">
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar</translation>
     </message>
     <message id="popup.edit.delete">
         <source>Delete (DEL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir (DEL)</translation>
     </message>
     <message id="popup.settings">
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurações</translation>
     </message>
     <message id="popup.settings.language">
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message id="popup.settings.standard">
         <source>&amp;Conversion standard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Norma de conversão</translation>
     </message>
     <message id="popup.help">
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juda</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>
-        <translation type="unfinished"></translation>
+        <translation>selecionar</translation>
     </message>
     <message id="ids.58159">
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar...</translation>
     </message>
     <message id="ids.58160">
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir...</translation>
     </message>
     <message id="ids.58175">
         <source>Page %d of %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %d de %d</translation>
     </message>
     <message id="ids.58176">
         <source>%c</source>
-        <translation type="unfinished"></translation>
+        <translation>%c</translation>
     </message>
     <message id="ids.58501">
         <source>Custom J</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom J</translation>
     </message>
     <message id="ids.61200">
         <source>Statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatística</translation>
     </message>
     <message id="ids.61201">
         <source>Unable to save grid list</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a tabela</translation>
     </message>
     <message id="ids.61202">
         <source>Cannot create &quot;%1&quot;:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar &quot;%1&quot;:
+%2</translation>
     </message>
 </context>
 </TS>

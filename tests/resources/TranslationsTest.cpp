@@ -29,7 +29,7 @@ QHash<QByteArray, Translation> ReadTs(const QString& path)
     QXmlStreamReader xml(&file);
     QByteArray id;
     while (!xml.atEnd()) {
-        if (!xml.readNextStartElement())
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("message")) {
             id = xml.attributes().value(QLatin1String("id")).toLatin1();
