@@ -3,9 +3,10 @@
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
-CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+PREFIX ?= /usr/local
+CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 
-.PHONY: all deps configure build run test bench asan clean
+.PHONY: all deps configure build run test bench asan install clean
 
 all: build
 
@@ -26,6 +27,11 @@ test: build
 
 bench: build
 	@scripts/bench.sh $(BUILD_DIR)
+
+# The program, its translations and operating instructions, a desktop entry and the ".hkp" file
+# type, below PREFIX (DESTDIR stages it elsewhere).
+install: build
+	@cmake --install $(BUILD_DIR)
 
 # Every test under AddressSanitizer, LeakSanitizer and UBSan.
 asan: deps

@@ -135,12 +135,22 @@ TEST(Languages, MissingPathAndMissingKeys)
     }
     EXPECT_EQ(Value("Software\\Halvex\\DoDovavez\\Settings", "LanguageFile"), QStringLiteral("/DoDovavez_FRA.dll"));
 
+    // A long installation folder is read whole (not dropped for its length).
+    const QString folder = QStringLiteral("/opt/") + QString(100, QLatin1Char('x'));
+    SetTestRegistry("[Software\\Halvex\\Kestrel\\Settings]\n\"Path\"=\"" + folder.toUtf8()
+        + "\"\n[Software\\Halvex\\DoDovavez\\Settings]\n");
+    {
+        RunningApp running;
+        running.Frame().RunCommand(Cmd::LanguageSpanish);
+    }
+    EXPECT_EQ(Value("Software\\Halvex\\DoDovavez\\Settings", "LanguageFile"), folder + QStringLiteral("/DoDovavez_ESP.dll"));
+
     // Without the tool's key nothing creates it; the program's own key is written as before.
     SetTestRegistry("[Software\\Halvex\\Kestrel\\Settings]\n");
     {
         RunningApp running;
         running.Frame().RunCommand(Cmd::LanguageEnglish);
-        EXPECT_EQ(prompts.messages.size(), 2);
+        EXPECT_EQ(prompts.messages.size(), 3);
     }
     EXPECT_EQ(Value("Software\\Halvex\\DoDovavez\\Settings", "LanguageFile"), QStringLiteral("<no key>"));
     EXPECT_EQ(ReadWholeFile(TestRegistryPath()),
