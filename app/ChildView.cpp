@@ -28,6 +28,7 @@ CChildView::CChildView()
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
     AddFileCommands();
     m_commands.Add(Cmd::Help, [this] { ShowHelp(); });
+    AddTableCommands();
 }
 
 CChildView::~CChildView()

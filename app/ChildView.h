@@ -138,6 +138,8 @@ private:
     void AddFileCommands();
     // Help (57670): the operating instructions of the chosen language.
     void ShowHelp();
+    // The Edit menu's Expand, Collapse, Copy, Show, Hide and Delete (ViewTableCommands.cpp).
+    void AddTableCommands();
     void SaveFile();
 
     IViewFrame* m_frame = nullptr;

@@ -87,7 +87,7 @@ def read_ts(lang):
 
 def escape(text):
     return (text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
-            .replace('"', "&quot;"))
+            .replace('"', "&quot;").replace("\r", "&#13;"))
 
 
 def write_ts(lang, english, entries):

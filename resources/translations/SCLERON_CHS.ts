@@ -573,6 +573,426 @@ Check for updates</source>
         <source>Selected</source>
         <translation>所选</translation>
     </message>
+    <message id="menu.32800">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32801">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32802">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32803">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32804">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32805">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32806">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32807">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32808">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32809">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32810">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32811">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32812">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32813">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32814">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32815">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32816">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32817">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32818">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32819">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32820">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32821">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32822">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32823">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32824">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32825">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32826">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32827">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32828">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32829">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32830">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32831">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32832">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32833">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32834">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32835">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32836">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32837">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32838">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32839">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32840">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32841">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32842">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32843">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32844">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32845">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32846">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32847">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32848">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32849">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32850">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32851">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32852">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32853">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32854">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32855">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32856">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32857">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32858">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32859">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32860">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32861">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32862">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32863">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32864">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32865">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32866">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32867">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32868">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32869">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32870">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32871">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32872">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32873">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32874">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32875">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32876">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32877">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32878">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32879">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32880">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32881">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32882">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32883">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32884">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32885">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32886">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32887">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32888">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32889">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32890">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32891">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32892">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32893">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32894">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32895">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.32896">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="menu.32897">
+        <source>Selected</source>
+        <translation>所选</translation>
+    </message>
+    <message id="menu.32898">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.33002">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.33005">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.33008">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.33010">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.33014">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
+    <message id="menu.33017">
+        <source>This</source>
+        <translation>此项</translation>
+    </message>
     <message id="menu.32705">
         <source>&amp;English</source>
         <translation>&amp;English</translation>
@@ -685,6 +1105,34 @@ Check for updates</source>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
+    <message id="popup.table.conversion">
+        <source>Conversion</source>
+        <translation>换算</translation>
+    </message>
+    <message id="popup.table.expand">
+        <source>Expand</source>
+        <translation>展开</translation>
+    </message>
+    <message id="popup.table.collapse">
+        <source>Collapse</source>
+        <translation>折叠</translation>
+    </message>
+    <message id="popup.table.copy">
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message id="popup.table.show">
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message id="popup.table.hide">
+        <source>Hide</source>
+        <translation>隐藏</translation>
+    </message>
+    <message id="popup.table.delete">
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
     <message id="ids.58151">
         <source>select</source>
         <translation>选择</translation>
@@ -721,6 +1169,98 @@ Check for updates</source>
         <source>Cannot create &quot;%1&quot;:
 %2</source>
         <translation>无法创建“%1”：
+%2</translation>
+    </message>
+    <message id="ids.61203">
+        <source>Delete Item</source>
+        <translation>删除条目</translation>
+    </message>
+    <message id="ids.22000">
+        <source>Downloading...</source>
+        <translation>正在下载...</translation>
+    </message>
+    <message id="ids.22001">
+        <source>Searching for updates...</source>
+        <translation>正在检查更新...</translation>
+    </message>
+    <message id="ids.22002">
+        <source>Halvex</source>
+        <translation>Halvex</translation>
+    </message>
+    <message id="ids.22005">
+        <source>Connecting...</source>
+        <translation>正在连接...</translation>
+    </message>
+    <message id="ids.22007">
+        <source>There is no update available. &#13;
+You are already using the most recent version of %s.</source>
+        <translation>没有可用的更新。&#13;
+您使用的已是 %s 的最新版本。</translation>
+    </message>
+    <message id="ids.22009">
+        <source>Found a newer version of %s on the server. &#13;
+ Server version: %s &#13;
+ Your version: %s</source>
+        <translation>服务器上找到了 %s 的新版本。&#13;
+ 服务器版本：%s &#13;
+ 您的版本：%s</translation>
+    </message>
+    <message id="ids.22010">
+        <source>Downloading %s</source>
+        <translation>正在下载 %s</translation>
+    </message>
+    <message id="ids.22017">
+        <source>%s MB downloaded</source>
+        <translation>已下载 %s MB</translation>
+    </message>
+    <message id="ids.22018">
+        <source>Unknown error while downloading.</source>
+        <translation>下载时发生未知错误。</translation>
+    </message>
+    <message id="ids.22019">
+        <source>Receiving update information...</source>
+        <translation>正在接收更新信息...</translation>
+    </message>
+    <message id="ids.22020">
+        <source>Searching update for %s</source>
+        <translation>正在查找 %s 的更新</translation>
+    </message>
+    <message id="ids.22021">
+        <source>Next &gt;</source>
+        <translation>下一步 &gt;</translation>
+    </message>
+    <message id="ids.22022">
+        <source>&lt; Back</source>
+        <translation>&lt; 上一步</translation>
+    </message>
+    <message id="ids.22023">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="ids.22024">
+        <source>Finish</source>
+        <translation>完成</translation>
+    </message>
+    <message id="ids.25003">
+        <source>Failed to connect to FTP server!</source>
+        <translation>无法连接到 FTP 服务器！</translation>
+    </message>
+    <message id="ids.25004">
+        <source>Directory (%s) not found on the FTP server!</source>
+        <translation>在 FTP 服务器上未找到目录 (%s)！</translation>
+    </message>
+    <message id="ids.25005">
+        <source>Failed to create an internet session!</source>
+        <translation>无法创建互联网会话！</translation>
+    </message>
+    <message id="ids.25006">
+        <source>(Error %d)</source>
+        <translation>（错误 %d）</translation>
+    </message>
+    <message id="ids.61450">
+        <source>The installer %1 could not be started:
+%2</source>
+        <translation>无法启动安装程序 %1：
 %2</translation>
     </message>
 </context>

@@ -573,6 +573,426 @@ Buscar actualizaciones</translation>
         <source>Selected</source>
         <translation>Seleccionadas</translation>
     </message>
+    <message id="menu.32800">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32801">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32802">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32803">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32804">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32805">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32806">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32807">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32808">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32809">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32810">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32811">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32812">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32813">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32814">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32815">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32816">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32817">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32818">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32819">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32820">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32821">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32822">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32823">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32824">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32825">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32826">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32827">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32828">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32829">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32830">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32831">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32832">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32833">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32834">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32835">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32836">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32837">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32838">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32839">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32840">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32841">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32842">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32843">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32844">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32845">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32846">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32847">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32848">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32849">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32850">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32851">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32852">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32853">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32854">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32855">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32856">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32857">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32858">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32859">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32860">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32861">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32862">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32863">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32864">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32865">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32866">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32867">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32868">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32869">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32870">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32871">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32872">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32873">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32874">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32875">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32876">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32877">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32878">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32879">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32880">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32881">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32882">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32883">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32884">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32885">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32886">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32887">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32888">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32889">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32890">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32891">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32892">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32893">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32894">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32895">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.32896">
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message id="menu.32897">
+        <source>Selected</source>
+        <translation>Seleccionadas</translation>
+    </message>
+    <message id="menu.32898">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.33002">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.33005">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.33008">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.33010">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.33014">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
+    <message id="menu.33017">
+        <source>This</source>
+        <translation>Esta</translation>
+    </message>
     <message id="menu.32705">
         <source>&amp;English</source>
         <translation>&amp;English</translation>
@@ -685,6 +1105,34 @@ Buscar actualizaciones</translation>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>
+    <message id="popup.table.conversion">
+        <source>Conversion</source>
+        <translation>Conversión</translation>
+    </message>
+    <message id="popup.table.expand">
+        <source>Expand</source>
+        <translation>Expandir</translation>
+    </message>
+    <message id="popup.table.collapse">
+        <source>Collapse</source>
+        <translation>Contraer</translation>
+    </message>
+    <message id="popup.table.copy">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="popup.table.show">
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message id="popup.table.hide">
+        <source>Hide</source>
+        <translation>Ocultar</translation>
+    </message>
+    <message id="popup.table.delete">
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
     <message id="ids.58151">
         <source>select</source>
         <translation>seleccionar</translation>
@@ -721,6 +1169,98 @@ Buscar actualizaciones</translation>
         <source>Cannot create &quot;%1&quot;:
 %2</source>
         <translation>No se puede crear &quot;%1&quot;:
+%2</translation>
+    </message>
+    <message id="ids.61203">
+        <source>Delete Item</source>
+        <translation>Eliminar elemento</translation>
+    </message>
+    <message id="ids.22000">
+        <source>Downloading...</source>
+        <translation>Descargando...</translation>
+    </message>
+    <message id="ids.22001">
+        <source>Searching for updates...</source>
+        <translation>Buscando actualizaciones...</translation>
+    </message>
+    <message id="ids.22002">
+        <source>Halvex</source>
+        <translation>Halvex</translation>
+    </message>
+    <message id="ids.22005">
+        <source>Connecting...</source>
+        <translation>Conectando...</translation>
+    </message>
+    <message id="ids.22007">
+        <source>There is no update available. &#13;
+You are already using the most recent version of %s.</source>
+        <translation>No hay ninguna actualización disponible. &#13;
+Ya está usando la versión más reciente de %s.</translation>
+    </message>
+    <message id="ids.22009">
+        <source>Found a newer version of %s on the server. &#13;
+ Server version: %s &#13;
+ Your version: %s</source>
+        <translation>Se encontró una versión más reciente de %s en el servidor. &#13;
+ Versión del servidor: %s &#13;
+ Su versión: %s</translation>
+    </message>
+    <message id="ids.22010">
+        <source>Downloading %s</source>
+        <translation>Descargando %s</translation>
+    </message>
+    <message id="ids.22017">
+        <source>%s MB downloaded</source>
+        <translation>%s MB descargados</translation>
+    </message>
+    <message id="ids.22018">
+        <source>Unknown error while downloading.</source>
+        <translation>Error desconocido durante la descarga.</translation>
+    </message>
+    <message id="ids.22019">
+        <source>Receiving update information...</source>
+        <translation>Recibiendo información de actualización...</translation>
+    </message>
+    <message id="ids.22020">
+        <source>Searching update for %s</source>
+        <translation>Buscando actualización para %s</translation>
+    </message>
+    <message id="ids.22021">
+        <source>Next &gt;</source>
+        <translation>Siguiente &gt;</translation>
+    </message>
+    <message id="ids.22022">
+        <source>&lt; Back</source>
+        <translation>&lt; Atrás</translation>
+    </message>
+    <message id="ids.22023">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="ids.22024">
+        <source>Finish</source>
+        <translation>Finalizar</translation>
+    </message>
+    <message id="ids.25003">
+        <source>Failed to connect to FTP server!</source>
+        <translation>¡No se pudo conectar con el servidor FTP!</translation>
+    </message>
+    <message id="ids.25004">
+        <source>Directory (%s) not found on the FTP server!</source>
+        <translation>¡No se encontró el directorio (%s) en el servidor FTP!</translation>
+    </message>
+    <message id="ids.25005">
+        <source>Failed to create an internet session!</source>
+        <translation>¡No se pudo crear una sesión de Internet!</translation>
+    </message>
+    <message id="ids.25006">
+        <source>(Error %d)</source>
+        <translation>(Error %d)</translation>
+    </message>
+    <message id="ids.61450">
+        <source>The installer %1 could not be started:
+%2</source>
+        <translation>No se pudo iniciar el instalador %1:
 %2</translation>
     </message>
 </context>
