@@ -26,9 +26,16 @@ void CheckSeries(const CMeasurementStore& store, int series)
 void SetupTable(CMeasurementStore& store)
 {
     GridBuilder(store).Setup();
+    NotifyTableChanged();
 }
 
 void RefreshTable(CMeasurementStore& store)
+{
+    RebuildTable(store);
+    NotifyTableChanged();
+}
+
+void RebuildTable(CMeasurementStore& store)
 {
     GridBuilder(store).Rebuild();
     CGridCtrl& grid = *store.grid;
@@ -70,6 +77,12 @@ void InsertStatisticsRow(CMeasurementStore& store, int row)
 void InsertMeasurementRow(CMeasurementStore& store, int row)
 {
     GridBuilder(store).InsertMeasurementRow(row);
+}
+
+void InsertSeriesSubRows(CMeasurementStore& store, int row, int series)
+{
+    CheckSeries(store, series);
+    GridBuilder(store).InsertSeriesSubRows(row, store.series[series]->Count());
 }
 
 int FillSeriesRows(CMeasurementStore& store, int row, int series)
