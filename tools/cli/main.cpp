@@ -20,7 +20,8 @@ const Subcommand kSubcommands[] = {
     {"ports", "ports                   list the COM numbers and the serial devices they stand for", RunPortsCommand},
     {"scan", "scan                    list the testers found on COM1..COM30", RunScanCommand},
     {"download", "download [--port N] -o FILE.hkp   download a tester's measurements into a file", RunDownloadCommand},
-    {"export", "export FILE.hkp [--format text|hkp] [-o OUT]   write a measurement file's table as text, or the file again", RunExportCommand},
+    {"export", "export FILE.hkp [--format text|hkp|csv|json] [--csv-dialect c|locale] [--statistics] [-o OUT]\n"
+               "                          write a measurement file's table as text, CSV or JSON, or the file again", RunExportCommand},
     {nullptr, nullptr, nullptr}, // keeps the array non-empty while no subcommand is built in
 };
 
