@@ -135,6 +135,9 @@ private:
     // Save, Open, Copy, Export and Print.
     void AddFileCommands();
     void SaveFile();
+    // Asks for a file and writes the measurements (or the series statistics) as CSV in the
+    // dialect of the user's locale.
+    void ExportCsv(bool statistics);
 
     IViewFrame* m_frame = nullptr;
     QComboBox* m_deviceList = nullptr;
