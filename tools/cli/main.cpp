@@ -13,6 +13,7 @@ int RunScanCommand(const QStringList& args);
 int RunDownloadCommand(const QStringList& args);
 int RunExportCommand(const QStringList& args);
 int RunWatchCommand(const QStringList& args);
+int RunVersionCommand(const QStringList& args);
 
 namespace {
 
@@ -25,6 +26,7 @@ const Subcommand kSubcommands[] = {
                "                          write a measurement file's table as text, CSV or JSON, or the file again", RunExportCommand},
     {"watch", "watch [--port N] [-o FILE.csv] [--csv-dialect c|locale] [--hkp FILE.hkp]\n"
               "                          print a tester's new impacts as they arrive; log them as CSV, keep a file current", RunWatchCommand},
+    {"version", "version [FILE]          print the version block of this program or of another of its executables", RunVersionCommand},
     {nullptr, nullptr, nullptr}, // keeps the array non-empty while no subcommand is built in
 };
 
