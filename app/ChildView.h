@@ -63,13 +63,10 @@ public:
     // Open (32734), also for a file dropped on the window: asks to save the current data first,
     // then reads path (empty: asks for a file) and refills the table.
     void OpenFile(const QString& path);
-    // "Device settings" (32704): opens the settings dialog while the link is open, the tester is
-    // not in its boot loader and the dialog is not open yet (ViewDeviceSettings.cpp).
+    // Device settings (32704) once the command's checks passed (link open, not in the boot
+    // loader): shows the device settings dialog, unless it is open already.
     void ShowDeviceSettings();
-    // Whether the settings dialog is open, and its refresh when it is (after the key lock or the
-    // settings changed under it).
     bool IsSettingsDialogOpen() const;
-    void RefreshSettingsDialog();
 
     // The user chose a line of the device list box (1008): attach that tester instead.
     void OnDeviceListSelection(int index);
@@ -141,8 +138,9 @@ private:
     QString ConnectionText();
     // Save, Open, Copy, Export and Print.
     void AddFileCommands();
-    // The settings dialog object and its command.
+    // The settings dialog object and its command (ViewDeviceSettings.cpp).
     void CreateSettingsDialog();
+    void OnDeviceSettings();
     void SaveFile();
 
     IViewFrame* m_frame = nullptr;

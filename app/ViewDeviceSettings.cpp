@@ -1,4 +1,5 @@
-// The "Device settings" command (32704): the view opens the settings dialog the store owns.
+// The device settings dialog the view creates for the store, and the "Device settings" command
+// (32704) that shows it.
 #include "app/AppStrings.h"
 #include "app/ChildView.h"
 #include "app/CommandIds.h"
@@ -12,27 +13,28 @@ void CChildView::CreateSettingsDialog()
     // The dialog is a window of its own above the view; the view redraws its lock symbol when
     // the dialog's "Lock Keys" changed the key lock.
     store.settingsDialog = MakeLayerPtr(new CSettings(store, this, [this] { update(); }));
-    m_commands.Add(Cmd::DeviceSettings, [this] { ShowDeviceSettings(); },
+    m_commands.Add(Cmd::DeviceSettings, [this] { OnDeviceSettings(); },
                    [this](CommandState& state) { state.enabled = Link().IsOpen(); });
+}
+
+void CChildView::OnDeviceSettings()
+{
+    CWaitCursor wait;
+    ShowStatus(ResString(AppText::SettingsBusy));
+    // A tester in its boot loader keeps the command enabled (its port is open), but nothing opens.
+    if (Link().IsOpen() && store.bootloaderMode == 0)
+        ShowDeviceSettings();
+    ShowStatus(ConnectionText());
 }
 
 void CChildView::ShowDeviceSettings()
 {
-    CWaitCursor wait;
-    ShowStatus(ResString(AppText::SettingsStatus));
-    // Nothing opens for a tester in its boot loader, and an open dialog stays as it is.
-    if (Link().IsOpen() && store.bootloaderMode == 0 && !store.settingsDialog->IsOpen())
+    // An open dialog stays as it is.
+    if (!IsSettingsDialogOpen())
         store.settingsDialog->Create();
-    ShowStatus(ConnectionText());
 }
 
 bool CChildView::IsSettingsDialogOpen() const
 {
     return store.settingsDialog && store.settingsDialog->IsOpen();
-}
-
-void CChildView::RefreshSettingsDialog()
-{
-    if (IsSettingsDialogOpen())
-        store.settingsDialog->Refresh();
 }

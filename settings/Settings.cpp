@@ -194,12 +194,15 @@ void CSettings::reject()
 
 void CSettings::keyPressEvent(QKeyEvent* event)
 {
-    // A focused push button has taken Enter itself before it gets here.
     if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
         switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            accept();
+            // Enter on a push button is its click; anywhere else it closes the dialog.
+            if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
+                button->click();
+            else
+                accept();
             return;
         case Qt::Key_Escape:
             reject();

@@ -67,7 +67,9 @@ void CSettings::ShowTesterAndLock()
     Get<QLabel>(Tester)->setText(m_store.device.name + QStringLiteral("   ") + m_store.device.serialNumber);
     Get<QLabel>(ImpactCounter)->setText(QString::number(m_store.impactCounter));
     Get<QCheckBox>(LockKeys)->setChecked(m_store.device.keysLocked != 0);
-    Get<QComboBox>(Standard)->setCurrentIndex(m_store.conversionStandard);
+    // A tester without a conversion standard (the list is disabled) shows the first item.
+    auto* standard = Get<QComboBox>(Standard);
+    standard->setCurrentIndex(standard->isEnabled() ? m_store.conversionStandard : 0);
     Get<QComboBox>(Probe)->setCurrentIndex(m_store.deviceProbe == 1 ? 1 : 0);
 }
 
