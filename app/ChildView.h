@@ -138,6 +138,8 @@ private:
     QString ConnectionText();
     // Save, Open, Copy, Export and Print.
     void AddFileCommands();
+    // The Edit menu's Expand, Collapse, Copy, Show, Hide and Delete (ViewTableCommands.cpp).
+    void AddTableCommands();
     // The settings dialog object and its command (ViewDeviceSettings.cpp).
     void CreateSettingsDialog();
     void OnDeviceSettings();
