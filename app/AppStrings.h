@@ -9,6 +9,7 @@ constexpr int Connecting = 58155;       // "Connect..."
 constexpr int SettingsBusy = 58156;     // "Settings..."
 constexpr int Saving = 58157;           // "Save..."
 constexpr int Opening = 58158;          // "Open..."
+constexpr int Exporting = 58159;        // "Export..."
 constexpr int NoConnection = 58162;     // "No connection!"
 constexpr int SearchDevice = 58166;     // "Search device..."
 constexpr int AskSaveMeasurements = 58179;

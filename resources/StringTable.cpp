@@ -23,6 +23,7 @@ const IdText kStrings[] = {
 #include "resources/strings/settings.inc"
 #include "resources/strings/device.inc"
 #include "resources/strings/update.inc"
+#include "resources/strings/export.inc"
 };
 
 const IdText kMenuTexts[] = {
