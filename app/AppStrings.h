@@ -11,6 +11,7 @@ constexpr int FeedbackPage = 2107;      // web address
 constexpr int Offline = 58153;
 constexpr int Online = 58154;
 constexpr int Connecting = 58155;       // "Connect..."
+constexpr int SettingsBusy = 58156;     // "Settings..."
 constexpr int Saving = 58157;           // "Save..."
 constexpr int Opening = 58158;          // "Open..."
 constexpr int Exporting = 58159;        // "Export..."
