@@ -16,6 +16,7 @@ class CMainFrame;
 class IUserPrompts;
 class QTranslator;
 class QUrl;
+struct SUpdateSetup;
 
 class CSCLERONApp {
 public:
@@ -25,7 +26,8 @@ public:
         bool showFrame = true;
         QStringList languageFolders;  // empty: the program's folder, then the installed data folder
         // Opens documents and web addresses; empty: the desktop's handler.
-        std::function<void(const QUrl&)> openUrl;
+        std::function<bool(const QUrl&)> openUrl;
+        bool updateService = true;    // the update service with its background search at start
     };
 
     CSCLERONApp();
@@ -49,6 +51,7 @@ private:
     bool m_streamsStarted = false;
     std::unique_ptr<QTranslator> m_language;
     std::unique_ptr<IUserPrompts> m_prompts;
+    std::unique_ptr<SUpdateSetup> m_updateSetup;
     std::unique_ptr<CMainFrame> m_frame;
     CommandHandlers m_commands;
 };

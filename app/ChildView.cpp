@@ -29,6 +29,7 @@ CChildView::CChildView()
     AddFileCommands();
     m_commands.Add(Cmd::Help, [this] { ShowHelp(); });
     AddTableCommands();
+    CreateSettingsDialog();
 }
 
 CChildView::~CChildView()

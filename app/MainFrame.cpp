@@ -7,10 +7,10 @@
 #include "app/MainToolBar.h"
 #include "devicelink/DeviceLink.h"
 #include "resources/StringTable.h"
+#include "updatewizard/AutoUpdate.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QUrl>
 #include <QLabel>
 #include <QMenu>
@@ -22,7 +22,6 @@
 CMainFrame::CMainFrame(const Options& options)
     : m_actions(this, [this](int id) { RunCommand(id); })
     , m_appCommands(options.appCommands)
-    , m_openUrl(options.openUrl)
     , m_lockKeyOn([](LockKey key) { return LockKeyOn(key); })
 {
     setWindowTitle(ResString(AppText::Title));
@@ -35,9 +34,8 @@ CMainFrame::CMainFrame(const Options& options)
     BuildMainMenu(menuBar(), m_actions, [this](QMenu* menu) {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     });
-    // The update service's background search starts here once the program has one.
-
-    m_commands.Add(Cmd::Exit, [this] { close(); });
+    AddFrameCommands();
+    CreateUpdateService(options);
 
     connect(&m_idleTimer, &QTimer::timeout, this, [this] {
         UpdateCommandUI();
@@ -53,21 +51,17 @@ CMainFrame::CMainFrame()
 {
 }
 
-void CMainFrame::DesktopOpenUrl(const QUrl& url)
-{
-    // The desktop starts its viewer on its own; a missing document is the viewer's to report.
-    QDesktopServices::openUrl(url);
-}
-
 void CMainFrame::OpenDocument(const QString& path)
 {
-    if (m_openUrl)
-        m_openUrl(QUrl::fromLocalFile(path));
+    // The desktop starts its viewer on its own; a missing document is the viewer's to report.
+    m_openUrl(QUrl::fromLocalFile(path));
 }
 
 CMainFrame::~CMainFrame()
 {
     m_idleTimer.stop();
+    // Ends a background search still running before anything it could post to goes.
+    m_updateService.reset();
     // The view is a member: the window must not delete it a second time.
     takeCentralWidget();
     if (&TableHost() == this)
@@ -137,6 +131,8 @@ bool CMainFrame::event(QEvent* event)
         ShowPrompt(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
+    if (OnVersionMessage(event))
+        return true;
     return QMainWindow::event(event);
 }
 
@@ -187,7 +183,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    // The update service is deleted here once the frame owns one.
+    m_updateService.reset();
     RemoveUpdateMenu();
     m_idleTimer.stop();
     event->accept();

@@ -31,6 +31,14 @@ Customer Feedback</source>
         <source>New version available!</source>
         <translation>有新版本可用！</translation>
     </message>
+    <message id="ids.2106">
+        <source>https://www.scleron.org/registration</source>
+        <translation>https://www.scleron.org/registration</translation>
+    </message>
+    <message id="ids.2107">
+        <source>https://www.scleron.org/feedback</source>
+        <translation>https://www.scleron.org/feedback</translation>
+    </message>
     <message id="ids.32701">
         <source>Export measurements
 Export</source>
@@ -42,6 +50,18 @@ Export</source>
 Print</source>
         <translation>打印测量值
 打印</translation>
+    </message>
+    <message id="ids.32741">
+        <source>Export the measurements for a spreadsheet
+Export as CSV</source>
+        <translation>将测量值导出为电子表格文件
+导出为 CSV</translation>
+    </message>
+    <message id="ids.32742">
+        <source>Export the statistics of every series for a spreadsheet
+Export statistics as CSV</source>
+        <translation>将每组的统计值导出为电子表格文件
+将统计导出为 CSV</translation>
     </message>
     <message id="ids.32703">
         <source>Connect device
@@ -489,6 +509,56 @@ Check for updates</source>
         <source>Saved to %1</source>
         <translation>已保存到 %1</translation>
     </message>
+    <message id="ids.61700">
+        <source>its first line is not the header of a measurement log</source>
+        <translation>其第一行不是测量记录的表头</translation>
+    </message>
+    <message id="ids.61701">
+        <source>CSV (*.csv)|*.csv|All Files (*.*)|*.*||</source>
+        <translation>CSV (*.csv)|*.csv|所有文件 (*.*)|*.*||</translation>
+    </message>
+    <message id="ids.61702">
+        <source>Unable to export to &quot;%1&quot;:
+%2</source>
+        <translation>无法导出到“%1”：
+%2</translation>
+    </message>
+    <message id="ids.61710">
+        <source>%1.%2  %3  %4  (L %5, %6°)</source>
+        <translation>%1.%2  %3  %4  (L %5, %6°)</translation>
+    </message>
+    <message id="ids.61711">
+        <source>%1  hidden</source>
+        <translation>%1  已隐藏</translation>
+    </message>
+    <message id="ids.61712">
+        <source>%1.%2  discarded</source>
+        <translation>%1.%2  已舍弃</translation>
+    </message>
+    <message id="ids.61713">
+        <source>Watching %1 %2 on COM%3: %4 measurements in its memory. Ctrl+C ends.</source>
+        <translation>正在监视 COM%3 上的 %1 %2：存储器中有 %4 个测量值。按 Ctrl+C 结束。</translation>
+    </message>
+    <message id="ids.61714">
+        <source>The connection to the tester was lost; trying again until Ctrl+C.</source>
+        <translation>与硬度计的连接已中断；将持续重试，直到按 Ctrl+C。</translation>
+    </message>
+    <message id="ids.61715">
+        <source>The tester answers again.</source>
+        <translation>硬度计已恢复应答。</translation>
+    </message>
+    <message id="ids.61716">
+        <source>Another tester (%1 %2) answers on COM%3; watching ends.</source>
+        <translation>COM%3 上应答的是另一台硬度计（%1 %2）；监视结束。</translation>
+    </message>
+    <message id="ids.61717">
+        <source>Unable to write to &quot;%1&quot;: %2</source>
+        <translation>无法写入“%1”：%2</translation>
+    </message>
+    <message id="ids.61718">
+        <source>Ended: %1 new impacts, %2 discards.</source>
+        <translation>已结束：新冲击 %1 次，舍弃 %2 次。</translation>
+    </message>
     <message id="menu.32733">
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
@@ -500,6 +570,14 @@ Check for updates</source>
     <message id="menu.32701">
         <source>&amp;Export</source>
         <translation>导出(&amp;E)</translation>
+    </message>
+    <message id="menu.32741">
+        <source>Export as &amp;CSV...</source>
+        <translation>导出为 CSV(&amp;C)...</translation>
+    </message>
+    <message id="menu.32742">
+        <source>Export s&amp;tatistics as CSV...</source>
+        <translation>将统计导出为 CSV(&amp;T)...</translation>
     </message>
     <message id="menu.32702">
         <source>&amp;Print</source>
@@ -1132,6 +1210,78 @@ Check for updates</source>
     <message id="popup.table.delete">
         <source>Delete</source>
         <translation>删除</translation>
+    </message>
+    <message id="ids.61600">
+        <source>Device Settings</source>
+        <translation>仪器设置</translation>
+    </message>
+    <message id="ids.61601">
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+    <message id="ids.61602">
+        <source>Impact counter:</source>
+        <translation>冲击计数器：</translation>
+    </message>
+    <message id="ids.61603">
+        <source>Measurement counter:</source>
+        <translation>测量计数器：</translation>
+    </message>
+    <message id="ids.61604">
+        <source>Fixed number of impacts:</source>
+        <translation>固定冲击次数：</translation>
+    </message>
+    <message id="ids.61605">
+        <source>Lock Keys</source>
+        <translation>锁定按键</translation>
+    </message>
+    <message id="ids.61606">
+        <source>Conversion Standard:</source>
+        <translation>换算标准：</translation>
+    </message>
+    <message id="ids.61607">
+        <source>Impact Body:</source>
+        <translation>冲击体：</translation>
+    </message>
+    <message id="ids.61608">
+        <source>HC1 Custom1</source>
+        <translation>HC1 自定义1</translation>
+    </message>
+    <message id="ids.61609">
+        <source>HC2 Custom2</source>
+        <translation>HC2 自定义2</translation>
+    </message>
+    <message id="ids.61610">
+        <source>HC3 Custom3</source>
+        <translation>HC3 自定义3</translation>
+    </message>
+    <message id="ids.61611">
+        <source>Receive Settings</source>
+        <translation>读取设置</translation>
+    </message>
+    <message id="ids.61612">
+        <source>Send Settings</source>
+        <translation>发送设置</translation>
+    </message>
+    <message id="ids.61613">
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message id="ids.61614">
+        <source>default</source>
+        <translation>默认</translation>
+    </message>
+    <message id="ids.61615">
+        <source>Custom J</source>
+        <translation>Custom J</translation>
+    </message>
+    <message id="ids.61616">
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message id="ids.61617">
+        <source>DL</source>
+        <translation>DL</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>

@@ -31,6 +31,14 @@ Kundenfeedback</translation>
         <source>New version available!</source>
         <translation>Neue Version verfügbar!</translation>
     </message>
+    <message id="ids.2106">
+        <source>https://www.scleron.org/registration</source>
+        <translation>https://www.scleron.org/registration</translation>
+    </message>
+    <message id="ids.2107">
+        <source>https://www.scleron.org/feedback</source>
+        <translation>https://www.scleron.org/feedback</translation>
+    </message>
     <message id="ids.32701">
         <source>Export measurements
 Export</source>
@@ -42,6 +50,18 @@ Exportieren</translation>
 Print</source>
         <translation>Messwerte drucken
 Drucken</translation>
+    </message>
+    <message id="ids.32741">
+        <source>Export the measurements for a spreadsheet
+Export as CSV</source>
+        <translation>Messwerte für eine Tabellenkalkulation exportieren
+Als CSV exportieren</translation>
+    </message>
+    <message id="ids.32742">
+        <source>Export the statistics of every series for a spreadsheet
+Export statistics as CSV</source>
+        <translation>Statistik jeder Serie für eine Tabellenkalkulation exportieren
+Statistik als CSV exportieren</translation>
     </message>
     <message id="ids.32703">
         <source>Connect device
@@ -489,6 +509,56 @@ Nach Updates suchen</translation>
         <source>Saved to %1</source>
         <translation>Gespeichert in %1</translation>
     </message>
+    <message id="ids.61700">
+        <source>its first line is not the header of a measurement log</source>
+        <translation>seine erste Zeile ist nicht die Kopfzeile eines Messprotokolls</translation>
+    </message>
+    <message id="ids.61701">
+        <source>CSV (*.csv)|*.csv|All Files (*.*)|*.*||</source>
+        <translation>CSV (*.csv)|*.csv|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message id="ids.61702">
+        <source>Unable to export to &quot;%1&quot;:
+%2</source>
+        <translation>Export nach &quot;%1&quot; nicht möglich:
+%2</translation>
+    </message>
+    <message id="ids.61710">
+        <source>%1.%2  %3  %4  (L %5, %6°)</source>
+        <translation>%1.%2  %3  %4  (L %5, %6°)</translation>
+    </message>
+    <message id="ids.61711">
+        <source>%1  hidden</source>
+        <translation>%1  ausgeblendet</translation>
+    </message>
+    <message id="ids.61712">
+        <source>%1.%2  discarded</source>
+        <translation>%1.%2  verworfen</translation>
+    </message>
+    <message id="ids.61713">
+        <source>Watching %1 %2 on COM%3: %4 measurements in its memory. Ctrl+C ends.</source>
+        <translation>Beobachte %1 %2 an COM%3: %4 Messwerte im Speicher. Strg+C beendet.</translation>
+    </message>
+    <message id="ids.61714">
+        <source>The connection to the tester was lost; trying again until Ctrl+C.</source>
+        <translation>Die Verbindung zum Prüfgerät ist abgerissen; neuer Versuch bis Strg+C.</translation>
+    </message>
+    <message id="ids.61715">
+        <source>The tester answers again.</source>
+        <translation>Das Prüfgerät antwortet wieder.</translation>
+    </message>
+    <message id="ids.61716">
+        <source>Another tester (%1 %2) answers on COM%3; watching ends.</source>
+        <translation>An COM%3 antwortet ein anderes Prüfgerät (%1 %2); die Beobachtung endet.</translation>
+    </message>
+    <message id="ids.61717">
+        <source>Unable to write to &quot;%1&quot;: %2</source>
+        <translation>Schreiben nach &quot;%1&quot; nicht möglich: %2</translation>
+    </message>
+    <message id="ids.61718">
+        <source>Ended: %1 new impacts, %2 discards.</source>
+        <translation>Beendet: %1 neue Schläge, %2 verworfen.</translation>
+    </message>
     <message id="menu.32733">
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
@@ -500,6 +570,14 @@ Nach Updates suchen</translation>
     <message id="menu.32701">
         <source>&amp;Export</source>
         <translation>&amp;Exportieren</translation>
+    </message>
+    <message id="menu.32741">
+        <source>Export as &amp;CSV...</source>
+        <translation>Als &amp;CSV exportieren...</translation>
+    </message>
+    <message id="menu.32742">
+        <source>Export s&amp;tatistics as CSV...</source>
+        <translation>S&amp;tatistik als CSV exportieren...</translation>
     </message>
     <message id="menu.32702">
         <source>&amp;Print</source>
@@ -1132,6 +1210,78 @@ Nach Updates suchen</translation>
     <message id="popup.table.delete">
         <source>Delete</source>
         <translation>Löschen</translation>
+    </message>
+    <message id="ids.61600">
+        <source>Device Settings</source>
+        <translation>Geräteeinstellungen</translation>
+    </message>
+    <message id="ids.61601">
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+    <message id="ids.61602">
+        <source>Impact counter:</source>
+        <translation>Schlagzähler:</translation>
+    </message>
+    <message id="ids.61603">
+        <source>Measurement counter:</source>
+        <translation>Messwertzähler:</translation>
+    </message>
+    <message id="ids.61604">
+        <source>Fixed number of impacts:</source>
+        <translation>Feste Schlaganzahl:</translation>
+    </message>
+    <message id="ids.61605">
+        <source>Lock Keys</source>
+        <translation>Tasten sperren</translation>
+    </message>
+    <message id="ids.61606">
+        <source>Conversion Standard:</source>
+        <translation>Umwertungsnorm:</translation>
+    </message>
+    <message id="ids.61607">
+        <source>Impact Body:</source>
+        <translation>Schlagkörper:</translation>
+    </message>
+    <message id="ids.61608">
+        <source>HC1 Custom1</source>
+        <translation>HC1 Benutzer1</translation>
+    </message>
+    <message id="ids.61609">
+        <source>HC2 Custom2</source>
+        <translation>HC2 Benutzer2</translation>
+    </message>
+    <message id="ids.61610">
+        <source>HC3 Custom3</source>
+        <translation>HC3 Benutzer3</translation>
+    </message>
+    <message id="ids.61611">
+        <source>Receive Settings</source>
+        <translation>Einstellungen empfangen</translation>
+    </message>
+    <message id="ids.61612">
+        <source>Send Settings</source>
+        <translation>Einstellungen senden</translation>
+    </message>
+    <message id="ids.61613">
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message id="ids.61614">
+        <source>default</source>
+        <translation>Standard</translation>
+    </message>
+    <message id="ids.61615">
+        <source>Custom J</source>
+        <translation>Custom J</translation>
+    </message>
+    <message id="ids.61616">
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message id="ids.61617">
+        <source>DL</source>
+        <translation>DL</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>

@@ -31,6 +31,14 @@ Opiniones de clientes</translation>
         <source>New version available!</source>
         <translation>¡Nueva versión disponible!</translation>
     </message>
+    <message id="ids.2106">
+        <source>https://www.scleron.org/registration</source>
+        <translation>https://www.scleron.org/registration</translation>
+    </message>
+    <message id="ids.2107">
+        <source>https://www.scleron.org/feedback</source>
+        <translation>https://www.scleron.org/feedback</translation>
+    </message>
     <message id="ids.32701">
         <source>Export measurements
 Export</source>
@@ -42,6 +50,18 @@ Exportar</translation>
 Print</source>
         <translation>Imprimir las mediciones
 Imprimir</translation>
+    </message>
+    <message id="ids.32741">
+        <source>Export the measurements for a spreadsheet
+Export as CSV</source>
+        <translation>Exporta las mediciones para una hoja de cálculo
+Exportar como CSV</translation>
+    </message>
+    <message id="ids.32742">
+        <source>Export the statistics of every series for a spreadsheet
+Export statistics as CSV</source>
+        <translation>Exporta las estadísticas de cada serie para una hoja de cálculo
+Exportar estadísticas como CSV</translation>
     </message>
     <message id="ids.32703">
         <source>Connect device
@@ -489,6 +509,56 @@ Buscar actualizaciones</translation>
         <source>Saved to %1</source>
         <translation>Guardado en %1</translation>
     </message>
+    <message id="ids.61700">
+        <source>its first line is not the header of a measurement log</source>
+        <translation>su primera línea no es la cabecera de un registro de mediciones</translation>
+    </message>
+    <message id="ids.61701">
+        <source>CSV (*.csv)|*.csv|All Files (*.*)|*.*||</source>
+        <translation>CSV (*.csv)|*.csv|Todos los archivos (*.*)|*.*||</translation>
+    </message>
+    <message id="ids.61702">
+        <source>Unable to export to &quot;%1&quot;:
+%2</source>
+        <translation>No se pudo exportar a &quot;%1&quot;:
+%2</translation>
+    </message>
+    <message id="ids.61710">
+        <source>%1.%2  %3  %4  (L %5, %6°)</source>
+        <translation>%1.%2  %3  %4  (L %5, %6°)</translation>
+    </message>
+    <message id="ids.61711">
+        <source>%1  hidden</source>
+        <translation>%1  oculta</translation>
+    </message>
+    <message id="ids.61712">
+        <source>%1.%2  discarded</source>
+        <translation>%1.%2  descartada</translation>
+    </message>
+    <message id="ids.61713">
+        <source>Watching %1 %2 on COM%3: %4 measurements in its memory. Ctrl+C ends.</source>
+        <translation>Observando %1 %2 en COM%3: %4 mediciones en memoria. Ctrl+C termina.</translation>
+    </message>
+    <message id="ids.61714">
+        <source>The connection to the tester was lost; trying again until Ctrl+C.</source>
+        <translation>Se perdió la conexión con el durómetro; se reintenta hasta Ctrl+C.</translation>
+    </message>
+    <message id="ids.61715">
+        <source>The tester answers again.</source>
+        <translation>El durómetro vuelve a responder.</translation>
+    </message>
+    <message id="ids.61716">
+        <source>Another tester (%1 %2) answers on COM%3; watching ends.</source>
+        <translation>Otro durómetro (%1 %2) responde en COM%3; la observación termina.</translation>
+    </message>
+    <message id="ids.61717">
+        <source>Unable to write to &quot;%1&quot;: %2</source>
+        <translation>No se pudo escribir en &quot;%1&quot;: %2</translation>
+    </message>
+    <message id="ids.61718">
+        <source>Ended: %1 new impacts, %2 discards.</source>
+        <translation>Terminado: %1 impactos nuevos, %2 descartes.</translation>
+    </message>
     <message id="menu.32733">
         <source>&amp;Save</source>
         <translation>&amp;Guardar</translation>
@@ -500,6 +570,14 @@ Buscar actualizaciones</translation>
     <message id="menu.32701">
         <source>&amp;Export</source>
         <translation>&amp;Exportar</translation>
+    </message>
+    <message id="menu.32741">
+        <source>Export as &amp;CSV...</source>
+        <translation>Exportar como &amp;CSV...</translation>
+    </message>
+    <message id="menu.32742">
+        <source>Export s&amp;tatistics as CSV...</source>
+        <translation>Exportar es&amp;tadísticas como CSV...</translation>
     </message>
     <message id="menu.32702">
         <source>&amp;Print</source>
@@ -1132,6 +1210,78 @@ Buscar actualizaciones</translation>
     <message id="popup.table.delete">
         <source>Delete</source>
         <translation>Eliminar</translation>
+    </message>
+    <message id="ids.61600">
+        <source>Device Settings</source>
+        <translation>Ajustes del equipo</translation>
+    </message>
+    <message id="ids.61601">
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+    <message id="ids.61602">
+        <source>Impact counter:</source>
+        <translation>Contador de impactos:</translation>
+    </message>
+    <message id="ids.61603">
+        <source>Measurement counter:</source>
+        <translation>Contador de mediciones:</translation>
+    </message>
+    <message id="ids.61604">
+        <source>Fixed number of impacts:</source>
+        <translation>Número fijo de impactos:</translation>
+    </message>
+    <message id="ids.61605">
+        <source>Lock Keys</source>
+        <translation>Bloquear teclas</translation>
+    </message>
+    <message id="ids.61606">
+        <source>Conversion Standard:</source>
+        <translation>Norma de conversión:</translation>
+    </message>
+    <message id="ids.61607">
+        <source>Impact Body:</source>
+        <translation>Cuerpo de impacto:</translation>
+    </message>
+    <message id="ids.61608">
+        <source>HC1 Custom1</source>
+        <translation>HC1 Pers1</translation>
+    </message>
+    <message id="ids.61609">
+        <source>HC2 Custom2</source>
+        <translation>HC2 Pers2</translation>
+    </message>
+    <message id="ids.61610">
+        <source>HC3 Custom3</source>
+        <translation>HC3 Pers3</translation>
+    </message>
+    <message id="ids.61611">
+        <source>Receive Settings</source>
+        <translation>Recibir ajustes</translation>
+    </message>
+    <message id="ids.61612">
+        <source>Send Settings</source>
+        <translation>Enviar ajustes</translation>
+    </message>
+    <message id="ids.61613">
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message id="ids.61614">
+        <source>default</source>
+        <translation>predeterminada</translation>
+    </message>
+    <message id="ids.61615">
+        <source>Custom J</source>
+        <translation>Custom J</translation>
+    </message>
+    <message id="ids.61616">
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message id="ids.61617">
+        <source>DL</source>
+        <translation>DL</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>

@@ -31,6 +31,14 @@ Avis des clients</translation>
         <source>New version available!</source>
         <translation>Nouvelle version disponible !</translation>
     </message>
+    <message id="ids.2106">
+        <source>https://www.scleron.org/registration</source>
+        <translation>https://www.scleron.org/registration</translation>
+    </message>
+    <message id="ids.2107">
+        <source>https://www.scleron.org/feedback</source>
+        <translation>https://www.scleron.org/feedback</translation>
+    </message>
     <message id="ids.32701">
         <source>Export measurements
 Export</source>
@@ -42,6 +50,18 @@ Exporter</translation>
 Print</source>
         <translation>Imprimer les mesures
 Imprimer</translation>
+    </message>
+    <message id="ids.32741">
+        <source>Export the measurements for a spreadsheet
+Export as CSV</source>
+        <translation>Exporter les mesures pour un tableur
+Exporter en CSV</translation>
+    </message>
+    <message id="ids.32742">
+        <source>Export the statistics of every series for a spreadsheet
+Export statistics as CSV</source>
+        <translation>Exporter les statistiques de chaque série pour un tableur
+Exporter les statistiques en CSV</translation>
     </message>
     <message id="ids.32703">
         <source>Connect device
@@ -489,6 +509,56 @@ Rechercher des mises à jour</translation>
         <source>Saved to %1</source>
         <translation>Enregistré dans %1</translation>
     </message>
+    <message id="ids.61700">
+        <source>its first line is not the header of a measurement log</source>
+        <translation>sa première ligne n'est pas l'en-tête d'un journal de mesures</translation>
+    </message>
+    <message id="ids.61701">
+        <source>CSV (*.csv)|*.csv|All Files (*.*)|*.*||</source>
+        <translation>CSV (*.csv)|*.csv|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message id="ids.61702">
+        <source>Unable to export to &quot;%1&quot;:
+%2</source>
+        <translation>Impossible d'exporter vers « %1 » :
+%2</translation>
+    </message>
+    <message id="ids.61710">
+        <source>%1.%2  %3  %4  (L %5, %6°)</source>
+        <translation>%1.%2  %3  %4  (L %5, %6°)</translation>
+    </message>
+    <message id="ids.61711">
+        <source>%1  hidden</source>
+        <translation>%1  masquée</translation>
+    </message>
+    <message id="ids.61712">
+        <source>%1.%2  discarded</source>
+        <translation>%1.%2  rejetée</translation>
+    </message>
+    <message id="ids.61713">
+        <source>Watching %1 %2 on COM%3: %4 measurements in its memory. Ctrl+C ends.</source>
+        <translation>Surveillance de %1 %2 sur COM%3 : %4 mesures en mémoire. Ctrl+C pour terminer.</translation>
+    </message>
+    <message id="ids.61714">
+        <source>The connection to the tester was lost; trying again until Ctrl+C.</source>
+        <translation>La connexion au duromètre a été perdue ; nouvel essai jusqu'à Ctrl+C.</translation>
+    </message>
+    <message id="ids.61715">
+        <source>The tester answers again.</source>
+        <translation>Le duromètre répond à nouveau.</translation>
+    </message>
+    <message id="ids.61716">
+        <source>Another tester (%1 %2) answers on COM%3; watching ends.</source>
+        <translation>Un autre duromètre (%1 %2) répond sur COM%3 ; la surveillance s'arrête.</translation>
+    </message>
+    <message id="ids.61717">
+        <source>Unable to write to &quot;%1&quot;: %2</source>
+        <translation>Impossible d'écrire dans « %1 » : %2</translation>
+    </message>
+    <message id="ids.61718">
+        <source>Ended: %1 new impacts, %2 discards.</source>
+        <translation>Terminé : %1 nouveaux impacts, %2 rejets.</translation>
+    </message>
     <message id="menu.32733">
         <source>&amp;Save</source>
         <translation>&amp;Enregistrer</translation>
@@ -500,6 +570,14 @@ Rechercher des mises à jour</translation>
     <message id="menu.32701">
         <source>&amp;Export</source>
         <translation>E&amp;xporter</translation>
+    </message>
+    <message id="menu.32741">
+        <source>Export as &amp;CSV...</source>
+        <translation>Exporter en &amp;CSV...</translation>
+    </message>
+    <message id="menu.32742">
+        <source>Export s&amp;tatistics as CSV...</source>
+        <translation>Exporter les s&amp;tatistiques en CSV...</translation>
     </message>
     <message id="menu.32702">
         <source>&amp;Print</source>
@@ -1132,6 +1210,78 @@ Rechercher des mises à jour</translation>
     <message id="popup.table.delete">
         <source>Delete</source>
         <translation>Supprimer</translation>
+    </message>
+    <message id="ids.61600">
+        <source>Device Settings</source>
+        <translation>Réglages de l'appareil</translation>
+    </message>
+    <message id="ids.61601">
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+    <message id="ids.61602">
+        <source>Impact counter:</source>
+        <translation>Compteur d'impacts :</translation>
+    </message>
+    <message id="ids.61603">
+        <source>Measurement counter:</source>
+        <translation>Compteur de mesures :</translation>
+    </message>
+    <message id="ids.61604">
+        <source>Fixed number of impacts:</source>
+        <translation>Nombre fixe d'impacts :</translation>
+    </message>
+    <message id="ids.61605">
+        <source>Lock Keys</source>
+        <translation>Verrouiller les touches</translation>
+    </message>
+    <message id="ids.61606">
+        <source>Conversion Standard:</source>
+        <translation>Norme de conversion :</translation>
+    </message>
+    <message id="ids.61607">
+        <source>Impact Body:</source>
+        <translation>Corps de frappe :</translation>
+    </message>
+    <message id="ids.61608">
+        <source>HC1 Custom1</source>
+        <translation>HC1 Perso1</translation>
+    </message>
+    <message id="ids.61609">
+        <source>HC2 Custom2</source>
+        <translation>HC2 Perso2</translation>
+    </message>
+    <message id="ids.61610">
+        <source>HC3 Custom3</source>
+        <translation>HC3 Perso3</translation>
+    </message>
+    <message id="ids.61611">
+        <source>Receive Settings</source>
+        <translation>Recevoir les réglages</translation>
+    </message>
+    <message id="ids.61612">
+        <source>Send Settings</source>
+        <translation>Envoyer les réglages</translation>
+    </message>
+    <message id="ids.61613">
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message id="ids.61614">
+        <source>default</source>
+        <translation>par défaut</translation>
+    </message>
+    <message id="ids.61615">
+        <source>Custom J</source>
+        <translation>Custom J</translation>
+    </message>
+    <message id="ids.61616">
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message id="ids.61617">
+        <source>DL</source>
+        <translation>DL</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>

@@ -31,6 +31,14 @@ Opinioni dei clienti</translation>
         <source>New version available!</source>
         <translation>Nuova versione disponibile!</translation>
     </message>
+    <message id="ids.2106">
+        <source>https://www.scleron.org/registration</source>
+        <translation>https://www.scleron.org/registration</translation>
+    </message>
+    <message id="ids.2107">
+        <source>https://www.scleron.org/feedback</source>
+        <translation>https://www.scleron.org/feedback</translation>
+    </message>
     <message id="ids.32701">
         <source>Export measurements
 Export</source>
@@ -42,6 +50,18 @@ Esporta</translation>
 Print</source>
         <translation>Stampa le misure
 Stampa</translation>
+    </message>
+    <message id="ids.32741">
+        <source>Export the measurements for a spreadsheet
+Export as CSV</source>
+        <translation>Esporta le misure per un foglio di calcolo
+Esporta come CSV</translation>
+    </message>
+    <message id="ids.32742">
+        <source>Export the statistics of every series for a spreadsheet
+Export statistics as CSV</source>
+        <translation>Esporta la statistica di ogni serie per un foglio di calcolo
+Esporta statistica come CSV</translation>
     </message>
     <message id="ids.32703">
         <source>Connect device
@@ -489,6 +509,56 @@ Cerca aggiornamenti</translation>
         <source>Saved to %1</source>
         <translation>Salvato in %1</translation>
     </message>
+    <message id="ids.61700">
+        <source>its first line is not the header of a measurement log</source>
+        <translation>la sua prima riga non è l'intestazione di un registro di misure</translation>
+    </message>
+    <message id="ids.61701">
+        <source>CSV (*.csv)|*.csv|All Files (*.*)|*.*||</source>
+        <translation>CSV (*.csv)|*.csv|Tutti i file (*.*)|*.*||</translation>
+    </message>
+    <message id="ids.61702">
+        <source>Unable to export to &quot;%1&quot;:
+%2</source>
+        <translation>Impossibile esportare in &quot;%1&quot;:
+%2</translation>
+    </message>
+    <message id="ids.61710">
+        <source>%1.%2  %3  %4  (L %5, %6°)</source>
+        <translation>%1.%2  %3  %4  (L %5, %6°)</translation>
+    </message>
+    <message id="ids.61711">
+        <source>%1  hidden</source>
+        <translation>%1  nascosta</translation>
+    </message>
+    <message id="ids.61712">
+        <source>%1.%2  discarded</source>
+        <translation>%1.%2  scartata</translation>
+    </message>
+    <message id="ids.61713">
+        <source>Watching %1 %2 on COM%3: %4 measurements in its memory. Ctrl+C ends.</source>
+        <translation>Osservazione di %1 %2 su COM%3: %4 misure in memoria. Ctrl+C per terminare.</translation>
+    </message>
+    <message id="ids.61714">
+        <source>The connection to the tester was lost; trying again until Ctrl+C.</source>
+        <translation>La connessione al durometro si è interrotta; nuovo tentativo fino a Ctrl+C.</translation>
+    </message>
+    <message id="ids.61715">
+        <source>The tester answers again.</source>
+        <translation>Il durometro risponde di nuovo.</translation>
+    </message>
+    <message id="ids.61716">
+        <source>Another tester (%1 %2) answers on COM%3; watching ends.</source>
+        <translation>Su COM%3 risponde un altro durometro (%1 %2); l'osservazione termina.</translation>
+    </message>
+    <message id="ids.61717">
+        <source>Unable to write to &quot;%1&quot;: %2</source>
+        <translation>Impossibile scrivere in &quot;%1&quot;: %2</translation>
+    </message>
+    <message id="ids.61718">
+        <source>Ended: %1 new impacts, %2 discards.</source>
+        <translation>Terminato: %1 nuovi impatti, %2 scartati.</translation>
+    </message>
     <message id="menu.32733">
         <source>&amp;Save</source>
         <translation>&amp;Salva</translation>
@@ -500,6 +570,14 @@ Cerca aggiornamenti</translation>
     <message id="menu.32701">
         <source>&amp;Export</source>
         <translation>&amp;Esporta</translation>
+    </message>
+    <message id="menu.32741">
+        <source>Export as &amp;CSV...</source>
+        <translation>Esporta come &amp;CSV...</translation>
+    </message>
+    <message id="menu.32742">
+        <source>Export s&amp;tatistics as CSV...</source>
+        <translation>Esporta s&amp;tatistica come CSV...</translation>
     </message>
     <message id="menu.32702">
         <source>&amp;Print</source>
@@ -1132,6 +1210,78 @@ Cerca aggiornamenti</translation>
     <message id="popup.table.delete">
         <source>Delete</source>
         <translation>Elimina</translation>
+    </message>
+    <message id="ids.61600">
+        <source>Device Settings</source>
+        <translation>Impostazioni dello strumento</translation>
+    </message>
+    <message id="ids.61601">
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+    <message id="ids.61602">
+        <source>Impact counter:</source>
+        <translation>Contatore impatti:</translation>
+    </message>
+    <message id="ids.61603">
+        <source>Measurement counter:</source>
+        <translation>Contatore misure:</translation>
+    </message>
+    <message id="ids.61604">
+        <source>Fixed number of impacts:</source>
+        <translation>Numero fisso di impatti:</translation>
+    </message>
+    <message id="ids.61605">
+        <source>Lock Keys</source>
+        <translation>Blocca tasti</translation>
+    </message>
+    <message id="ids.61606">
+        <source>Conversion Standard:</source>
+        <translation>Norma di conversione:</translation>
+    </message>
+    <message id="ids.61607">
+        <source>Impact Body:</source>
+        <translation>Corpo di impatto:</translation>
+    </message>
+    <message id="ids.61608">
+        <source>HC1 Custom1</source>
+        <translation>HC1 Pers1</translation>
+    </message>
+    <message id="ids.61609">
+        <source>HC2 Custom2</source>
+        <translation>HC2 Pers2</translation>
+    </message>
+    <message id="ids.61610">
+        <source>HC3 Custom3</source>
+        <translation>HC3 Pers3</translation>
+    </message>
+    <message id="ids.61611">
+        <source>Receive Settings</source>
+        <translation>Ricevi impostazioni</translation>
+    </message>
+    <message id="ids.61612">
+        <source>Send Settings</source>
+        <translation>Invia impostazioni</translation>
+    </message>
+    <message id="ids.61613">
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message id="ids.61614">
+        <source>default</source>
+        <translation>predefinito</translation>
+    </message>
+    <message id="ids.61615">
+        <source>Custom J</source>
+        <translation>Custom J</translation>
+    </message>
+    <message id="ids.61616">
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message id="ids.61617">
+        <source>DL</source>
+        <translation>DL</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>

@@ -31,6 +31,14 @@ Opinião dos clientes</translation>
         <source>New version available!</source>
         <translation>Nova versão disponível!</translation>
     </message>
+    <message id="ids.2106">
+        <source>https://www.scleron.org/registration</source>
+        <translation>https://www.scleron.org/registration</translation>
+    </message>
+    <message id="ids.2107">
+        <source>https://www.scleron.org/feedback</source>
+        <translation>https://www.scleron.org/feedback</translation>
+    </message>
     <message id="ids.32701">
         <source>Export measurements
 Export</source>
@@ -42,6 +50,18 @@ Exportar</translation>
 Print</source>
         <translation>Imprimir as medições
 Imprimir</translation>
+    </message>
+    <message id="ids.32741">
+        <source>Export the measurements for a spreadsheet
+Export as CSV</source>
+        <translation>Exporta as medições para uma planilha
+Exportar como CSV</translation>
+    </message>
+    <message id="ids.32742">
+        <source>Export the statistics of every series for a spreadsheet
+Export statistics as CSV</source>
+        <translation>Exporta as estatísticas de cada série para uma planilha
+Exportar estatísticas como CSV</translation>
     </message>
     <message id="ids.32703">
         <source>Connect device
@@ -489,6 +509,56 @@ Procurar atualizações</translation>
         <source>Saved to %1</source>
         <translation>Salvo em %1</translation>
     </message>
+    <message id="ids.61700">
+        <source>its first line is not the header of a measurement log</source>
+        <translation>a primeira linha não é o cabeçalho de um registro de medições</translation>
+    </message>
+    <message id="ids.61701">
+        <source>CSV (*.csv)|*.csv|All Files (*.*)|*.*||</source>
+        <translation>CSV (*.csv)|*.csv|Todos os arquivos (*.*)|*.*||</translation>
+    </message>
+    <message id="ids.61702">
+        <source>Unable to export to &quot;%1&quot;:
+%2</source>
+        <translation>Não foi possível exportar para &quot;%1&quot;:
+%2</translation>
+    </message>
+    <message id="ids.61710">
+        <source>%1.%2  %3  %4  (L %5, %6°)</source>
+        <translation>%1.%2  %3  %4  (L %5, %6°)</translation>
+    </message>
+    <message id="ids.61711">
+        <source>%1  hidden</source>
+        <translation>%1  oculta</translation>
+    </message>
+    <message id="ids.61712">
+        <source>%1.%2  discarded</source>
+        <translation>%1.%2  descartada</translation>
+    </message>
+    <message id="ids.61713">
+        <source>Watching %1 %2 on COM%3: %4 measurements in its memory. Ctrl+C ends.</source>
+        <translation>Acompanhando %1 %2 em COM%3: %4 medições na memória. Ctrl+C encerra.</translation>
+    </message>
+    <message id="ids.61714">
+        <source>The connection to the tester was lost; trying again until Ctrl+C.</source>
+        <translation>A conexão com o durômetro foi perdida; tentando novamente até Ctrl+C.</translation>
+    </message>
+    <message id="ids.61715">
+        <source>The tester answers again.</source>
+        <translation>O durômetro responde novamente.</translation>
+    </message>
+    <message id="ids.61716">
+        <source>Another tester (%1 %2) answers on COM%3; watching ends.</source>
+        <translation>Outro durômetro (%1 %2) responde em COM%3; o acompanhamento termina.</translation>
+    </message>
+    <message id="ids.61717">
+        <source>Unable to write to &quot;%1&quot;: %2</source>
+        <translation>Não foi possível gravar em &quot;%1&quot;: %2</translation>
+    </message>
+    <message id="ids.61718">
+        <source>Ended: %1 new impacts, %2 discards.</source>
+        <translation>Encerrado: %1 novos impactos, %2 descartes.</translation>
+    </message>
     <message id="menu.32733">
         <source>&amp;Save</source>
         <translation>&amp;Salvar</translation>
@@ -500,6 +570,14 @@ Procurar atualizações</translation>
     <message id="menu.32701">
         <source>&amp;Export</source>
         <translation>&amp;Exportar</translation>
+    </message>
+    <message id="menu.32741">
+        <source>Export as &amp;CSV...</source>
+        <translation>Exportar como &amp;CSV...</translation>
+    </message>
+    <message id="menu.32742">
+        <source>Export s&amp;tatistics as CSV...</source>
+        <translation>Exportar es&amp;tatísticas como CSV...</translation>
     </message>
     <message id="menu.32702">
         <source>&amp;Print</source>
@@ -1132,6 +1210,78 @@ Procurar atualizações</translation>
     <message id="popup.table.delete">
         <source>Delete</source>
         <translation>Excluir</translation>
+    </message>
+    <message id="ids.61600">
+        <source>Device Settings</source>
+        <translation>Configurações do aparelho</translation>
+    </message>
+    <message id="ids.61601">
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+    <message id="ids.61602">
+        <source>Impact counter:</source>
+        <translation>Contador de impactos:</translation>
+    </message>
+    <message id="ids.61603">
+        <source>Measurement counter:</source>
+        <translation>Contador de medições:</translation>
+    </message>
+    <message id="ids.61604">
+        <source>Fixed number of impacts:</source>
+        <translation>Número fixo de impactos:</translation>
+    </message>
+    <message id="ids.61605">
+        <source>Lock Keys</source>
+        <translation>Bloquear teclas</translation>
+    </message>
+    <message id="ids.61606">
+        <source>Conversion Standard:</source>
+        <translation>Norma de conversão:</translation>
+    </message>
+    <message id="ids.61607">
+        <source>Impact Body:</source>
+        <translation>Corpo de impacto:</translation>
+    </message>
+    <message id="ids.61608">
+        <source>HC1 Custom1</source>
+        <translation>HC1 Pers1</translation>
+    </message>
+    <message id="ids.61609">
+        <source>HC2 Custom2</source>
+        <translation>HC2 Pers2</translation>
+    </message>
+    <message id="ids.61610">
+        <source>HC3 Custom3</source>
+        <translation>HC3 Pers3</translation>
+    </message>
+    <message id="ids.61611">
+        <source>Receive Settings</source>
+        <translation>Receber configurações</translation>
+    </message>
+    <message id="ids.61612">
+        <source>Send Settings</source>
+        <translation>Enviar configurações</translation>
+    </message>
+    <message id="ids.61613">
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message id="ids.61614">
+        <source>default</source>
+        <translation>padrão</translation>
+    </message>
+    <message id="ids.61615">
+        <source>Custom J</source>
+        <translation>Custom J</translation>
+    </message>
+    <message id="ids.61616">
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message id="ids.61617">
+        <source>DL</source>
+        <translation>DL</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>

@@ -28,7 +28,10 @@ struct RunningApp {
         CSCLERONApp::Options options;
         options.useWidgetPrompts = false;
         options.languageFolders = std::move(languageFolders);
-        options.openUrl = [this](const QUrl& url) { opened << url.toLocalFile(); };
+        options.openUrl = [this](const QUrl& url) {
+            opened << url.toLocalFile();
+            return true;
+        };
         EXPECT_TRUE(app.InitInstance(options));
     }
     CMainFrame& Frame() { return *app.MainFrame(); }

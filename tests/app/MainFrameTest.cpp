@@ -59,7 +59,8 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
 {
     CMainFrame frame;
     const QStringList want = {
-        "&File>", "  &Save=32733", "  &Open=32734", "  &Export=32701", "  &Print=32702", "  -", "  E&xit=57665",
+        "&File>", "  &Save=32733", "  &Open=32734", "  &Export=32701", "  Export as &CSV...=32741",
+        "  Export s&tatistics as CSV...=32742", "  &Print=32702", "  -", "  E&xit=57665",
         "Device>", "  &Connect device=32703", "  &Device settings=32704", "  Clear device &memory=58456",
         "  &DoDovavez=32730",
         "Edit>",
@@ -81,8 +82,9 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
 
 TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
 {
-    // Without an application object nobody handles "About"; a frame alone has "Connect device",
-    // "Open" and "Help" (always enabled) and "Exit"; the commands on measurements wait for a series.
+    // Without an application object nobody handles "About"; a frame alone has "Connect device"
+    // and "Open" and "Help" (always enabled), "Exit", "Check for updates" and the two web links; the
+    // commands on measurements wait for a series.
     CMainFrame frame;
     frame.UpdateCommandUI();
     QStringList enabled;
@@ -90,8 +92,9 @@ TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
         if (action->isEnabled())
             enabled << QString::number(action->data().toInt());
     enabled.sort();
-    EXPECT_EQ(enabled, (QStringList{QStringLiteral("32703"), QStringLiteral("32734"), QStringLiteral("57665"),
-                           QStringLiteral("57670")}));
+    EXPECT_EQ(enabled, (QStringList{QStringLiteral("2100"), QStringLiteral("2101"), QStringLiteral("32703"),
+                           QStringLiteral("32734"), QStringLiteral("57665"), QStringLiteral("57670"),
+                           QStringLiteral("58466")}));
     EXPECT_FALSE(frame.RunCommand(Cmd::Save));
     EXPECT_FALSE(frame.RunCommand(Cmd::About));
 }
