@@ -79,6 +79,10 @@ void CSCLERONApp::ExitInstance()
         SetPrompts(nullptr);
         m_prompts.reset();
     }
+    if (m_qtTexts) {
+        QCoreApplication::removeTranslator(m_qtTexts.get());
+        m_qtTexts.reset();
+    }
     if (m_language) {
         QCoreApplication::removeTranslator(m_language.get());
         m_language.reset();
@@ -93,7 +97,12 @@ void CSCLERONApp::ExitInstance()
 void CSCLERONApp::LoadLanguage(const QStringList& folders)
 {
     // A language without a loadable file means the built-in English, without a message.
-    m_language = Language::Load(Language::Stored(), folders);
-    if (m_language)
-        QCoreApplication::installTranslator(m_language.get());
+    const std::uint32_t language = Language::Stored();
+    m_language = Language::Load(language, folders);
+    if (!m_language)
+        return;
+    QCoreApplication::installTranslator(m_language.get());
+    m_qtTexts = Language::LoadQtTexts(language);
+    if (m_qtTexts)
+        QCoreApplication::installTranslator(m_qtTexts.get());
 }

@@ -50,6 +50,8 @@ private:
 
     bool m_streamsStarted = false;
     std::unique_ptr<QTranslator> m_language;
+    // Qt's own texts in the same language, loaded with it.
+    std::unique_ptr<QTranslator> m_qtTexts;
     std::unique_ptr<IUserPrompts> m_prompts;
     std::unique_ptr<SUpdateSetup> m_updateSetup;
     std::unique_ptr<CMainFrame> m_frame;

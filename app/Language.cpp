@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 namespace Language {
@@ -13,14 +14,14 @@ namespace Language {
 const std::vector<Entry>& Table()
 {
     static const std::vector<Entry> table = {
-        {0, Cmd::LanguageEnglish, nullptr, "ENG", "DoDovavez.exe"},
-        {1, Cmd::LanguageGerman, "SCLERON_DEU", "DEU", "DoDovavez_DEU.dll"},
-        {2, Cmd::LanguageFrench, "SCLERON_FRA", "FRA", "DoDovavez_FRA.dll"},
-        {3, Cmd::LanguageItalian, "SCLERON_ITA", "ITA", "DoDovavez_ITA.dll"},
-        {4, Cmd::LanguageSpanish, "SCLERON_ESP", "ESP", "DoDovavez_ESP.dll"},
-        {5, Cmd::LanguagePortuguese, "SCLERON_PTB", "PTB", "DoDovavez_PTB.dll"},
-        {6, Cmd::LanguageRussian, "SCLERON_RUS", "RUS", "DoDovavez_RUS.dll"},
-        {7, Cmd::LanguageChinese, "SCLERON_CHS", "CHS", "DoDovavez_CHS.dll"},
+        {0, Cmd::LanguageEnglish, nullptr, "ENG", "DoDovavez.exe", "en"},
+        {1, Cmd::LanguageGerman, "SCLERON_DEU", "DEU", "DoDovavez_DEU.dll", "de"},
+        {2, Cmd::LanguageFrench, "SCLERON_FRA", "FRA", "DoDovavez_FRA.dll", "fr"},
+        {3, Cmd::LanguageItalian, "SCLERON_ITA", "ITA", "DoDovavez_ITA.dll", "it"},
+        {4, Cmd::LanguageSpanish, "SCLERON_ESP", "ESP", "DoDovavez_ESP.dll", "es"},
+        {5, Cmd::LanguagePortuguese, "SCLERON_PTB", "PTB", "DoDovavez_PTB.dll", "pt_BR"},
+        {6, Cmd::LanguageRussian, "SCLERON_RUS", "RUS", "DoDovavez_RUS.dll", "ru"},
+        {7, Cmd::LanguageChinese, "SCLERON_CHS", "CHS", "DoDovavez_CHS.dll", "zh_CN"},
     };
     return table;
 }
@@ -66,6 +67,17 @@ std::unique_ptr<QTranslator> Load(std::uint32_t language, const QStringList& fol
             return translator;
     }
     return nullptr;
+}
+
+std::unique_ptr<QTranslator> LoadQtTexts(std::uint32_t language)
+{
+    if (language == 0 || language >= Table().size())
+        return nullptr;
+    auto translator = std::make_unique<QTranslator>();
+    const QString name = QStringLiteral("qtbase_") + QLatin1String(Table()[language].qtLocale);
+    if (!translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    return translator;
 }
 
 void Choose(std::uint32_t language)

@@ -29,6 +29,7 @@ struct Entry {
     const char* resourceName; // translation file without ".qm"; nullptr for the built-in English
     const char* code;         // the language's three-letter code in file names ("DEU")
     const char* toolLanguageFile; // the upgrade tool's language file, as it names it
+    const char* qtLocale;     // the locale of Qt's own texts (standard buttons, file dialogs)
 };
 
 // Languages 0..7 in menu order.
@@ -47,6 +48,9 @@ QStringList SearchFolders();
 // Loads the language's translation from the first folder that has its file. Nothing for English
 // and when no folder has a loadable file.
 std::unique_ptr<QTranslator> Load(std::uint32_t language, const QStringList& folders);
+// Qt's own texts in the language (the buttons of message boxes, the file dialogs), from the
+// system's Qt translations; nullptr for English and when the system has none.
+std::unique_ptr<QTranslator> LoadQtTexts(std::uint32_t language);
 
 // The language command of a language number: stores the number as "Language", then tells the
 // upgrade tool its language file ("Path" + the separator + the tool's file name; a bare name when

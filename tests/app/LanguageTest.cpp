@@ -93,6 +93,8 @@ TEST(Languages, ChoosingGermanTakesEffectAtTheNextStart)
     // Started again: German menus, the German item checked, German help.
     RunningApp restarted(ProgramTranslations());
     EXPECT_EQ(restarted.MenuTitle(0), QStringLiteral("&Datei"));
+    // Qt's own texts (the buttons of message boxes) follow.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     EXPECT_EQ(restarted.CheckedLanguage(), 1);
     ASSERT_TRUE(restarted.Frame().RunCommand(Cmd::Help));
     ASSERT_EQ(restarted.opened.size(), 1);
