@@ -1,9 +1,10 @@
 #include "app/ViewLinkFollowUps.h"
 
 #include "app/TableArea.h"
+#include "app/TransferProgress.h"
 
-CViewLinkFollowUps::CViewLinkFollowUps(CMeasurementStore& store, ProgressFn progress)
-    : m_store(store), m_progress(std::move(progress))
+CViewLinkFollowUps::CViewLinkFollowUps(CMeasurementStore& store, CTransferProgress& progress)
+    : m_store(store), m_progress(progress)
 {
 }
 
@@ -14,6 +15,15 @@ void CViewLinkFollowUps::RefreshTable()
 
 void CViewLinkFollowUps::TransferProgress(int received, int announced)
 {
-    if (m_progress)
-        m_progress(received, announced);
+    m_progress.Report(received, announced);
+}
+
+void CViewLinkFollowUps::WaitingForTester(int waitedMs)
+{
+    m_progress.Waiting(waitedMs);
+}
+
+void CViewLinkFollowUps::TesterWaitOver()
+{
+    m_progress.WaitOver();
 }

@@ -19,8 +19,8 @@ namespace {
 const Subcommand kSubcommands[] = {
     {"ports", "ports                   list the COM numbers and the serial devices they stand for", RunPortsCommand},
     {"scan", "scan                    list the testers found on COM1..COM30", RunScanCommand},
-    {"download", "download [--port N] -o FILE.hkp   download a tester's measurements into a file", RunDownloadCommand},
-    {"export", "export FILE.hkp [--format text|hkp] [-o OUT]   write a measurement file's table as text, or the file again", RunExportCommand},
+    {"download", "download [--port N] -o FILE.hkp   download a tester's measurements into a file (N 1..30, \"-o -\": standard output)", RunDownloadCommand},
+    {"export", "export FILE.hkp [--format text|hkp] [-o OUT]   write a measurement file's table as text, or the file again (\"-o -\" or none: standard output)", RunExportCommand},
     {nullptr, nullptr, nullptr}, // keeps the array non-empty while no subcommand is built in
 };
 
