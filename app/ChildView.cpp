@@ -28,6 +28,7 @@ CChildView::CChildView()
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
     AddFileCommands();
     AddTableCommands();
+    CreateSettingsDialog();
 }
 
 CChildView::~CChildView()

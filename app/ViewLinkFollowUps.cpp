@@ -2,6 +2,8 @@
 
 #include "app/TableArea.h"
 #include "app/TransferProgress.h"
+#include "data/MeasurementStore.h"
+#include "settings/Settings.h"
 
 CViewLinkFollowUps::CViewLinkFollowUps(CMeasurementStore& store, CTransferProgress& progress)
     : m_store(store), m_progress(progress)
@@ -11,6 +13,17 @@ CViewLinkFollowUps::CViewLinkFollowUps(CMeasurementStore& store, CTransferProgre
 void CViewLinkFollowUps::RefreshTable()
 {
     RefreshTableArea(m_store);
+}
+
+bool CViewLinkFollowUps::IsSettingsDialogVisible()
+{
+    return m_store.settingsDialog && m_store.settingsDialog->IsOpen();
+}
+
+void CViewLinkFollowUps::RefreshSettingsDialog()
+{
+    if (m_store.settingsDialog)
+        m_store.settingsDialog->Refresh();
 }
 
 void CViewLinkFollowUps::TransferProgress(int received, int announced)

@@ -1,7 +1,8 @@
 #pragma once
 // What the main view does when the device link's work has brought new data: the table is rebuilt
-// from the store, a long measurement transfer shows how far it has come, and an exchange that
-// waits for the tester says so while the window keeps being painted.
+// from the store, the settings dialog shows the new settings while it is open, a long measurement
+// transfer shows how far it has come, and an exchange that waits for the tester says so while the
+// window keeps being painted.
 
 #include "devicelink/LinkFollowUps.h"
 
@@ -14,9 +15,8 @@ public:
     CViewLinkFollowUps(CMeasurementStore& store, CTransferProgress& progress);
 
     void RefreshTable() override;
-    // The program shows no device settings dialog: there is none to be visible or redrawn.
-    bool IsSettingsDialogVisible() override { return false; }
-    void RefreshSettingsDialog() override {}
+    bool IsSettingsDialogVisible() override;
+    void RefreshSettingsDialog() override;
     void TransferProgress(int received, int announced) override;
     void WaitingForTester(int waitedMs) override;
     void TesterWaitOver() override;
