@@ -231,6 +231,10 @@ Check for updates</source>
 
 %1</translation>
     </message>
+    <message id="ids.61030">
+        <source>Waiting for the tester...</source>
+        <translation>正在等待硬度计...</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>请重新启动程序以切换语言。</translation>
@@ -460,6 +464,10 @@ Check for updates</source>
 %2</source>
         <translation>无法将测量值保存到“%1”：
 %2</translation>
+    </message>
+    <message id="ids.61010">
+        <source>&quot;%1&quot; is too large to be a measurement file.</source>
+        <translation>“%1”太大，不可能是测量文件。</translation>
     </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>

@@ -231,6 +231,10 @@ Nach Updates suchen</translation>
 
 %1</translation>
     </message>
+    <message id="ids.61030">
+        <source>Waiting for the tester...</source>
+        <translation>Warte auf das Prüfgerät...</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Starten Sie das Programm neu, um die Sprache zu wechseln.</translation>
@@ -460,6 +464,10 @@ Nach Updates suchen</translation>
 %2</source>
         <translation>Messwerte konnten nicht in &quot;%1&quot; gespeichert werden:
 %2</translation>
+    </message>
+    <message id="ids.61010">
+        <source>&quot;%1&quot; is too large to be a measurement file.</source>
+        <translation>&quot;%1&quot; ist zu groß für eine Messwertdatei.</translation>
     </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>

@@ -231,6 +231,10 @@ Buscar actualizaciones</translation>
 
 %1</translation>
     </message>
+    <message id="ids.61030">
+        <source>Waiting for the tester...</source>
+        <translation>Esperando al durómetro...</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Reinicie la aplicación para cambiar el idioma.</translation>
@@ -460,6 +464,10 @@ Buscar actualizaciones</translation>
 %2</source>
         <translation>No se pudieron guardar las mediciones en &quot;%1&quot;:
 %2</translation>
+    </message>
+    <message id="ids.61010">
+        <source>&quot;%1&quot; is too large to be a measurement file.</source>
+        <translation>&quot;%1&quot; es demasiado grande para ser un archivo de mediciones.</translation>
     </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>

@@ -231,6 +231,10 @@ Rechercher des mises à jour</translation>
 
 %1</translation>
     </message>
+    <message id="ids.61030">
+        <source>Waiting for the tester...</source>
+        <translation>En attente du duromètre...</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Redémarrez l'application pour changer de langue.</translation>
@@ -460,6 +464,10 @@ Rechercher des mises à jour</translation>
 %2</source>
         <translation>Impossible d'enregistrer les mesures dans « %1 » :
 %2</translation>
+    </message>
+    <message id="ids.61010">
+        <source>&quot;%1&quot; is too large to be a measurement file.</source>
+        <translation>« %1 » est trop volumineux pour être un fichier de mesures.</translation>
     </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>

@@ -231,6 +231,10 @@ Cerca aggiornamenti</translation>
 
 %1</translation>
     </message>
+    <message id="ids.61030">
+        <source>Waiting for the tester...</source>
+        <translation>In attesa del durometro...</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Riavviare l'applicazione per cambiare lingua.</translation>
@@ -460,6 +464,10 @@ Cerca aggiornamenti</translation>
 %2</source>
         <translation>Impossibile salvare le misure in &quot;%1&quot;:
 %2</translation>
+    </message>
+    <message id="ids.61010">
+        <source>&quot;%1&quot; is too large to be a measurement file.</source>
+        <translation>&quot;%1&quot; è troppo grande per essere un file di misure.</translation>
     </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>

@@ -231,6 +231,10 @@ Procurar atualizações</translation>
 
 %1</translation>
     </message>
+    <message id="ids.61030">
+        <source>Waiting for the tester...</source>
+        <translation>Aguardando o durômetro...</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Reinicie o aplicativo para mudar o idioma.</translation>
@@ -460,6 +464,10 @@ Procurar atualizações</translation>
 %2</source>
         <translation>Não foi possível salvar as medições em &quot;%1&quot;:
 %2</translation>
+    </message>
+    <message id="ids.61010">
+        <source>&quot;%1&quot; is too large to be a measurement file.</source>
+        <translation>&quot;%1&quot; é grande demais para ser um arquivo de medições.</translation>
     </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>

@@ -231,6 +231,10 @@ Check for updates</source>
 
 %1</translation>
     </message>
+    <message id="ids.61030">
+        <source>Waiting for the tester...</source>
+        <translation>Ожидание твердомера...</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Перезапустите программу, чтобы сменить язык.</translation>
@@ -460,6 +464,10 @@ Check for updates</source>
 %2</source>
         <translation>Не удалось сохранить измерения в «%1»:
 %2</translation>
+    </message>
+    <message id="ids.61010">
+        <source>&quot;%1&quot; is too large to be a measurement file.</source>
+        <translation>«%1» слишком велик для файла измерений.</translation>
     </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>
