@@ -4,14 +4,17 @@
 #include "ScleronVersion.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 int RunPortsCommand(const QStringList& args);
 int RunScanCommand(const QStringList& args);
 int RunDownloadCommand(const QStringList& args);
 int RunExportCommand(const QStringList& args);
+int RunReportCommand(const QStringList& args);
 
 namespace {
 
@@ -21,6 +24,7 @@ const Subcommand kSubcommands[] = {
     {"scan", "scan                    list the testers found on COM1..COM30", RunScanCommand},
     {"download", "download [--port N] -o FILE.hkp   download a tester's measurements into a file", RunDownloadCommand},
     {"export", "export FILE.hkp [--format text|hkp] [-o OUT]   write a measurement file's table as text, or the file again", RunExportCommand},
+    {"report", "report FILE.hkp -o REPORT.pdf   write a measurement file's inspection report as a PDF", RunReportCommand},
     {nullptr, nullptr, nullptr}, // keeps the array non-empty while no subcommand is built in
 };
 
@@ -44,8 +48,13 @@ void PrintHelp()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // The report lays out text: it needs fonts, so a GUI application, but never a display.
+    const bool needsFonts = argc > 1 && std::strcmp(argv[1], "report") == 0;
+    if (needsFonts && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app = needsFonts ? std::make_unique<QGuiApplication>(argc, argv)
+                                                       : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
         PrintHelp();
         return args.isEmpty() ? 2 : 0;

@@ -1,0 +1,30 @@
+#pragma once
+// Numbers of the report's and the chart's texts in the string table (resources/strings/report.inc).
+
+namespace ReportIds {
+constexpr int Title = 61620;          // "Inspection report"
+constexpr int Tester = 61621;         // "Tester: %1"
+constexpr int Date = 61622;           // "Date: %1"
+constexpr int Series = 61623;         // "Series %1"
+constexpr int Scale = 61624;          // "Scale: %1"
+constexpr int Material = 61625;       // "Material: %1"
+constexpr int ImpactBody = 61626;     // "Impact body: %1"
+constexpr int Measurements = 61627;   // "Measurements: %1, hidden: %2"
+constexpr int Tolerance = 61628;      // "Tolerance: %1"
+constexpr int NoLimits = 61629;       // "no limits set"
+constexpr int Verdict = 61630;        // "Verdict: %1"
+constexpr int Counts = 61631;         // "%1 inside, %2 below, %3 above"
+constexpr int NotJudgedCount = 61632; // "%1 without a value, not judged"
+constexpr int NothingJudged = 61633;  // "nothing judged"
+constexpr int Page = 61634;           // "Page %1 of %2"
+constexpr int InspectedBy = 61635;    // "Inspected by:"
+constexpr int Signature = 61636;      // "Signature:"
+constexpr int VerdictColumn = 61637;  // "Verdict"
+constexpr int Hidden = 61638;         // "hidden"
+constexpr int NoSeries = 61639;       // "No measurement series."
+constexpr int WriteFailed = 61640;    // "Cannot write the report \"%1\":\n%2"
+constexpr int FileFilter = 61641;     // "PDF files (*.pdf)"
+constexpr int NoSelection = 61642;    // "Select a series in the table to see its chart."
+constexpr int Writing = 61643;        // "Report..."
+constexpr int ChartTitle = 61644;     // "Series chart"
+} // namespace ReportIds
