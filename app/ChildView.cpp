@@ -4,8 +4,11 @@
 #include "app/CommandIds.h"
 #include "app/ControlIds.h"
 #include "app/TableArea.h"
+#include "app/VerdictOverlay.h"
 #include "data/UserPrompts.h"
 #include "devicelink/DeviceLink.h"
+#include "grid/GridCtrl.h"
+#include "quality/LimitsSettings.h"
 #include "resources/StringTable.h"
 
 #include <QComboBox>
@@ -27,6 +30,7 @@ CChildView::CChildView()
     store.link->SetFollowUps(&m_followUps);
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
     AddFileCommands();
+    AddQualityCommands();
 }
 
 CChildView::~CChildView()
@@ -51,6 +55,8 @@ void CChildView::Create(QWidget* parent, IViewFrame* frame, const QStringList& c
     m_frame = frame;
     ShowStatus(ResString(AppText::Offline));
     m_table = CreateTableWindow(store, this);
+    m_limits = LimitsSettings::Load();
+    store.grid->SetCellOverlay(MakeVerdictOverlay(store, m_limits));
     std::fill(std::begin(store.displayCodes), std::end(store.displayCodes), ' ');
     store.displayMode = 0;
     SetupTableArea(store);

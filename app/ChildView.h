@@ -9,6 +9,7 @@
 #include "app/TransferProgress.h"
 #include "app/ViewLinkFollowUps.h"
 #include "data/MeasurementStore.h"
+#include "quality/ToleranceLimits.h"
 
 #include <QRect>
 #include <QStringList>
@@ -69,6 +70,16 @@ public:
     // Timer 200: run the pending jobs or poll the tester; notice a lost connection.
     void OnPollTimer();
 
+    // The tolerance limits in use (loaded from the user's settings when the view is created).
+    const CToleranceTable& Limits() const { return m_limits; }
+    // "Tolerance limits…" (Settings menu): the dialog, opened on the focus series' scale and
+    // material; OK keeps the limits in the user's settings and redraws the verdicts.
+    void EditToleranceLimits();
+    // "Report…" (File menu): asks for a PDF file name and writes the inspection report there.
+    void WriteReport();
+    // The series of the table's focus row (else of its first selected row); -1: none.
+    int FocusSeries() const;
+
     // The commands the view carries out, with their enable rules.
     const CommandHandlers& Commands() const { return m_commands; }
 
@@ -84,8 +95,14 @@ public:
     static QRect DeviceScreenRect(int W);
     static QRect IdentityRect(int W);
 
+signals:
+    // The tolerance limits changed (the chart beside the table redraws).
+    void LimitsChanged();
+
 private:
-    // Declared before the store: the store's link refers to them until the store is gone.
+    // Declared before the store: the store's link refers to them until the store is gone, and the
+    // table's verdict overlay to the limits until its grid is gone.
+    CToleranceTable m_limits;
     CViewLinkFollowUps m_followUps;
     CTransferProgress m_progress;
 
@@ -134,6 +151,8 @@ private:
     QString ConnectionText();
     // Save, Open, Copy, Export and Print.
     void AddFileCommands();
+    // Report and Tolerance limits.
+    void AddQualityCommands();
     void SaveFile();
 
     IViewFrame* m_frame = nullptr;

@@ -59,7 +59,8 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
 {
     CMainFrame frame;
     const QStringList want = {
-        "&File>", "  &Save=32733", "  &Open=32734", "  &Export=32701", "  &Print=32702", "  -", "  E&xit=57665",
+        "&File>", "  &Save=32733", "  &Open=32734", "  &Export=32701", "  &Print=32702", "  &Report…=33160", "  -",
+        "  E&xit=57665",
         "Device>", "  &Connect device=32703", "  &Device settings=32704", "  Clear device &memory=58456",
         "  &DoDovavez=32730",
         "Edit>",
@@ -73,6 +74,7 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
         "  &Language>", "    &English=32705", "    &Deutsch=32706", "    &Français=32707", "    &Italiano=32708",
         "    &Español=32709", "    &Português=32710", "    &Russkiy yazyk=32711", "    中文 (&C)=32713",
         "  &Conversion standard>", "    &default=58464", "    &Custom J=58465",
+        "  &Tolerance limits…=33161",
         "&Help>", "  &Check for updates...=58466", "  -", "  &Help Scleron=57670", "  -",
         "  Product Registration=2100", "  Customer Feedback=2101", "  -", "  &About Scleron...=57664",
     };
@@ -82,7 +84,8 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
 TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
 {
     // Without an application object nobody handles "About"; a frame alone has "Connect device"
-    // and "Open" (always enabled) and "Exit"; the commands on measurements wait for a series.
+    // "Open" and "Tolerance limits" (always enabled) and "Exit"; the commands on measurements wait
+    // for a series.
     CMainFrame frame;
     frame.UpdateCommandUI();
     QStringList enabled;
@@ -90,7 +93,8 @@ TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
         if (action->isEnabled())
             enabled << QString::number(action->data().toInt());
     enabled.sort();
-    EXPECT_EQ(enabled, (QStringList{QStringLiteral("32703"), QStringLiteral("32734"), QStringLiteral("57665")}));
+    EXPECT_EQ(enabled, (QStringList{QStringLiteral("32703"), QStringLiteral("32734"), QStringLiteral("33161"),
+                                    QStringLiteral("57665")}));
     EXPECT_FALSE(frame.RunCommand(Cmd::Save));
     EXPECT_FALSE(frame.RunCommand(Cmd::About));
 }
