@@ -1,16 +1,16 @@
 #include "app/ChartDock.h"
 
 #include "app/ChildView.h"
+#include "app/MainFrame.h"
 #include "app/SeriesChartPanel.h"
 #include "grid/GridCtrl.h"
 #include "report/ReportStrings.h"
 #include "resources/StringTable.h"
 
 #include <QDockWidget>
-#include <QMainWindow>
 #include <QScreen>
 
-CSeriesChartPanel* AddSeriesChartDock(QMainWindow& frame, CChildView& view)
+CSeriesChartPanel* AddSeriesChartDock(CMainFrame& frame, CChildView& view)
 {
     auto* dock = new QDockWidget(ResString(ReportIds::ChartTitle), &frame);
     dock->setObjectName(QStringLiteral("seriesChartDock"));
@@ -19,6 +19,7 @@ CSeriesChartPanel* AddSeriesChartDock(QMainWindow& frame, CChildView& view)
     panel->setObjectName(QStringLiteral("seriesChart"));
     dock->setWidget(panel);
     frame.addDockWidget(Qt::RightDockWidgetArea, dock);
+    QObject::connect(&frame, &CMainFrame::tableChanged, panel, qOverload<>(&QWidget::update));
     QObject::connect(&view, &CChildView::LimitsChanged, panel, qOverload<>(&QWidget::update));
     // The window opens wide enough for the view and the chart side by side, within the screen
     // (menu, toolbar and status bar take about 120 pixels of height).

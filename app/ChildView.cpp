@@ -30,6 +30,7 @@ CChildView::CChildView()
     store.link->SetFollowUps(&m_followUps);
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
     AddFileCommands();
+    AddTableCommands();
     AddQualityCommands();
 }
 

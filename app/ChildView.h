@@ -151,6 +151,8 @@ private:
     QString ConnectionText();
     // Save, Open, Copy, Export and Print.
     void AddFileCommands();
+    // The Edit menu's Expand, Collapse, Copy, Show, Hide and Delete (ViewTableCommands.cpp).
+    void AddTableCommands();
     // Report and Tolerance limits.
     void AddQualityCommands();
     void SaveFile();

@@ -7,7 +7,6 @@
 #include "report/ReportStrings.h"
 #include "resources/StringTable.h"
 
-#include <QAbstractItemModel>
 #include <QItemSelectionModel>
 #include <QPainter>
 
@@ -16,20 +15,13 @@ CSeriesChartPanel::CSeriesChartPanel(const CMeasurementStore& store, const CTole
     : QWidget(parent), m_store(store), m_limits(limits), m_grid(grid)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    FollowTable();
+    FollowFocus();
 }
 
-void CSeriesChartPanel::FollowTable()
+void CSeriesChartPanel::FollowFocus()
 {
-    // Every change of the table's rows and cells reaches its model; a repaint is only scheduled,
-    // so a rebuild of thousands of cells still paints the chart once.
-    QAbstractItemModel* model = m_grid.model();
+    // A repaint is only scheduled: many changes in a row still paint the chart once.
     const auto repaint = [this] { update(); };
-    connect(model, &QAbstractItemModel::dataChanged, this, repaint);
-    connect(model, &QAbstractItemModel::rowsInserted, this, repaint);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, repaint);
-    connect(model, &QAbstractItemModel::modelReset, this, repaint);
-    connect(model, &QAbstractItemModel::layoutChanged, this, repaint);
     connect(m_grid.selectionModel(), &QItemSelectionModel::currentChanged, this, repaint);
     connect(m_grid.selectionModel(), &QItemSelectionModel::selectionChanged, this, repaint);
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The chart panel beside the table: the chart of the series the table's focus row belongs to
 // (its series row, statistics row or a measurement row), with the series' number, scale,
-// material and verdict above it. It repaints whenever the table's rows or cells change (a
-// conversion, hiding, deleting, a new download) or the focus moves to another row, so it always
-// shows what the table shows; it keeps no copy of the data.
+// material and verdict above it. It repaints when the focus moves to another row, and whoever
+// creates it connects the table's change notification to update() (a conversion, hiding,
+// deleting, a new download), so it always shows what the table shows; it keeps no copy of the data.
 
 #include "report/SeriesChart.h"
 
@@ -33,7 +33,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void FollowTable();
+    void FollowFocus();
 
     const CMeasurementStore& m_store;
     const CToleranceTable& m_limits;

@@ -11,6 +11,7 @@
 #include "conversion/Conversion.h"
 #include "grid/GridCtrl.h"
 #include "quality/LimitsSettings.h"
+#include "table/TableCommands.h"
 #include "table/TablePopulation.h"
 
 #include <QApplication>
@@ -117,8 +118,7 @@ TEST_F(QualityCommandsTest, VerdictsAreAnOverlayOfTheTable)
 TEST_F(QualityCommandsTest, ChartFollowsSelectionConversionHideAndDelete)
 {
     Open();
-    Store().series[0]->SetExpanded(1);
-    RefreshTable(Store());
+    ClickTableCell(Store(), RowOfKey(QStringLiteral("0")), 0); // expand the first series
     grid->SetFocusCell(RowOfKey(QStringLiteral("0.2")), 1);
     ChartDrawCounts counts = ChartNow();
     EXPECT_EQ(chart->ShownSeries(), 0);
@@ -127,25 +127,27 @@ TEST_F(QualityCommandsTest, ChartFollowsSelectionConversionHideAndDelete)
     EXPECT_EQ(counts.limitLines, 2);
     EXPECT_TRUE(counts.meanLine);
 
-    // Hiding a measurement.
-    Store().series[0]->measurements[0]->SetHidden(1);
-    RefreshTable(Store());
-    grid->SetFocusCell(RowOfKey(QStringLiteral("0")), 1);
+    // Hiding a measurement with a click on its tree image.
+    ClickTableCell(Store(), RowOfKey(QStringLiteral("0.1")), 0);
+    ASSERT_EQ(Store().series[0]->measurements[0]->hidden, 1);
     counts = ChartNow();
     EXPECT_EQ(counts.visiblePoints, 3);
     EXPECT_EQ(counts.hiddenPoints, 2);
 
-    // Converting to Brinell: no limits for it.
-    Store().series[0]->SetScale(3);
-    RefreshTable(Store());
-    grid->SetFocusCell(RowOfKey(QStringLiteral("0")), 1);
+    // Converting to Brinell in the Scale cell: there are no limits for it.
+    const int seriesRow = RowOfKey(QStringLiteral("0"));
+    ASSERT_TRUE(grid->SetItemText(seriesRow, 6, ScaleCatalogue(Store(), 0)[3]->name));
+    EndTableEdit(Store(), seriesRow, 6);
+    ASSERT_EQ(Store().series[0]->scale, 3);
     counts = ChartNow();
     EXPECT_EQ(counts.limitLines, 0);
     EXPECT_EQ(counts.visiblePoints + counts.hiddenPoints, 5);
 
     // Deleting a measurement.
-    Store().DeleteMeasurements(0, 4);
-    RefreshTable(Store());
+    const int last = RowOfKey(QStringLiteral("0.5"));
+    grid->SetSelectedRange(last, 1, last, 8);
+    DeleteSelectedRows(Store());
+    ASSERT_EQ(Store().series[0]->Count(), 4);
     grid->SetFocusCell(RowOfKey(QStringLiteral("0")), 1);
     counts = ChartNow();
     EXPECT_EQ(counts.visiblePoints + counts.hiddenPoints, 4);
