@@ -193,6 +193,11 @@ void DrawHistogram(QPainter& painter, const Frame& frame, const QRectF& area, co
             const double middle = (top + bottom) / 2;
             top = middle - minHeight / 2;
             bottom = middle + minHeight / 2;
+        } else {
+            // A thin gap keeps neighbouring bins of the same count apart.
+            const double gap = std::min((bottom - top) * 0.08, unit * 2.0);
+            top += gap / 2;
+            bottom -= gap / 2;
         }
         const double length = area.width() * bins.counts[i] / most;
         painter.fillRect(QRectF(area.left(), top, length, bottom - top), kBar);
