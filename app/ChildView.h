@@ -156,6 +156,9 @@ private:
     // Report and Tolerance limits.
     void AddQualityCommands();
     void SaveFile();
+    // Asks for a file and writes the measurements (or the series statistics) as CSV in the
+    // dialect of the user's locale.
+    void ExportCsv(bool statistics);
 
     IViewFrame* m_frame = nullptr;
     QComboBox* m_deviceList = nullptr;

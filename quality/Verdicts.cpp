@@ -19,14 +19,13 @@ Verdict JudgeValue(float shownValue, const ToleranceLimits& limits)
 
 float ShownValue(const CMeasurementStore& store, int series, int measurement)
 {
-    float value = 0.0f;
-    const QString text = FormatMeasurementValue(store, series, measurement, &value);
-    if (!(value > 0.0f))
+    // The number as the cell prints it is what the user compares with the limits.
+    const MeasurementNumber shown = MeasurementValueNumber(store, series, measurement);
+    if (shown.status != MeasurementNumber::Shown || !(shown.value > 0.0f))
         return 0.0f;
-    // The cell reads "<number> <unit>": the number as printed is what the user compares.
     bool ok = false;
-    const float shown = text.section(QLatin1Char(' '), 0, 0).toFloat(&ok);
-    return ok ? shown : value;
+    const float number = shown.number.toFloat(&ok);
+    return ok ? number : shown.value;
 }
 
 namespace {

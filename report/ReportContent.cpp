@@ -61,15 +61,6 @@ std::vector<ReportRow> MeasurementRows(const CMeasurementStore& store, int k, co
     return rows;
 }
 
-// The unit of the series' scale, also when its statistics are suppressed.
-QString SeriesUnit(const CMeasurementStore& store, int k)
-{
-    QString unit;
-    if (store.series[k]->Count() > 0)
-        FormatMeasurementValue(store, k, 0, nullptr, &unit);
-    return unit;
-}
-
 } // namespace
 
 ReportContent BuildReportContent(CMeasurementStore& store, const CToleranceTable& limits, const QDateTime& date)
