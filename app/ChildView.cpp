@@ -31,6 +31,7 @@ CChildView::CChildView()
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
     AddFileCommands();
     AddTableCommands();
+    CreateSettingsDialog();
     AddQualityCommands();
 }
 
