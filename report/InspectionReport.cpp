@@ -5,11 +5,13 @@
 #include "report/ReportStrings.h"
 #include "resources/StringTable.h"
 
+#include "data/FileWriter.h"
+
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "ScleronVersion.h"
 
@@ -34,31 +36,44 @@ ReportResult Failed(const QString& path, const QString& reason)
 
 } // namespace
 
+QByteArray RenderInspectionReport(CMeasurementStore& store, const CToleranceTable& limits, const QDateTime& date,
+                                  int* pages, QString* error)
+{
+    const ReportContent content = BuildReportContent(store, limits, date);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool painted = false;
+    {
+        QPdfWriter writer(&buffer);
+        SetUp(writer, content);
+        const int count = CountReportPages(content, writer);
+        QPainter painter;
+        if (painter.begin(&writer)) {
+            painted = PaintReportPages(content, writer, painter, count);
+            painter.end();
+        }
+        if (pages)
+            *pages = count;
+    }
+    if (!painted) {
+        if (error)
+            *error = QStringLiteral("the pages could not be drawn");
+        return {};
+    }
+    return bytes;
+}
+
 ReportResult WriteInspectionReport(CMeasurementStore& store, const CToleranceTable& limits, const QString& path,
                                    const QDateTime& date)
 {
-    const ReportContent content = BuildReportContent(store, limits, date);
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Failed(path, file.errorString());
-    int pages = 0;
-    {
-        QPdfWriter writer(&file);
-        SetUp(writer, content);
-        pages = CountReportPages(content, writer);
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return Failed(path, file.errorString());
-        const bool painted = PaintReportPages(content, writer, painter, pages);
-        painter.end();
-        if (!painted)
-            return Failed(path, file.errorString());
-    }
-    if (file.error() != QFileDevice::NoError || !file.commit())
-        return Failed(path, file.errorString());
     ReportResult result;
+    QString reason;
+    const QByteArray pdf = RenderInspectionReport(store, limits, date, &result.pages, &reason);
+    if (pdf.isEmpty())
+        return Failed(path, reason);
+    if (FileWriter::WriteFile(path, pdf, &reason) != FileWriter::Result::Written)
+        return Failed(path, reason);
     result.written = true;
-    result.pages = pages;
     return result;
 }

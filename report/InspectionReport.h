@@ -6,6 +6,7 @@
 //
 // Needs a QGuiApplication (fonts); no window.
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -18,9 +19,14 @@ struct ReportResult {
     QString error;   // why it was not written (for the user)
 };
 
-// Writes the report to path. The file appears only once it is complete (written next to it under
-// a temporary name, then renamed); on failure a file already at path stays as it was, and nothing
-// is left behind. The store's conversion tables are rebuilt and its series normalised the way the
-// table's fill does it. date is the report's date (the caller's "now").
+// The report as PDF bytes (empty with *error set when the pages could not be drawn). The store's
+// conversion tables are rebuilt and its series normalised the way the table's fill does it. date
+// is the report's date (the caller's "now"). pages: how many pages it has.
+QByteArray RenderInspectionReport(CMeasurementStore& store, const CToleranceTable& limits, const QDateTime& date,
+                                  int* pages, QString* error);
+
+// Renders the report and writes it to path through the program's file writer (data/FileWriter.h):
+// a regular file appears or is replaced only once the report is complete, a device is written
+// into, a directory is refused; on failure a file already at path stays as it was.
 ReportResult WriteInspectionReport(CMeasurementStore& store, const CToleranceTable& limits, const QString& path,
                                    const QDateTime& date);

@@ -129,6 +129,8 @@ TEST_F(InspectionReportTest, FailureLeavesNothingBehind)
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("no"))));
 
     // The path is a folder: refused, the folder untouched and no temporary file left next to it.
+    // (An existing report stays as it was when a new one cannot be written: the file writer's own
+    // tests show that for every file the program writes.)
     const QString folder = dir.filePath(QStringLiteral("taken"));
     ASSERT_TRUE(QDir().mkpath(folder));
     result = WriteInspectionReport(store, limits, folder, date);

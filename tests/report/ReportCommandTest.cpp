@@ -53,6 +53,24 @@ TEST(ReportCommand, WritesTheReportWithTheUsersLimits)
     EXPECT_TRUE(text.contains(QStringLiteral("Tolerance: 500 .. 540 HLD")));
 }
 
+TEST(ReportCommand, DashWritesThePdfOnStandardOutput)
+{
+    QTemporaryDir dir;
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("SCLERON_REGISTRY", dir.filePath(QStringLiteral("registry")));
+    env.remove("DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    process.setProcessEnvironment(env);
+    process.start(qEnvironmentVariable("SCLERON_BINARY_DIR") + "/tools/cli/scleron-cli",
+                  {"report", FixturePath("table/fixtures/three-series.hkp"), "-o", "-"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0);
+    const QByteArray out = process.readAllStandardOutput();
+    EXPECT_TRUE(out.startsWith("%PDF-"));
+    EXPECT_TRUE(out.trimmed().endsWith("%%EOF"));
+}
+
 TEST(ReportCommand, ExitCodes)
 {
     QTemporaryDir dir;

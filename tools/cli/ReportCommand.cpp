@@ -1,7 +1,7 @@
 // scleron-cli report FILE.hkp -o REPORT.pdf: opens a measurement file the way the program's Open
 // does, builds the table the way the window's refresh does, and writes the inspection report with
 // the tolerance limits kept in the user's settings, the same report the desktop program's
-// "Report…" writes.
+// "Report…" writes ("-o -": standard output).
 //
 // Exit codes: 0 written; 1 the file could not be read, has an unknown version, or the report could
 // not be written; 2 wrong arguments.
@@ -13,6 +13,7 @@
 #include "report/InspectionReport.h"
 #include "table/TablePopulation.h"
 #include "table/TableSheet.h"
+#include "tools/cli/OutputTarget.h"
 
 #include <QDateTime>
 
@@ -63,14 +64,19 @@ int RunReportCommand(const QStringList& args)
         return Fail(QStringLiteral("cannot read %1").arg(input));
     case MeasurementFile::ReadResult::UnknownVersion:
         return Fail(QStringLiteral("%1 is not a measurement file of version 1, 2 or 3").arg(input));
+    case MeasurementFile::ReadResult::TooLarge:
+        return Fail(QStringLiteral("%1 is too large to be a measurement file").arg(input));
     }
     // The table's fill normalises the series as the window shows them.
     CTableSheet sheet;
     RefreshTable(store, sheet);
 
-    const ReportResult result =
-        WriteInspectionReport(store, LimitsSettings::Load(), output, QDateTime::currentDateTime());
-    if (!result.written)
-        return Fail(QString(result.error).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    QString reason;
+    const QByteArray pdf =
+        RenderInspectionReport(store, LimitsSettings::Load(), QDateTime::currentDateTime(), nullptr, &reason);
+    if (pdf.isEmpty())
+        return Fail(reason);
+    if (!OutputTarget::Write(output, pdf, &reason))
+        return Fail(QStringLiteral("cannot write %1: %2").arg(output, reason));
     return 0;
 }
