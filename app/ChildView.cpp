@@ -26,6 +26,7 @@ CChildView::CChildView()
     store.link = MakeLayerPtr(new CDeviceLink(store));
     store.link->SetFollowUps(&m_followUps);
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
+    m_commands.Add(Cmd::FirmwareUpgrade, [this] { UpgradeFirmware(); });
     AddFileCommands();
 }
 

@@ -186,3 +186,9 @@ void CMainFrame::RemoveUpdateMenu()
     delete m_updateMenu;
     m_updateMenu = nullptr;
 }
+
+void CMainFrame::ForgetFirmwareVersion()
+{
+    // The frame's update menu offers no tester firmware yet; once it does, the pending firmware
+    // version is forgotten here and the menu rebuilt.
+}

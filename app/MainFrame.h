@@ -47,6 +47,7 @@ public:
     // The stored status text, and what the first pane shows at the moment.
     QString StatusText() const override { return m_statusText; }
     QString ShownStatusText() const;
+    void ForgetFirmwareVersion() override;
 
     // The state a command gets from its handler; a command nobody handles is disabled.
     CommandState StateOf(int id) const;
