@@ -7,6 +7,7 @@
 #include "data/UserPrompts.h"
 #include "devicelink/DeviceLink.h"
 #include "resources/StringTable.h"
+#include "update/FirmwareCheck.h"
 
 #include <QComboBox>
 #include <QResizeEvent>
@@ -32,6 +33,8 @@ CChildView::CChildView()
 
 CChildView::~CChildView()
 {
+    // A firmware check still running is stopped before anything it reports to goes.
+    m_firmwareCheck.reset();
     m_pollTimer.stop();
     store.link->SetFollowUps(nullptr);
 }

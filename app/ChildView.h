@@ -15,7 +15,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 class CDeviceLink;
+class CFirmwareCheck;
 class QComboBox;
 
 // What the view needs of the frame around it.
@@ -161,6 +164,8 @@ private:
     // The list box line of the tester attached last (-1: none).
     int m_attachedLine = -1;
     QString m_programFile;
+    // The firmware update check, from the first attached tester on.
+    std::unique_ptr<CFirmwareCheck> m_firmwareCheck;
     CommandHandlers m_commands;
 };
 
