@@ -29,6 +29,7 @@ CChildView::CChildView()
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
     m_commands.Add(Cmd::FirmwareUpgrade, [this] { UpgradeFirmware(); });
     AddFileCommands();
+    AddTableCommands();
 }
 
 CChildView::~CChildView()

@@ -150,6 +150,8 @@ private:
     QString ConnectionText();
     // Save, Open, Copy, Export and Print.
     void AddFileCommands();
+    // The Edit menu's Expand, Collapse, Copy, Show, Hide and Delete (ViewTableCommands.cpp).
+    void AddTableCommands();
     void SaveFile();
 
     IViewFrame* m_frame = nullptr;
