@@ -8,6 +8,7 @@ constexpr int Online = 58154;
 constexpr int Connecting = 58155;       // "Connect..."
 constexpr int Saving = 58157;           // "Save..."
 constexpr int Opening = 58158;          // "Open..."
+constexpr int Exporting = 58159;        // "Export..."
 constexpr int NoConnection = 58162;     // "No connection!"
 constexpr int SearchDevice = 58166;     // "Search device..."
 constexpr int AskSaveMeasurements = 58179;

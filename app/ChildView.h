@@ -153,6 +153,9 @@ private:
     // The Edit menu's Expand, Collapse, Copy, Show, Hide and Delete (ViewTableCommands.cpp).
     void AddTableCommands();
     void SaveFile();
+    // Asks for a file and writes the measurements (or the series statistics) as CSV in the
+    // dialect of the user's locale.
+    void ExportCsv(bool statistics);
 
     IViewFrame* m_frame = nullptr;
     QComboBox* m_deviceList = nullptr;
