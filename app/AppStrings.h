@@ -6,6 +6,7 @@ constexpr int Title = 128;              // "Scleron"
 constexpr int Offline = 58153;
 constexpr int Online = 58154;
 constexpr int Connecting = 58155;       // "Connect..."
+constexpr int SettingsBusy = 58156;     // "Settings..."
 constexpr int Saving = 58157;           // "Save..."
 constexpr int Opening = 58158;          // "Open..."
 constexpr int Exporting = 58159;        // "Export..."

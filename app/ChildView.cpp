@@ -30,6 +30,7 @@ CChildView::CChildView()
     m_commands.Add(Cmd::FirmwareUpgrade, [this] { UpgradeFirmware(); });
     AddFileCommands();
     AddTableCommands();
+    CreateSettingsDialog();
 }
 
 CChildView::~CChildView()

@@ -71,6 +71,10 @@ public:
     // Open (32734), also for a file dropped on the window: asks to save the current data first,
     // then reads path (empty: asks for a file) and refills the table.
     void OpenFile(const QString& path);
+    // Device settings (32704) once the command's checks passed (link open, not in the boot
+    // loader): shows the device settings dialog, unless it is open already.
+    void ShowDeviceSettings();
+    bool IsSettingsDialogOpen() const;
 
     // The user chose a line of the device list box (1008): attach that tester instead.
     void OnDeviceListSelection(int index);
@@ -152,6 +156,9 @@ private:
     void AddFileCommands();
     // The Edit menu's Expand, Collapse, Copy, Show, Hide and Delete (ViewTableCommands.cpp).
     void AddTableCommands();
+    // The settings dialog object and its command (ViewDeviceSettings.cpp).
+    void CreateSettingsDialog();
+    void OnDeviceSettings();
     void SaveFile();
     // Asks for a file and writes the measurements (or the series statistics) as CSV in the
     // dialect of the user's locale.

@@ -122,7 +122,8 @@ class Watch(unittest.TestCase):
         hkp = os.path.join(self.dir.name, "live.hkp")
         watch, out, err = self.start_watch("-o", log, "--hkp", hkp, "--csv-dialect", "c")
 
-        err.wait_for(lambda l: l.startswith("Watching Kestrel 2 W-1 on COM1"), 60, "the attach")
+        attached = err.wait_for(lambda l: l.startswith("Watching Kestrel 2 W-1 on COM1"), 60, "the attach")
+        known = int(attached.split(": ")[1].split()[0])  # the memory read at the attach
         for _ in range(5):
             out.wait_for(impact_line, 10, "an impact")
         sim.command("discard")
@@ -164,10 +165,11 @@ class Watch(unittest.TestCase):
         self.assertEqual(len(impacts), len(printed))
         self.assertEqual(len({(r["series"], r["measurement"]) for r in impacts}), len(impacts), "an impact twice")
 
-        # The logged impacts are a run of the tester's memory without gaps, from the first impact
-        # after the attach on.
+        # The logged impacts are the tester's memory from the first record after the attach on,
+        # without gaps (also the impacts made while the cable was out) or repeats.
         logged = [(float(r["raw_leeb"]), int(r["angle"])) for r in impacts]
-        first = next(i for i, rec in enumerate(tester) if rec[:2] == logged[0] and i >= 6)
+        first = known
+        self.assertGreaterEqual(first, 6)
         self.assertEqual(logged, [rec[:2] for rec in tester[first:first + len(logged)]])
         self.assertGreaterEqual(len(impacts), 16)
         for r in impacts:
@@ -219,6 +221,19 @@ class Watch(unittest.TestCase):
         self.assertEqual(data.count(b"series,measurement"), 1)
         rows = list(csv.reader(io.StringIO(data[3:].decode("utf-8"), newline="")))
         self.assertEqual([(r[9], r[8]) for r in rows[1:]], [("500", "90"), ("501", "90")])
+
+    def test_log_on_standard_output(self):
+        sim = Simulator("--model", "kestrel2", "--series", "1", "--impacts", "2", "--link", self.link)
+        self.addCleanup(sim.stop)
+        watch, out, err = self.start_watch("-o", "-", "--csv-dialect", "c")
+        self.assertEqual(out.wait_for(lambda l: True, 60, "the header"), ",".join(COLUMNS) + "\r")
+        err.wait_for(lambda l: l.startswith("Watching Kestrel 2"), 60, "the attach")
+        sim.command("impact 612 90")
+        row = out.wait_for(lambda l: True, 10, "the row")
+        self.assertEqual(next(csv.reader([row.rstrip("\r")]))[8:11], ["90", "612", "0"])
+        err.wait_for(impact_line, 10, "the impact line on standard error")
+        watch.send_signal(signal.SIGINT)
+        self.assertEqual(watch.wait(timeout=30), 0)
 
     def test_wrong_arguments_and_no_tester(self):
         for options in (["--port"], ["--port", "x"], ["--csv-dialect", "tsv"], ["extra"]):
