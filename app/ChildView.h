@@ -31,7 +31,7 @@ public:
     virtual QString StatusText() const = 0;
     // Forgets the newer tester firmware the frame offers and rebuilds its update menu, so its
     // "Update Kestrel to version ..." item goes.
-    virtual void ForgetFirmwareVersion() = 0;
+    virtual void ForgetNewestFirmware() = 0;
 };
 
 class CChildView : public QWidget {

@@ -7,6 +7,7 @@
 #include "app/MainToolBar.h"
 #include "devicelink/DeviceLink.h"
 #include "resources/StringTable.h"
+#include "updatewizard/AutoUpdate.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -32,9 +33,8 @@ CMainFrame::CMainFrame(const Options& options)
     BuildMainMenu(menuBar(), m_actions, [this](QMenu* menu) {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     });
-    // The update service's background search starts here once the program has one.
-
-    m_commands.Add(Cmd::Exit, [this] { close(); });
+    AddFrameCommands();
+    CreateUpdateService(options);
 
     connect(&m_idleTimer, &QTimer::timeout, this, [this] {
         UpdateCommandUI();
@@ -53,6 +53,8 @@ CMainFrame::CMainFrame()
 CMainFrame::~CMainFrame()
 {
     m_idleTimer.stop();
+    // Ends a background search still running before anything it could post to goes.
+    m_updateService.reset();
     // The view is a member: the window must not delete it a second time.
     takeCentralWidget();
     if (&TableHost() == this)
@@ -122,6 +124,8 @@ bool CMainFrame::event(QEvent* event)
         ShowPrompt(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
+    if (OnVersionMessage(event))
+        return true;
     return QMainWindow::event(event);
 }
 
@@ -172,7 +176,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    // The update service is deleted here once the frame owns one.
+    m_updateService.reset();
     RemoveUpdateMenu();
     m_idleTimer.stop();
     event->accept();
@@ -185,10 +189,4 @@ void CMainFrame::RemoveUpdateMenu()
     menuBar()->removeAction(m_updateMenu->menuAction());
     delete m_updateMenu;
     m_updateMenu = nullptr;
-}
-
-void CMainFrame::ForgetFirmwareVersion()
-{
-    // The frame's update menu offers no tester firmware yet; once it does, the pending firmware
-    // version is forgotten here and the menu rebuilt.
 }

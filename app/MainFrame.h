@@ -9,16 +9,21 @@
 #include "app/CommandHandlers.h"
 #include "app/LockKeys.h"
 #include "table/TableHost.h"
+#include "update/Version.h"
 
 #include <QMainWindow>
 #include <QStringList>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
+class CAutoUpdate;
 class QLabel;
 class QMenu;
 class QToolBar;
+class QUrl;
+struct SUpdateSetup;
 
 class CMainFrame : public QMainWindow, public IViewFrame, public ITableHost {
     Q_OBJECT
@@ -31,6 +36,10 @@ public:
     struct Options {
         QStringList commandLine;                      // arguments without the program name
         const CommandHandlers* appCommands = nullptr; // the application's own commands
+        // The update service's setup; without one the frame has no update service (tests).
+        const SUpdateSetup* update = nullptr;
+        // Opens a web address with the desktop's handler; false when that failed.
+        std::function<bool(const QUrl&)> openUrl;
     };
 
     CMainFrame();
@@ -47,7 +56,6 @@ public:
     // The stored status text, and what the first pane shows at the moment.
     QString StatusText() const override { return m_statusText; }
     QString ShownStatusText() const;
-    void ForgetFirmwareVersion() override;
 
     // The state a command gets from its handler; a command nobody handles is disabled.
     CommandState StateOf(int id) const;
@@ -55,6 +63,20 @@ public:
     bool RunCommand(int id);
     // Brings every action's enabled and checked state up to date.
     void UpdateCommandUI();
+
+    // ---- the update service and the "New version available!" menu (FrameUpdate.cpp) ----------
+    // "Check for updates" (58466): the loaded data and the connection go first (asking to save),
+    // then the update wizard runs; when it has started an installer the program closes.
+    void CheckForUpdates();
+    CAutoUpdate* UpdateService() const { return m_updateService.get(); }
+    CVersion NewestSoftwareVersion() const { return m_newestSoftware; }
+    CVersion NewestFirmwareVersion() const { return m_newestFirmware; }
+    // The firmware upgrade was started: its item leaves the update menu.
+    void ForgetNewestFirmware() override;
+    // The "New version available!" popup while the menu bar shows one.
+    QMenu* UpdateMenu() const { return m_updateMenu; }
+    // A measurement file dropped on the window (only the first of several counts).
+    void DropFiles(const QStringList& paths);
 
     // Replaces where the Caps Lock and Num Lock states come from (tests).
     void SetLockKeySource(std::function<bool(LockKey)> source);
@@ -74,12 +96,21 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     QMenu* createPopupMenu() override { return nullptr; }
 
 private:
     void CreateToolBar();
     void CreateStatusBar();
     void RemoveUpdateMenu();
+    void CreateUpdateService(const Options& options);
+    void AddFrameCommands();
+    // UM_SOFTWARE_VERSION / UM_FIRMWARE_VERSION; false for any other event.
+    bool OnVersionMessage(QEvent* event);
+    void RebuildUpdateMenu();
+    // Commands 2100 and 2101: the web page of string textId.
+    void OpenWebLink(int textId);
     // A menu or toolbar prompt (empty: none, the status text returns).
     void ShowPrompt(const QString& prompt);
 
@@ -91,6 +122,10 @@ private:
     CChildView m_view;
     // The "New version available!" popup, while the menu bar shows one.
     QMenu* m_updateMenu = nullptr;
+    std::unique_ptr<CAutoUpdate> m_updateService;
+    CVersion m_newestSoftware;
+    CVersion m_newestFirmware;
+    std::function<bool(const QUrl&)> m_openUrl;
     CommandActions m_actions;
     CommandHandlers m_commands;
     const CommandHandlers* m_appCommands = nullptr;

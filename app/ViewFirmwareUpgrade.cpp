@@ -23,7 +23,7 @@ void CChildView::UpgradeFirmware()
     link.Close();
     // The firmware on offer is the tool's business now.
     if (m_frame)
-        m_frame->ForgetFirmwareVersion();
+        m_frame->ForgetNewestFirmware();
     ShowStatus(ConnectionText());
 
     const QString program = UpgradeToolProgram();

@@ -83,8 +83,8 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
 TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
 {
     // Without an application object nobody handles "About"; a frame alone has "Connect device",
-    // "Open" and the firmware upgrade (always enabled) and "Exit"; the commands on measurements
-    // wait for a series.
+    // "Open" and the firmware upgrade (always enabled), "Exit", "Check for updates" and the two
+    // web links; the commands on measurements wait for a series.
     CMainFrame frame;
     frame.UpdateCommandUI();
     QStringList enabled;
@@ -92,8 +92,9 @@ TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
         if (action->isEnabled())
             enabled << QString::number(action->data().toInt());
     enabled.sort();
-    EXPECT_EQ(enabled, (QStringList{QStringLiteral("32703"), QStringLiteral("32730"), QStringLiteral("32734"),
-                                    QStringLiteral("57665")}));
+    EXPECT_EQ(enabled, (QStringList{QStringLiteral("2100"), QStringLiteral("2101"), QStringLiteral("32703"),
+                           QStringLiteral("32730"), QStringLiteral("32734"), QStringLiteral("57665"),
+                           QStringLiteral("58466")}));
     EXPECT_FALSE(frame.RunCommand(Cmd::Save));
     EXPECT_FALSE(frame.RunCommand(Cmd::About));
 }

@@ -24,7 +24,7 @@ public:
         current = text;
     }
     QString StatusText() const override { return current; }
-    void ForgetFirmwareVersion() override { ++firmwareVersionsForgotten; }
+    void ForgetNewestFirmware() override { ++firmwareVersionsForgotten; }
 
     QStringList shown;
     QString current;
