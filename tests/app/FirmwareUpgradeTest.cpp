@@ -3,10 +3,14 @@
 #include "ViewOnSim.h"
 
 #include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "common/FtpServer.h"
 #include "devicelink/DeviceLink.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -38,19 +42,20 @@ protected:
 
     // While the tool runs (the view waits in its modal window) this looks at the view once the
     // tool has started, then lets the tool end.
-    void WatchWhileToolRuns()
+    void WatchWhileToolRuns() { WatchWhileToolRuns(view.get(), [this] { return frame.current; }); }
+    void WatchWhileToolRuns(CChildView* watched, std::function<QString()> status)
     {
         watcher.setInterval(10);
-        QObject::connect(&watcher, &QTimer::timeout, [this] {
+        QObject::connect(&watcher, &QTimer::timeout, [this, watched, status] {
             if (!QFile::exists(folder.filePath("args")))
                 return;
             watcher.stop();
             whileRunning.seen = true;
-            whileRunning.linkOpen = view->Link().IsOpen();
-            whileRunning.polling = view->PollTimer().isActive();
+            whileRunning.linkOpen = watched->Link().IsOpen();
+            whileRunning.polling = watched->PollTimer().isActive();
             QWidget* modal = QApplication::activeModalWidget();
             whileRunning.window = modal ? modal->objectName() : QString();
-            whileRunning.status = frame.current;
+            whileRunning.status = status();
             QFile release(folder.filePath("release"));
             release.open(QIODevice::WriteOnly);
         });
@@ -129,6 +134,50 @@ TEST_F(FirmwareUpgrade, AMissingToolIsNotReportedAndTheTesterIsTakenUpAgain)
     EXPECT_EQ(frame.firmwareVersionsForgotten, 1);
     EXPECT_EQ(view->PollTimer().interval(), CChildView::kAfterUpgradeTickMs);
     EXPECT_TRUE(WaitFor([this] { return view->Link().IsOpen() && frame.current == "Online"; }, 10000));
+}
+
+// The whole road in the main window: a tester whose folder on the update server holds newer
+// firmware gets the menu item, and choosing it hands the tester to the tool and takes it up again.
+TEST_F(FirmwareUpgrade, TheUpdateMenuItemRunsTheUpgradeAndTheTesterComesBack)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath("DoDovavez/0badcafe"));
+    FtpServer ftp;
+    QString error;
+    ASSERT_TRUE(ftp.Start(root.path(), {"--extra-entry", "type=file;size=10; Kestrel2-V2.2.0_FW.lod"}, &error))
+        << error.toStdString();
+    const QByteArray previousUrl = qgetenv("SCLERON_UPDATE_URL");
+    qputenv("SCLERON_UPDATE_URL", ftp.Url().toUtf8());
+    ASSERT_TRUE(StartTesters({{"--model", "kestrel2", "--firmware", "2.1.4", "--device-id", "0x0badcafe"}}));
+    InstallStubTool();
+
+    CMainFrame window;
+    window.View().SetProgramFile(folder.filePath("scleron"));
+    ASSERT_TRUE(window.RunCommand(Cmd::ConnectDevice));
+    qputenv("SCLERON_UPDATE_URL", previousUrl);
+    QAction* item = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        if (window.UpdateMenu() == nullptr)
+            return false;
+        for (QAction* action : window.UpdateMenu()->actions()) {
+            if (action->data().toInt() == Cmd::FirmwareUpgrade)
+                item = action;
+        }
+        return item != nullptr;
+    }, 15000));
+    EXPECT_EQ(item->text().remove('&'), "Update Kestrel to version 2.2.0");
+
+    WatchWhileToolRuns(&window.View(), [&window] { return window.StatusText(); });
+    item->trigger();
+    ASSERT_TRUE(whileRunning.seen);
+    EXPECT_FALSE(whileRunning.linkOpen);
+    EXPECT_EQ(whileRunning.status, "Offline");
+    EXPECT_EQ(ToolArguments(), QStringList({"-DeviceTypeList", "04-00000-0"}));
+    // The item went with the start of the upgrade.
+    EXPECT_TRUE(window.NewestFirmwareVersion().IsNull());
+    EXPECT_TRUE(WaitFor([&window] { return window.UpdateMenu() == nullptr; }, 5000));
+    // The tester is taken up again.
+    EXPECT_TRUE(WaitFor([&window] { return window.View().Link().IsOpen() && window.StatusText() == "Online"; }, 15000));
 }
 
 } // namespace
