@@ -10,6 +10,7 @@
 #include "grid/GridCtrl.h"
 #include "quality/LimitsSettings.h"
 #include "resources/StringTable.h"
+#include "update/FirmwareCheck.h"
 
 #include <QComboBox>
 #include <QResizeEvent>
@@ -29,6 +30,7 @@ CChildView::CChildView()
     store.link = MakeLayerPtr(new CDeviceLink(store));
     store.link->SetFollowUps(&m_followUps);
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
+    m_commands.Add(Cmd::FirmwareUpgrade, [this] { UpgradeFirmware(); });
     AddFileCommands();
     AddTableCommands();
     CreateSettingsDialog();
@@ -37,6 +39,8 @@ CChildView::CChildView()
 
 CChildView::~CChildView()
 {
+    // A firmware check still running is stopped before anything it reports to goes.
+    m_firmwareCheck.reset();
     m_pollTimer.stop();
     store.link->SetFollowUps(nullptr);
 }
