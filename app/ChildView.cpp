@@ -7,12 +7,13 @@
 #include "data/UserPrompts.h"
 #include "devicelink/DeviceLink.h"
 #include "resources/StringTable.h"
+#include "update/FirmwareCheck.h"
 
 #include <QComboBox>
 #include <QResizeEvent>
 
 CChildView::CChildView()
-    : m_followUps(store, [this](int received, int announced) { m_progress.Report(received, announced); })
+    : m_followUps(store, m_progress)
     , m_progress(CTransferProgress::Hooks{
           [this] { return m_frame ? m_frame->StatusText() : QString(); },
           [this](const QString& text) { ShowStatus(text); },
@@ -26,6 +27,7 @@ CChildView::CChildView()
     store.link = MakeLayerPtr(new CDeviceLink(store));
     store.link->SetFollowUps(&m_followUps);
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
+    m_commands.Add(Cmd::FirmwareUpgrade, [this] { UpgradeFirmware(); });
     AddFileCommands();
     AddTableCommands();
     CreateSettingsDialog();
@@ -33,6 +35,8 @@ CChildView::CChildView()
 
 CChildView::~CChildView()
 {
+    // A firmware check still running is stopped before anything it reports to goes.
+    m_firmwareCheck.reset();
     m_pollTimer.stop();
     store.link->SetFollowUps(nullptr);
 }

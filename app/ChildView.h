@@ -15,7 +15,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 class CDeviceLink;
+class CFirmwareCheck;
 class QComboBox;
 
 // What the view needs of the frame around it.
@@ -26,6 +29,9 @@ public:
     virtual void SetStatusText(const QString& text) = 0;
     // The stored status text.
     virtual QString StatusText() const = 0;
+    // Forgets the newer tester firmware the frame offers and rebuilds its update menu, so its
+    // "Update Kestrel to version ..." item goes.
+    virtual void ForgetNewestFirmware() = 0;
 };
 
 class CChildView : public QWidget {
@@ -36,6 +42,8 @@ public:
     static constexpr int kFirstTickMs = 200;
     static constexpr int kGoodTickMs = 100;
     static constexpr int kFailedTickMs = 1000;
+    // After the firmware upgrade tool has ended, when the tester's port was open before.
+    static constexpr int kAfterUpgradeTickMs = 100;
     // Failed ticks in a row that end the connection.
     static constexpr int kFailedTicksToDisconnect = 2;
     static constexpr int kDeviceAreaHeight = 150;
@@ -72,6 +80,14 @@ public:
     void OnDeviceListSelection(int index);
     // Timer 200: run the pending jobs or poll the tester; notice a lost connection.
     void OnPollTimer();
+    // The firmware upgrade (32730): stops polling, closes the tester's port, starts the external
+    // upgrade tool beside the program and waits until it has ended, then polls again (which opens
+    // the port again) when the port was open before.
+    void UpgradeFirmware();
+    // The upgrade tool's path: "DoDovavez" in the program's folder.
+    QString UpgradeToolProgram() const;
+    // The program file the upgrade tool is looked for beside (empty: the running executable).
+    void SetProgramFile(const QString& path) { m_programFile = path; }
 
     // The commands the view carries out, with their enable rules.
     const CommandHandlers& Commands() const { return m_commands; }
@@ -159,6 +175,9 @@ private:
     bool m_initialTransfer = false;
     // The list box line of the tester attached last (-1: none).
     int m_attachedLine = -1;
+    QString m_programFile;
+    // The firmware update check, from the first attached tester on.
+    std::unique_ptr<CFirmwareCheck> m_firmwareCheck;
     CommandHandlers m_commands;
 };
 

@@ -82,9 +82,9 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
 
 TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
 {
-    // Without an application object nobody handles "About"; a frame alone has "Connect device"
-    // and "Open" (always enabled), "Exit", "Check for updates" and the two web links; the
-    // commands on measurements wait for a series.
+    // Without an application object nobody handles "About"; a frame alone has "Connect device",
+    // "Open" and the firmware upgrade (always enabled), "Exit", "Check for updates" and the two
+    // web links; the commands on measurements wait for a series.
     CMainFrame frame;
     frame.UpdateCommandUI();
     QStringList enabled;
@@ -93,7 +93,8 @@ TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
             enabled << QString::number(action->data().toInt());
     enabled.sort();
     EXPECT_EQ(enabled, (QStringList{QStringLiteral("2100"), QStringLiteral("2101"), QStringLiteral("32703"),
-                           QStringLiteral("32734"), QStringLiteral("57665"), QStringLiteral("58466")}));
+                           QStringLiteral("32730"), QStringLiteral("32734"), QStringLiteral("57665"),
+                           QStringLiteral("58466")}));
     EXPECT_FALSE(frame.RunCommand(Cmd::Save));
     EXPECT_FALSE(frame.RunCommand(Cmd::About));
 }
@@ -114,9 +115,9 @@ TEST_F(MainFrameTest, ToolBarButtonsInOrderWithImagesTooltipsAndPrompts)
         EXPECT_EQ(image.size(), QSize(32, 32)) << action->data().toInt();
         EXPECT_FALSE(action->toolTip().isEmpty()) << action->data().toInt();
         EXPECT_FALSE(action->statusTip().isEmpty()) << action->data().toInt();
-        // Only "Connect device" is built so far.
+        // Without a tester or measurements only the commands that need neither are enabled.
         const int id = action->data().toInt();
-        EXPECT_EQ(action->isEnabled(), id == Cmd::ConnectDevice || id == Cmd::Open) << id;
+        EXPECT_EQ(action->isEnabled(), id == Cmd::ConnectDevice || id == Cmd::Open || id == Cmd::FirmwareUpgrade) << id;
     }
     EXPECT_EQ(ids, (QList<int>{32703, 32704, 58456, 32730, 0, 32733, 32734, 0, 58452, 32701, 32702, 0, 57670}));
     QAction* connect = frame.Actions().Find(Cmd::ConnectDevice);
