@@ -28,5 +28,6 @@ constexpr int BootloaderResetSuffix = 61021; // " BOOTLOADER! Reset or Upgrade D
 constexpr int DownloadProgress = 61022;      // "Downloading measurements: %1 of %2"
 constexpr int PortsNotOpened = 61023;        // no tester found, ports that could not be opened
 constexpr int WaitingForTester = 61030;      // "Waiting for the tester..."
+constexpr int UpgradeToolRunning = 61500;    // "Firmware upgrade tool is running..."
 constexpr int RestartForLanguage = 61080;    // "Restart application to change language."
 } // namespace AppText

@@ -4,9 +4,13 @@
 #include "app/CommandIds.h"
 #include "app/ControlIds.h"
 #include "app/TableArea.h"
+#include "app/VerdictOverlay.h"
 #include "data/UserPrompts.h"
 #include "devicelink/DeviceLink.h"
+#include "grid/GridCtrl.h"
+#include "quality/LimitsSettings.h"
 #include "resources/StringTable.h"
+#include "update/FirmwareCheck.h"
 
 #include <QComboBox>
 #include <QResizeEvent>
@@ -26,14 +30,18 @@ CChildView::CChildView()
     store.link = MakeLayerPtr(new CDeviceLink(store));
     store.link->SetFollowUps(&m_followUps);
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
+    m_commands.Add(Cmd::FirmwareUpgrade, [this] { UpgradeFirmware(); });
     AddFileCommands();
     m_commands.Add(Cmd::Help, [this] { ShowHelp(); });
     AddTableCommands();
     CreateSettingsDialog();
+    AddQualityCommands();
 }
 
 CChildView::~CChildView()
 {
+    // A firmware check still running is stopped before anything it reports to goes.
+    m_firmwareCheck.reset();
     m_pollTimer.stop();
     store.link->SetFollowUps(nullptr);
 }
@@ -54,6 +62,8 @@ void CChildView::Create(QWidget* parent, IViewFrame* frame, const QStringList& c
     m_frame = frame;
     ShowStatus(ResString(AppText::Offline));
     m_table = CreateTableWindow(store, this);
+    m_limits = LimitsSettings::Load();
+    store.grid->SetCellOverlay(MakeVerdictOverlay(store, m_limits));
     std::fill(std::begin(store.displayCodes), std::end(store.displayCodes), ' ');
     store.displayMode = 0;
     SetupTableArea(store);

@@ -9,13 +9,17 @@
 #include "app/TransferProgress.h"
 #include "app/ViewLinkFollowUps.h"
 #include "data/MeasurementStore.h"
+#include "quality/ToleranceLimits.h"
 
 #include <QRect>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 class CDeviceLink;
+class CFirmwareCheck;
 class QComboBox;
 
 // What the view needs of the frame around it.
@@ -28,6 +32,9 @@ public:
     virtual QString StatusText() const = 0;
     // Hands a document to the desktop's viewer without waiting for it.
     virtual void OpenDocument(const QString& path) = 0;
+    // Forgets the newer tester firmware the frame offers and rebuilds its update menu, so its
+    // "Update Kestrel to version ..." item goes.
+    virtual void ForgetNewestFirmware() = 0;
 };
 
 class CChildView : public QWidget {
@@ -38,6 +45,8 @@ public:
     static constexpr int kFirstTickMs = 200;
     static constexpr int kGoodTickMs = 100;
     static constexpr int kFailedTickMs = 1000;
+    // After the firmware upgrade tool has ended, when the tester's port was open before.
+    static constexpr int kAfterUpgradeTickMs = 100;
     // Failed ticks in a row that end the connection.
     static constexpr int kFailedTicksToDisconnect = 2;
     static constexpr int kDeviceAreaHeight = 150;
@@ -74,6 +83,24 @@ public:
     void OnDeviceListSelection(int index);
     // Timer 200: run the pending jobs or poll the tester; notice a lost connection.
     void OnPollTimer();
+    // The firmware upgrade (32730): stops polling, closes the tester's port, starts the external
+    // upgrade tool beside the program and waits until it has ended, then polls again (which opens
+    // the port again) when the port was open before.
+    void UpgradeFirmware();
+    // The upgrade tool's path: "DoDovavez" in the program's folder.
+    QString UpgradeToolProgram() const;
+    // The program file the upgrade tool is looked for beside (empty: the running executable).
+    void SetProgramFile(const QString& path) { m_programFile = path; }
+
+    // The tolerance limits in use (loaded from the user's settings when the view is created).
+    const CToleranceTable& Limits() const { return m_limits; }
+    // "Tolerance limits…" (Settings menu): the dialog, opened on the focus series' scale and
+    // material; OK keeps the limits in the user's settings and redraws the verdicts.
+    void EditToleranceLimits();
+    // "Report…" (File menu): asks for a PDF file name and writes the inspection report there.
+    void WriteReport();
+    // The series of the table's focus row (else of its first selected row); -1: none.
+    int FocusSeries() const;
 
     // The commands the view carries out, with their enable rules.
     const CommandHandlers& Commands() const { return m_commands; }
@@ -90,8 +117,14 @@ public:
     static QRect DeviceScreenRect(int W);
     static QRect IdentityRect(int W);
 
+signals:
+    // The tolerance limits changed (the chart beside the table redraws).
+    void LimitsChanged();
+
 private:
-    // Declared before the store: the store's link refers to them until the store is gone.
+    // Declared before the store: the store's link refers to them until the store is gone, and the
+    // table's verdict overlay to the limits until its grid is gone.
+    CToleranceTable m_limits;
     CViewLinkFollowUps m_followUps;
     CTransferProgress m_progress;
 
@@ -147,6 +180,8 @@ private:
     // The settings dialog object and its command (ViewDeviceSettings.cpp).
     void CreateSettingsDialog();
     void OnDeviceSettings();
+    // Report and Tolerance limits.
+    void AddQualityCommands();
     void SaveFile();
     // Asks for a file and writes the measurements (or the series statistics) as CSV in the
     // dialect of the user's locale.
@@ -163,6 +198,9 @@ private:
     bool m_initialTransfer = false;
     // The list box line of the tester attached last (-1: none).
     int m_attachedLine = -1;
+    QString m_programFile;
+    // The firmware update check, from the first attached tester on.
+    std::unique_ptr<CFirmwareCheck> m_firmwareCheck;
     CommandHandlers m_commands;
 };
 

@@ -469,6 +469,10 @@ Check for updates</source>
         <source>&quot;%1&quot; is too large to be a measurement file.</source>
         <translation>“%1”太大，不可能是测量文件。</translation>
     </message>
+    <message id="ids.61500">
+        <source>Firmware upgrade tool is running...</source>
+        <translation>固件升级工具正在运行...</translation>
+    </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>
         <translation>存储器已清除！</translation>
@@ -590,6 +594,10 @@ Check for updates</source>
     <message id="menu.32702">
         <source>&amp;Print</source>
         <translation>打印(&amp;P)</translation>
+    </message>
+    <message id="menu.33160">
+        <source>&amp;Report…</source>
+        <translation>报告(&amp;R)…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -1119,6 +1127,10 @@ Check for updates</source>
         <source>&amp;Custom J</source>
         <translation>&amp;Custom J</translation>
     </message>
+    <message id="menu.33161">
+        <source>&amp;Tolerance limits…</source>
+        <translation>公差限(&amp;T)…</translation>
+    </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>
         <translation>检查更新(&amp;C)...</translation>
@@ -1218,6 +1230,180 @@ Check for updates</source>
     <message id="popup.table.delete">
         <source>Delete</source>
         <translation>删除</translation>
+    </message>
+    <message id="ids.61800">
+        <source>OK</source>
+        <translation>合格</translation>
+    </message>
+    <message id="ids.61801">
+        <source>NOT OK</source>
+        <translation>不合格</translation>
+    </message>
+    <message id="ids.61802">
+        <source>inside</source>
+        <translation>在公差内</translation>
+    </message>
+    <message id="ids.61803">
+        <source>below</source>
+        <translation>低于下限</translation>
+    </message>
+    <message id="ids.61804">
+        <source>above</source>
+        <translation>高于上限</translation>
+    </message>
+    <message id="ids.33161">
+        <source>Set lower and upper limits for the values of a scale and material
+Tolerance limits</source>
+        <translation>为某一标尺和材料的数值设定下限和上限
+公差限</translation>
+    </message>
+    <message id="ids.61810">
+        <source>Tolerance limits</source>
+        <translation>公差限</translation>
+    </message>
+    <message id="ids.61811">
+        <source>&amp;Scale:</source>
+        <translation>标尺(&amp;S)：</translation>
+    </message>
+    <message id="ids.61812">
+        <source>&amp;Material:</source>
+        <translation>材料(&amp;M)：</translation>
+    </message>
+    <message id="ids.61813">
+        <source>&amp;Lower limit:</source>
+        <translation>下限(&amp;L)：</translation>
+    </message>
+    <message id="ids.61814">
+        <source>&amp;Upper limit:</source>
+        <translation>上限(&amp;U)：</translation>
+    </message>
+    <message id="ids.61815">
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message id="ids.61816">
+        <source>&amp;Remove these limits</source>
+        <translation>删除这些界限(&amp;R)</translation>
+    </message>
+    <message id="ids.61817">
+        <source>Limits set:</source>
+        <translation>已设定的界限：</translation>
+    </message>
+    <message id="ids.61818">
+        <source>A limit is a number above 0, and the lower limit may not lie above the upper one.</source>
+        <translation>界限必须是大于 0 的数，且下限不得高于上限。</translation>
+    </message>
+    <message id="ids.61819">
+        <source>The tolerance limits could not be saved in the settings file &quot;%1&quot;.</source>
+        <translation>无法将公差限保存到设置文件“%1”中。</translation>
+    </message>
+    <message id="ids.61820">
+        <source>Inspection report</source>
+        <translation>检测报告</translation>
+    </message>
+    <message id="ids.61821">
+        <source>Tester: %1</source>
+        <translation>硬度计：%1</translation>
+    </message>
+    <message id="ids.61822">
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message id="ids.61823">
+        <source>Series %1</source>
+        <translation>第 %1 组</translation>
+    </message>
+    <message id="ids.61824">
+        <source>Scale: %1</source>
+        <translation>标尺：%1</translation>
+    </message>
+    <message id="ids.61825">
+        <source>Material: %1</source>
+        <translation>材料：%1</translation>
+    </message>
+    <message id="ids.61826">
+        <source>Impact body: %1</source>
+        <translation>冲击体：%1</translation>
+    </message>
+    <message id="ids.61827">
+        <source>Measurements: %1, hidden: %2</source>
+        <translation>测量值：%1，已隐藏：%2</translation>
+    </message>
+    <message id="ids.61828">
+        <source>Tolerance: %1</source>
+        <translation>公差：%1</translation>
+    </message>
+    <message id="ids.61829">
+        <source>no limits set</source>
+        <translation>未设定界限</translation>
+    </message>
+    <message id="ids.61830">
+        <source>Verdict: %1</source>
+        <translation>判定：%1</translation>
+    </message>
+    <message id="ids.61831">
+        <source>%1 inside, %2 below, %3 above</source>
+        <translation>%1 个在公差内，%2 个低于下限，%3 个高于上限</translation>
+    </message>
+    <message id="ids.61832">
+        <source>%1 without a value, not judged</source>
+        <translation>%1 个无数值，未判定</translation>
+    </message>
+    <message id="ids.61833">
+        <source>nothing judged</source>
+        <translation>未作判定</translation>
+    </message>
+    <message id="ids.61834">
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message id="ids.61835">
+        <source>Inspected by:</source>
+        <translation>检测人：</translation>
+    </message>
+    <message id="ids.61836">
+        <source>Signature:</source>
+        <translation>签名：</translation>
+    </message>
+    <message id="ids.61837">
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message id="ids.61838">
+        <source>hidden</source>
+        <translation>已隐藏</translation>
+    </message>
+    <message id="ids.61839">
+        <source>No measurement series.</source>
+        <translation>没有测量组。</translation>
+    </message>
+    <message id="ids.61840">
+        <source>Cannot write the report &quot;%1&quot;:
+%2</source>
+        <translation>无法写入报告“%1”：
+%2</translation>
+    </message>
+    <message id="ids.61841">
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message id="ids.61842">
+        <source>Select a series in the table to see its chart.</source>
+        <translation>在表格中选择一个测量组即可查看其图表。</translation>
+    </message>
+    <message id="ids.61843">
+        <source>Report...</source>
+        <translation>报告...</translation>
+    </message>
+    <message id="ids.61844">
+        <source>Series chart</source>
+        <translation>测量组图表</translation>
+    </message>
+    <message id="ids.33160">
+        <source>Write an inspection report of all series as a PDF file
+Report</source>
+        <translation>将所有测量组的检测报告写入 PDF 文件
+报告</translation>
     </message>
     <message id="ids.61600">
         <source>Device Settings</source>
@@ -1420,6 +1606,12 @@ You are already using the most recent version of %s.</source>
 %2</source>
         <translation>无法启动安装程序 %1：
 %2</translation>
+    </message>
+    <message id="ids.22032">
+        <source>Repeatedly it was not possible to connect the PC to the Internet to check for newer firmware or OS for the %s device.
+It is advisable to connect your PC once in a while to the Internet to keep the device firmware and OS up-to-date.</source>
+        <translation>多次未能将电脑连接到互联网，以检查 %s 仪器是否有更新的固件或操作系统。
+建议不时将电脑连接到互联网，以使仪器的固件和操作系统保持最新。</translation>
     </message>
 </context>
 </TS>

@@ -469,6 +469,10 @@ Nach Updates suchen</translation>
         <source>&quot;%1&quot; is too large to be a measurement file.</source>
         <translation>&quot;%1&quot; ist zu groß für eine Messwertdatei.</translation>
     </message>
+    <message id="ids.61500">
+        <source>Firmware upgrade tool is running...</source>
+        <translation>Das Firmware-Aktualisierungswerkzeug läuft...</translation>
+    </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>
         <translation>Speicher gelöscht!</translation>
@@ -590,6 +594,10 @@ Nach Updates suchen</translation>
     <message id="menu.32702">
         <source>&amp;Print</source>
         <translation>&amp;Drucken</translation>
+    </message>
+    <message id="menu.33160">
+        <source>&amp;Report…</source>
+        <translation>&amp;Bericht…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -1119,6 +1127,10 @@ Nach Updates suchen</translation>
         <source>&amp;Custom J</source>
         <translation>&amp;Custom J</translation>
     </message>
+    <message id="menu.33161">
+        <source>&amp;Tolerance limits…</source>
+        <translation>&amp;Toleranzgrenzen…</translation>
+    </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>
         <translation>Nach &amp;Updates suchen...</translation>
@@ -1218,6 +1230,180 @@ Nach Updates suchen</translation>
     <message id="popup.table.delete">
         <source>Delete</source>
         <translation>Löschen</translation>
+    </message>
+    <message id="ids.61800">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="ids.61801">
+        <source>NOT OK</source>
+        <translation>NICHT OK</translation>
+    </message>
+    <message id="ids.61802">
+        <source>inside</source>
+        <translation>innerhalb</translation>
+    </message>
+    <message id="ids.61803">
+        <source>below</source>
+        <translation>darunter</translation>
+    </message>
+    <message id="ids.61804">
+        <source>above</source>
+        <translation>darüber</translation>
+    </message>
+    <message id="ids.33161">
+        <source>Set lower and upper limits for the values of a scale and material
+Tolerance limits</source>
+        <translation>Untere und obere Grenze für die Werte einer Skala und eines Werkstoffs festlegen
+Toleranzgrenzen</translation>
+    </message>
+    <message id="ids.61810">
+        <source>Tolerance limits</source>
+        <translation>Toleranzgrenzen</translation>
+    </message>
+    <message id="ids.61811">
+        <source>&amp;Scale:</source>
+        <translation>&amp;Skala:</translation>
+    </message>
+    <message id="ids.61812">
+        <source>&amp;Material:</source>
+        <translation>&amp;Werkstoff:</translation>
+    </message>
+    <message id="ids.61813">
+        <source>&amp;Lower limit:</source>
+        <translation>&amp;Untere Grenze:</translation>
+    </message>
+    <message id="ids.61814">
+        <source>&amp;Upper limit:</source>
+        <translation>&amp;Obere Grenze:</translation>
+    </message>
+    <message id="ids.61815">
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message id="ids.61816">
+        <source>&amp;Remove these limits</source>
+        <translation>Diese Grenzen &amp;entfernen</translation>
+    </message>
+    <message id="ids.61817">
+        <source>Limits set:</source>
+        <translation>Festgelegte Grenzen:</translation>
+    </message>
+    <message id="ids.61818">
+        <source>A limit is a number above 0, and the lower limit may not lie above the upper one.</source>
+        <translation>Eine Grenze ist eine Zahl über 0, und die untere Grenze darf nicht über der oberen liegen.</translation>
+    </message>
+    <message id="ids.61819">
+        <source>The tolerance limits could not be saved in the settings file &quot;%1&quot;.</source>
+        <translation>Die Toleranzgrenzen konnten nicht in der Einstellungsdatei &quot;%1&quot; gespeichert werden.</translation>
+    </message>
+    <message id="ids.61820">
+        <source>Inspection report</source>
+        <translation>Prüfbericht</translation>
+    </message>
+    <message id="ids.61821">
+        <source>Tester: %1</source>
+        <translation>Prüfgerät: %1</translation>
+    </message>
+    <message id="ids.61822">
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message id="ids.61823">
+        <source>Series %1</source>
+        <translation>Serie %1</translation>
+    </message>
+    <message id="ids.61824">
+        <source>Scale: %1</source>
+        <translation>Skala: %1</translation>
+    </message>
+    <message id="ids.61825">
+        <source>Material: %1</source>
+        <translation>Werkstoff: %1</translation>
+    </message>
+    <message id="ids.61826">
+        <source>Impact body: %1</source>
+        <translation>Schlagkörper: %1</translation>
+    </message>
+    <message id="ids.61827">
+        <source>Measurements: %1, hidden: %2</source>
+        <translation>Messwerte: %1, ausgeblendet: %2</translation>
+    </message>
+    <message id="ids.61828">
+        <source>Tolerance: %1</source>
+        <translation>Toleranz: %1</translation>
+    </message>
+    <message id="ids.61829">
+        <source>no limits set</source>
+        <translation>keine Grenzen festgelegt</translation>
+    </message>
+    <message id="ids.61830">
+        <source>Verdict: %1</source>
+        <translation>Bewertung: %1</translation>
+    </message>
+    <message id="ids.61831">
+        <source>%1 inside, %2 below, %3 above</source>
+        <translation>%1 innerhalb, %2 darunter, %3 darüber</translation>
+    </message>
+    <message id="ids.61832">
+        <source>%1 without a value, not judged</source>
+        <translation>%1 ohne Wert, nicht bewertet</translation>
+    </message>
+    <message id="ids.61833">
+        <source>nothing judged</source>
+        <translation>nichts bewertet</translation>
+    </message>
+    <message id="ids.61834">
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message id="ids.61835">
+        <source>Inspected by:</source>
+        <translation>Geprüft von:</translation>
+    </message>
+    <message id="ids.61836">
+        <source>Signature:</source>
+        <translation>Unterschrift:</translation>
+    </message>
+    <message id="ids.61837">
+        <source>Verdict</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message id="ids.61838">
+        <source>hidden</source>
+        <translation>ausgeblendet</translation>
+    </message>
+    <message id="ids.61839">
+        <source>No measurement series.</source>
+        <translation>Keine Messreihen.</translation>
+    </message>
+    <message id="ids.61840">
+        <source>Cannot write the report &quot;%1&quot;:
+%2</source>
+        <translation>Der Bericht &quot;%1&quot; kann nicht geschrieben werden:
+%2</translation>
+    </message>
+    <message id="ids.61841">
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message id="ids.61842">
+        <source>Select a series in the table to see its chart.</source>
+        <translation>Wählen Sie eine Serie in der Tabelle, um ihr Diagramm zu sehen.</translation>
+    </message>
+    <message id="ids.61843">
+        <source>Report...</source>
+        <translation>Bericht...</translation>
+    </message>
+    <message id="ids.61844">
+        <source>Series chart</source>
+        <translation>Serien-Diagramm</translation>
+    </message>
+    <message id="ids.33160">
+        <source>Write an inspection report of all series as a PDF file
+Report</source>
+        <translation>Prüfbericht aller Serien als PDF-Datei schreiben
+Bericht</translation>
     </message>
     <message id="ids.61600">
         <source>Device Settings</source>
@@ -1420,6 +1606,12 @@ Sie verwenden bereits die neueste Version von %s.</translation>
 %2</source>
         <translation>Das Installationsprogramm %1 konnte nicht gestartet werden:
 %2</translation>
+    </message>
+    <message id="ids.22032">
+        <source>Repeatedly it was not possible to connect the PC to the Internet to check for newer firmware or OS for the %s device.
+It is advisable to connect your PC once in a while to the Internet to keep the device firmware and OS up-to-date.</source>
+        <translation>Wiederholt konnte der PC keine Verbindung zum Internet herstellen, um nach neuerer Firmware oder neuerem Betriebssystem für das Gerät %s zu suchen.
+Es empfiehlt sich, den PC ab und zu mit dem Internet zu verbinden, damit Firmware und Betriebssystem des Geräts aktuell bleiben.</translation>
     </message>
 </context>
 </TS>

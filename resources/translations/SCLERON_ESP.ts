@@ -469,6 +469,10 @@ Buscar actualizaciones</translation>
         <source>&quot;%1&quot; is too large to be a measurement file.</source>
         <translation>&quot;%1&quot; es demasiado grande para ser un archivo de mediciones.</translation>
     </message>
+    <message id="ids.61500">
+        <source>Firmware upgrade tool is running...</source>
+        <translation>La herramienta de actualización del firmware se está ejecutando...</translation>
+    </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>
         <translation>¡Memoria borrada!</translation>
@@ -590,6 +594,10 @@ Buscar actualizaciones</translation>
     <message id="menu.32702">
         <source>&amp;Print</source>
         <translation>&amp;Imprimir</translation>
+    </message>
+    <message id="menu.33160">
+        <source>&amp;Report…</source>
+        <translation>&amp;Informe…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -1119,6 +1127,10 @@ Buscar actualizaciones</translation>
         <source>&amp;Custom J</source>
         <translation>&amp;Custom J</translation>
     </message>
+    <message id="menu.33161">
+        <source>&amp;Tolerance limits…</source>
+        <translation>Límites de &amp;tolerancia…</translation>
+    </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>
         <translation>&amp;Buscar actualizaciones...</translation>
@@ -1218,6 +1230,180 @@ Buscar actualizaciones</translation>
     <message id="popup.table.delete">
         <source>Delete</source>
         <translation>Eliminar</translation>
+    </message>
+    <message id="ids.61800">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="ids.61801">
+        <source>NOT OK</source>
+        <translation>NO OK</translation>
+    </message>
+    <message id="ids.61802">
+        <source>inside</source>
+        <translation>dentro</translation>
+    </message>
+    <message id="ids.61803">
+        <source>below</source>
+        <translation>por debajo</translation>
+    </message>
+    <message id="ids.61804">
+        <source>above</source>
+        <translation>por encima</translation>
+    </message>
+    <message id="ids.33161">
+        <source>Set lower and upper limits for the values of a scale and material
+Tolerance limits</source>
+        <translation>Fija los límites inferior y superior de los valores de una escala y un material
+Límites de tolerancia</translation>
+    </message>
+    <message id="ids.61810">
+        <source>Tolerance limits</source>
+        <translation>Límites de tolerancia</translation>
+    </message>
+    <message id="ids.61811">
+        <source>&amp;Scale:</source>
+        <translation>&amp;Escala:</translation>
+    </message>
+    <message id="ids.61812">
+        <source>&amp;Material:</source>
+        <translation>&amp;Material:</translation>
+    </message>
+    <message id="ids.61813">
+        <source>&amp;Lower limit:</source>
+        <translation>Límite &amp;inferior:</translation>
+    </message>
+    <message id="ids.61814">
+        <source>&amp;Upper limit:</source>
+        <translation>Límite s&amp;uperior:</translation>
+    </message>
+    <message id="ids.61815">
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message id="ids.61816">
+        <source>&amp;Remove these limits</source>
+        <translation>&amp;Quitar estos límites</translation>
+    </message>
+    <message id="ids.61817">
+        <source>Limits set:</source>
+        <translation>Límites fijados:</translation>
+    </message>
+    <message id="ids.61818">
+        <source>A limit is a number above 0, and the lower limit may not lie above the upper one.</source>
+        <translation>Un límite es un número mayor que 0, y el límite inferior no puede estar por encima del superior.</translation>
+    </message>
+    <message id="ids.61819">
+        <source>The tolerance limits could not be saved in the settings file &quot;%1&quot;.</source>
+        <translation>No se pudieron guardar los límites de tolerancia en el archivo de ajustes &quot;%1&quot;.</translation>
+    </message>
+    <message id="ids.61820">
+        <source>Inspection report</source>
+        <translation>Informe de inspección</translation>
+    </message>
+    <message id="ids.61821">
+        <source>Tester: %1</source>
+        <translation>Durómetro: %1</translation>
+    </message>
+    <message id="ids.61822">
+        <source>Date: %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message id="ids.61823">
+        <source>Series %1</source>
+        <translation>Serie %1</translation>
+    </message>
+    <message id="ids.61824">
+        <source>Scale: %1</source>
+        <translation>Escala: %1</translation>
+    </message>
+    <message id="ids.61825">
+        <source>Material: %1</source>
+        <translation>Material: %1</translation>
+    </message>
+    <message id="ids.61826">
+        <source>Impact body: %1</source>
+        <translation>Cuerpo de impacto: %1</translation>
+    </message>
+    <message id="ids.61827">
+        <source>Measurements: %1, hidden: %2</source>
+        <translation>Mediciones: %1, ocultas: %2</translation>
+    </message>
+    <message id="ids.61828">
+        <source>Tolerance: %1</source>
+        <translation>Tolerancia: %1</translation>
+    </message>
+    <message id="ids.61829">
+        <source>no limits set</source>
+        <translation>sin límites fijados</translation>
+    </message>
+    <message id="ids.61830">
+        <source>Verdict: %1</source>
+        <translation>Veredicto: %1</translation>
+    </message>
+    <message id="ids.61831">
+        <source>%1 inside, %2 below, %3 above</source>
+        <translation>%1 dentro, %2 por debajo, %3 por encima</translation>
+    </message>
+    <message id="ids.61832">
+        <source>%1 without a value, not judged</source>
+        <translation>%1 sin valor, no evaluadas</translation>
+    </message>
+    <message id="ids.61833">
+        <source>nothing judged</source>
+        <translation>nada evaluado</translation>
+    </message>
+    <message id="ids.61834">
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message id="ids.61835">
+        <source>Inspected by:</source>
+        <translation>Inspeccionado por:</translation>
+    </message>
+    <message id="ids.61836">
+        <source>Signature:</source>
+        <translation>Firma:</translation>
+    </message>
+    <message id="ids.61837">
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message id="ids.61838">
+        <source>hidden</source>
+        <translation>oculta</translation>
+    </message>
+    <message id="ids.61839">
+        <source>No measurement series.</source>
+        <translation>No hay series de mediciones.</translation>
+    </message>
+    <message id="ids.61840">
+        <source>Cannot write the report &quot;%1&quot;:
+%2</source>
+        <translation>No se puede escribir el informe &quot;%1&quot;:
+%2</translation>
+    </message>
+    <message id="ids.61841">
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message id="ids.61842">
+        <source>Select a series in the table to see its chart.</source>
+        <translation>Seleccione una serie en la tabla para ver su gráfico.</translation>
+    </message>
+    <message id="ids.61843">
+        <source>Report...</source>
+        <translation>Informe...</translation>
+    </message>
+    <message id="ids.61844">
+        <source>Series chart</source>
+        <translation>Gráfico de la serie</translation>
+    </message>
+    <message id="ids.33160">
+        <source>Write an inspection report of all series as a PDF file
+Report</source>
+        <translation>Escribe un informe de inspección de todas las series como archivo PDF
+Informe</translation>
     </message>
     <message id="ids.61600">
         <source>Device Settings</source>
@@ -1420,6 +1606,12 @@ Ya está usando la versión más reciente de %s.</translation>
 %2</source>
         <translation>No se pudo iniciar el instalador %1:
 %2</translation>
+    </message>
+    <message id="ids.22032">
+        <source>Repeatedly it was not possible to connect the PC to the Internet to check for newer firmware or OS for the %s device.
+It is advisable to connect your PC once in a while to the Internet to keep the device firmware and OS up-to-date.</source>
+        <translation>Varias veces no fue posible conectar el PC a Internet para buscar un firmware o sistema operativo más reciente para el equipo %s.
+Se recomienda conectar el PC a Internet de vez en cuando para mantener actualizados el firmware y el sistema operativo del equipo.</translation>
     </message>
 </context>
 </TS>

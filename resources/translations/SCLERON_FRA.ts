@@ -469,6 +469,10 @@ Rechercher des mises à jour</translation>
         <source>&quot;%1&quot; is too large to be a measurement file.</source>
         <translation>« %1 » est trop volumineux pour être un fichier de mesures.</translation>
     </message>
+    <message id="ids.61500">
+        <source>Firmware upgrade tool is running...</source>
+        <translation>L'outil de mise à jour du micrologiciel est en cours d'exécution...</translation>
+    </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>
         <translation>Mémoire effacée !</translation>
@@ -590,6 +594,10 @@ Rechercher des mises à jour</translation>
     <message id="menu.32702">
         <source>&amp;Print</source>
         <translation>&amp;Imprimer</translation>
+    </message>
+    <message id="menu.33160">
+        <source>&amp;Report…</source>
+        <translation>&amp;Rapport…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -1119,6 +1127,10 @@ Rechercher des mises à jour</translation>
         <source>&amp;Custom J</source>
         <translation>&amp;Custom J</translation>
     </message>
+    <message id="menu.33161">
+        <source>&amp;Tolerance limits…</source>
+        <translation>Limites de &amp;tolérance…</translation>
+    </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>
         <translation>Rechercher des &amp;mises à jour...</translation>
@@ -1218,6 +1230,180 @@ Rechercher des mises à jour</translation>
     <message id="popup.table.delete">
         <source>Delete</source>
         <translation>Supprimer</translation>
+    </message>
+    <message id="ids.61800">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="ids.61801">
+        <source>NOT OK</source>
+        <translation>NON OK</translation>
+    </message>
+    <message id="ids.61802">
+        <source>inside</source>
+        <translation>dans les limites</translation>
+    </message>
+    <message id="ids.61803">
+        <source>below</source>
+        <translation>en dessous</translation>
+    </message>
+    <message id="ids.61804">
+        <source>above</source>
+        <translation>au-dessus</translation>
+    </message>
+    <message id="ids.33161">
+        <source>Set lower and upper limits for the values of a scale and material
+Tolerance limits</source>
+        <translation>Définir les limites inférieure et supérieure des valeurs d'une échelle et d'un matériau
+Limites de tolérance</translation>
+    </message>
+    <message id="ids.61810">
+        <source>Tolerance limits</source>
+        <translation>Limites de tolérance</translation>
+    </message>
+    <message id="ids.61811">
+        <source>&amp;Scale:</source>
+        <translation>É&amp;chelle :</translation>
+    </message>
+    <message id="ids.61812">
+        <source>&amp;Material:</source>
+        <translation>&amp;Matériau :</translation>
+    </message>
+    <message id="ids.61813">
+        <source>&amp;Lower limit:</source>
+        <translation>Limite &amp;inférieure :</translation>
+    </message>
+    <message id="ids.61814">
+        <source>&amp;Upper limit:</source>
+        <translation>Limite &amp;supérieure :</translation>
+    </message>
+    <message id="ids.61815">
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message id="ids.61816">
+        <source>&amp;Remove these limits</source>
+        <translation>&amp;Supprimer ces limites</translation>
+    </message>
+    <message id="ids.61817">
+        <source>Limits set:</source>
+        <translation>Limites définies :</translation>
+    </message>
+    <message id="ids.61818">
+        <source>A limit is a number above 0, and the lower limit may not lie above the upper one.</source>
+        <translation>Une limite est un nombre supérieur à 0, et la limite inférieure ne peut pas dépasser la limite supérieure.</translation>
+    </message>
+    <message id="ids.61819">
+        <source>The tolerance limits could not be saved in the settings file &quot;%1&quot;.</source>
+        <translation>Les limites de tolérance n'ont pas pu être enregistrées dans le fichier de réglages « %1 ».</translation>
+    </message>
+    <message id="ids.61820">
+        <source>Inspection report</source>
+        <translation>Rapport de contrôle</translation>
+    </message>
+    <message id="ids.61821">
+        <source>Tester: %1</source>
+        <translation>Duromètre : %1</translation>
+    </message>
+    <message id="ids.61822">
+        <source>Date: %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message id="ids.61823">
+        <source>Series %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message id="ids.61824">
+        <source>Scale: %1</source>
+        <translation>Échelle : %1</translation>
+    </message>
+    <message id="ids.61825">
+        <source>Material: %1</source>
+        <translation>Matériau : %1</translation>
+    </message>
+    <message id="ids.61826">
+        <source>Impact body: %1</source>
+        <translation>Corps de frappe : %1</translation>
+    </message>
+    <message id="ids.61827">
+        <source>Measurements: %1, hidden: %2</source>
+        <translation>Mesures : %1, masquées : %2</translation>
+    </message>
+    <message id="ids.61828">
+        <source>Tolerance: %1</source>
+        <translation>Tolérance : %1</translation>
+    </message>
+    <message id="ids.61829">
+        <source>no limits set</source>
+        <translation>aucune limite définie</translation>
+    </message>
+    <message id="ids.61830">
+        <source>Verdict: %1</source>
+        <translation>Verdict : %1</translation>
+    </message>
+    <message id="ids.61831">
+        <source>%1 inside, %2 below, %3 above</source>
+        <translation>%1 dans les limites, %2 en dessous, %3 au-dessus</translation>
+    </message>
+    <message id="ids.61832">
+        <source>%1 without a value, not judged</source>
+        <translation>%1 sans valeur, non jugées</translation>
+    </message>
+    <message id="ids.61833">
+        <source>nothing judged</source>
+        <translation>rien n'a été jugé</translation>
+    </message>
+    <message id="ids.61834">
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message id="ids.61835">
+        <source>Inspected by:</source>
+        <translation>Contrôlé par :</translation>
+    </message>
+    <message id="ids.61836">
+        <source>Signature:</source>
+        <translation>Signature :</translation>
+    </message>
+    <message id="ids.61837">
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message id="ids.61838">
+        <source>hidden</source>
+        <translation>masquée</translation>
+    </message>
+    <message id="ids.61839">
+        <source>No measurement series.</source>
+        <translation>Aucune série de mesures.</translation>
+    </message>
+    <message id="ids.61840">
+        <source>Cannot write the report &quot;%1&quot;:
+%2</source>
+        <translation>Impossible d'écrire le rapport « %1 » :
+%2</translation>
+    </message>
+    <message id="ids.61841">
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message id="ids.61842">
+        <source>Select a series in the table to see its chart.</source>
+        <translation>Sélectionnez une série dans le tableau pour voir son graphique.</translation>
+    </message>
+    <message id="ids.61843">
+        <source>Report...</source>
+        <translation>Rapport...</translation>
+    </message>
+    <message id="ids.61844">
+        <source>Series chart</source>
+        <translation>Graphique de la série</translation>
+    </message>
+    <message id="ids.33160">
+        <source>Write an inspection report of all series as a PDF file
+Report</source>
+        <translation>Écrire un rapport de contrôle de toutes les séries dans un fichier PDF
+Rapport</translation>
     </message>
     <message id="ids.61600">
         <source>Device Settings</source>
@@ -1420,6 +1606,12 @@ Vous utilisez déjà la version la plus récente de %s.</translation>
 %2</source>
         <translation>Le programme d'installation %1 n'a pas pu être lancé :
 %2</translation>
+    </message>
+    <message id="ids.22032">
+        <source>Repeatedly it was not possible to connect the PC to the Internet to check for newer firmware or OS for the %s device.
+It is advisable to connect your PC once in a while to the Internet to keep the device firmware and OS up-to-date.</source>
+        <translation>À plusieurs reprises, le PC n'a pas pu se connecter à Internet pour rechercher un micrologiciel ou un système plus récent pour l'appareil %s.
+Il est conseillé de connecter le PC de temps en temps à Internet afin de garder à jour le micrologiciel et le système de l'appareil.</translation>
     </message>
 </context>
 </TS>

@@ -469,6 +469,10 @@ Cerca aggiornamenti</translation>
         <source>&quot;%1&quot; is too large to be a measurement file.</source>
         <translation>&quot;%1&quot; è troppo grande per essere un file di misure.</translation>
     </message>
+    <message id="ids.61500">
+        <source>Firmware upgrade tool is running...</source>
+        <translation>Lo strumento di aggiornamento del firmware è in esecuzione...</translation>
+    </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>
         <translation>Memoria cancellata!</translation>
@@ -590,6 +594,10 @@ Cerca aggiornamenti</translation>
     <message id="menu.32702">
         <source>&amp;Print</source>
         <translation>S&amp;tampa</translation>
+    </message>
+    <message id="menu.33160">
+        <source>&amp;Report…</source>
+        <translation>&amp;Rapporto…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -1119,6 +1127,10 @@ Cerca aggiornamenti</translation>
         <source>&amp;Custom J</source>
         <translation>&amp;Custom J</translation>
     </message>
+    <message id="menu.33161">
+        <source>&amp;Tolerance limits…</source>
+        <translation>Limiti di &amp;tolleranza…</translation>
+    </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>
         <translation>&amp;Cerca aggiornamenti...</translation>
@@ -1218,6 +1230,180 @@ Cerca aggiornamenti</translation>
     <message id="popup.table.delete">
         <source>Delete</source>
         <translation>Elimina</translation>
+    </message>
+    <message id="ids.61800">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="ids.61801">
+        <source>NOT OK</source>
+        <translation>NON OK</translation>
+    </message>
+    <message id="ids.61802">
+        <source>inside</source>
+        <translation>entro i limiti</translation>
+    </message>
+    <message id="ids.61803">
+        <source>below</source>
+        <translation>sotto</translation>
+    </message>
+    <message id="ids.61804">
+        <source>above</source>
+        <translation>sopra</translation>
+    </message>
+    <message id="ids.33161">
+        <source>Set lower and upper limits for the values of a scale and material
+Tolerance limits</source>
+        <translation>Imposta i limiti inferiore e superiore per i valori di una scala e di un materiale
+Limiti di tolleranza</translation>
+    </message>
+    <message id="ids.61810">
+        <source>Tolerance limits</source>
+        <translation>Limiti di tolleranza</translation>
+    </message>
+    <message id="ids.61811">
+        <source>&amp;Scale:</source>
+        <translation>&amp;Scala:</translation>
+    </message>
+    <message id="ids.61812">
+        <source>&amp;Material:</source>
+        <translation>&amp;Materiale:</translation>
+    </message>
+    <message id="ids.61813">
+        <source>&amp;Lower limit:</source>
+        <translation>Limite &amp;inferiore:</translation>
+    </message>
+    <message id="ids.61814">
+        <source>&amp;Upper limit:</source>
+        <translation>Limite s&amp;uperiore:</translation>
+    </message>
+    <message id="ids.61815">
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message id="ids.61816">
+        <source>&amp;Remove these limits</source>
+        <translation>&amp;Rimuovi questi limiti</translation>
+    </message>
+    <message id="ids.61817">
+        <source>Limits set:</source>
+        <translation>Limiti impostati:</translation>
+    </message>
+    <message id="ids.61818">
+        <source>A limit is a number above 0, and the lower limit may not lie above the upper one.</source>
+        <translation>Un limite è un numero maggiore di 0 e il limite inferiore non può superare quello superiore.</translation>
+    </message>
+    <message id="ids.61819">
+        <source>The tolerance limits could not be saved in the settings file &quot;%1&quot;.</source>
+        <translation>Impossibile salvare i limiti di tolleranza nel file delle impostazioni &quot;%1&quot;.</translation>
+    </message>
+    <message id="ids.61820">
+        <source>Inspection report</source>
+        <translation>Rapporto di collaudo</translation>
+    </message>
+    <message id="ids.61821">
+        <source>Tester: %1</source>
+        <translation>Durometro: %1</translation>
+    </message>
+    <message id="ids.61822">
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message id="ids.61823">
+        <source>Series %1</source>
+        <translation>Serie %1</translation>
+    </message>
+    <message id="ids.61824">
+        <source>Scale: %1</source>
+        <translation>Scala: %1</translation>
+    </message>
+    <message id="ids.61825">
+        <source>Material: %1</source>
+        <translation>Materiale: %1</translation>
+    </message>
+    <message id="ids.61826">
+        <source>Impact body: %1</source>
+        <translation>Corpo di impatto: %1</translation>
+    </message>
+    <message id="ids.61827">
+        <source>Measurements: %1, hidden: %2</source>
+        <translation>Misure: %1, nascoste: %2</translation>
+    </message>
+    <message id="ids.61828">
+        <source>Tolerance: %1</source>
+        <translation>Tolleranza: %1</translation>
+    </message>
+    <message id="ids.61829">
+        <source>no limits set</source>
+        <translation>nessun limite impostato</translation>
+    </message>
+    <message id="ids.61830">
+        <source>Verdict: %1</source>
+        <translation>Esito: %1</translation>
+    </message>
+    <message id="ids.61831">
+        <source>%1 inside, %2 below, %3 above</source>
+        <translation>%1 entro i limiti, %2 sotto, %3 sopra</translation>
+    </message>
+    <message id="ids.61832">
+        <source>%1 without a value, not judged</source>
+        <translation>%1 senza valore, non valutate</translation>
+    </message>
+    <message id="ids.61833">
+        <source>nothing judged</source>
+        <translation>nulla valutato</translation>
+    </message>
+    <message id="ids.61834">
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message id="ids.61835">
+        <source>Inspected by:</source>
+        <translation>Collaudato da:</translation>
+    </message>
+    <message id="ids.61836">
+        <source>Signature:</source>
+        <translation>Firma:</translation>
+    </message>
+    <message id="ids.61837">
+        <source>Verdict</source>
+        <translation>Esito</translation>
+    </message>
+    <message id="ids.61838">
+        <source>hidden</source>
+        <translation>nascosta</translation>
+    </message>
+    <message id="ids.61839">
+        <source>No measurement series.</source>
+        <translation>Nessuna serie di misure.</translation>
+    </message>
+    <message id="ids.61840">
+        <source>Cannot write the report &quot;%1&quot;:
+%2</source>
+        <translation>Impossibile scrivere il rapporto &quot;%1&quot;:
+%2</translation>
+    </message>
+    <message id="ids.61841">
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message id="ids.61842">
+        <source>Select a series in the table to see its chart.</source>
+        <translation>Selezionare una serie nella tabella per vederne il grafico.</translation>
+    </message>
+    <message id="ids.61843">
+        <source>Report...</source>
+        <translation>Rapporto...</translation>
+    </message>
+    <message id="ids.61844">
+        <source>Series chart</source>
+        <translation>Grafico della serie</translation>
+    </message>
+    <message id="ids.33160">
+        <source>Write an inspection report of all series as a PDF file
+Report</source>
+        <translation>Scrive un rapporto di collaudo di tutte le serie in un file PDF
+Rapporto</translation>
     </message>
     <message id="ids.61600">
         <source>Device Settings</source>
@@ -1420,6 +1606,12 @@ State già usando la versione più recente di %s.</translation>
 %2</source>
         <translation>Impossibile avviare il programma di installazione %1:
 %2</translation>
+    </message>
+    <message id="ids.22032">
+        <source>Repeatedly it was not possible to connect the PC to the Internet to check for newer firmware or OS for the %s device.
+It is advisable to connect your PC once in a while to the Internet to keep the device firmware and OS up-to-date.</source>
+        <translation>Più volte non è stato possibile collegare il PC a Internet per cercare un firmware o un sistema operativo più recente per lo strumento %s.
+Si consiglia di collegare ogni tanto il PC a Internet per mantenere aggiornati il firmware e il sistema operativo dello strumento.</translation>
     </message>
 </context>
 </TS>

@@ -469,6 +469,10 @@ Procurar atualizações</translation>
         <source>&quot;%1&quot; is too large to be a measurement file.</source>
         <translation>&quot;%1&quot; é grande demais para ser um arquivo de medições.</translation>
     </message>
+    <message id="ids.61500">
+        <source>Firmware upgrade tool is running...</source>
+        <translation>A ferramenta de atualização de firmware está em execução...</translation>
+    </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>
         <translation>Memória apagada!</translation>
@@ -590,6 +594,10 @@ Procurar atualizações</translation>
     <message id="menu.32702">
         <source>&amp;Print</source>
         <translation>&amp;Imprimir</translation>
+    </message>
+    <message id="menu.33160">
+        <source>&amp;Report…</source>
+        <translation>&amp;Relatório…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -1119,6 +1127,10 @@ Procurar atualizações</translation>
         <source>&amp;Custom J</source>
         <translation>&amp;Custom J</translation>
     </message>
+    <message id="menu.33161">
+        <source>&amp;Tolerance limits…</source>
+        <translation>Limites de &amp;tolerância…</translation>
+    </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>
         <translation>&amp;Procurar atualizações...</translation>
@@ -1218,6 +1230,180 @@ Procurar atualizações</translation>
     <message id="popup.table.delete">
         <source>Delete</source>
         <translation>Excluir</translation>
+    </message>
+    <message id="ids.61800">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="ids.61801">
+        <source>NOT OK</source>
+        <translation>NÃO OK</translation>
+    </message>
+    <message id="ids.61802">
+        <source>inside</source>
+        <translation>dentro</translation>
+    </message>
+    <message id="ids.61803">
+        <source>below</source>
+        <translation>abaixo</translation>
+    </message>
+    <message id="ids.61804">
+        <source>above</source>
+        <translation>acima</translation>
+    </message>
+    <message id="ids.33161">
+        <source>Set lower and upper limits for the values of a scale and material
+Tolerance limits</source>
+        <translation>Define os limites inferior e superior para os valores de uma escala e de um material
+Limites de tolerância</translation>
+    </message>
+    <message id="ids.61810">
+        <source>Tolerance limits</source>
+        <translation>Limites de tolerância</translation>
+    </message>
+    <message id="ids.61811">
+        <source>&amp;Scale:</source>
+        <translation>&amp;Escala:</translation>
+    </message>
+    <message id="ids.61812">
+        <source>&amp;Material:</source>
+        <translation>&amp;Material:</translation>
+    </message>
+    <message id="ids.61813">
+        <source>&amp;Lower limit:</source>
+        <translation>Limite &amp;inferior:</translation>
+    </message>
+    <message id="ids.61814">
+        <source>&amp;Upper limit:</source>
+        <translation>Limite s&amp;uperior:</translation>
+    </message>
+    <message id="ids.61815">
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message id="ids.61816">
+        <source>&amp;Remove these limits</source>
+        <translation>&amp;Remover estes limites</translation>
+    </message>
+    <message id="ids.61817">
+        <source>Limits set:</source>
+        <translation>Limites definidos:</translation>
+    </message>
+    <message id="ids.61818">
+        <source>A limit is a number above 0, and the lower limit may not lie above the upper one.</source>
+        <translation>Um limite é um número acima de 0, e o limite inferior não pode ficar acima do superior.</translation>
+    </message>
+    <message id="ids.61819">
+        <source>The tolerance limits could not be saved in the settings file &quot;%1&quot;.</source>
+        <translation>Não foi possível salvar os limites de tolerância no arquivo de configurações &quot;%1&quot;.</translation>
+    </message>
+    <message id="ids.61820">
+        <source>Inspection report</source>
+        <translation>Relatório de inspeção</translation>
+    </message>
+    <message id="ids.61821">
+        <source>Tester: %1</source>
+        <translation>Durômetro: %1</translation>
+    </message>
+    <message id="ids.61822">
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message id="ids.61823">
+        <source>Series %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message id="ids.61824">
+        <source>Scale: %1</source>
+        <translation>Escala: %1</translation>
+    </message>
+    <message id="ids.61825">
+        <source>Material: %1</source>
+        <translation>Material: %1</translation>
+    </message>
+    <message id="ids.61826">
+        <source>Impact body: %1</source>
+        <translation>Corpo de impacto: %1</translation>
+    </message>
+    <message id="ids.61827">
+        <source>Measurements: %1, hidden: %2</source>
+        <translation>Medições: %1, ocultas: %2</translation>
+    </message>
+    <message id="ids.61828">
+        <source>Tolerance: %1</source>
+        <translation>Tolerância: %1</translation>
+    </message>
+    <message id="ids.61829">
+        <source>no limits set</source>
+        <translation>nenhum limite definido</translation>
+    </message>
+    <message id="ids.61830">
+        <source>Verdict: %1</source>
+        <translation>Resultado: %1</translation>
+    </message>
+    <message id="ids.61831">
+        <source>%1 inside, %2 below, %3 above</source>
+        <translation>%1 dentro, %2 abaixo, %3 acima</translation>
+    </message>
+    <message id="ids.61832">
+        <source>%1 without a value, not judged</source>
+        <translation>%1 sem valor, não avaliadas</translation>
+    </message>
+    <message id="ids.61833">
+        <source>nothing judged</source>
+        <translation>nada avaliado</translation>
+    </message>
+    <message id="ids.61834">
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message id="ids.61835">
+        <source>Inspected by:</source>
+        <translation>Inspecionado por:</translation>
+    </message>
+    <message id="ids.61836">
+        <source>Signature:</source>
+        <translation>Assinatura:</translation>
+    </message>
+    <message id="ids.61837">
+        <source>Verdict</source>
+        <translation>Resultado</translation>
+    </message>
+    <message id="ids.61838">
+        <source>hidden</source>
+        <translation>oculta</translation>
+    </message>
+    <message id="ids.61839">
+        <source>No measurement series.</source>
+        <translation>Nenhuma série de medições.</translation>
+    </message>
+    <message id="ids.61840">
+        <source>Cannot write the report &quot;%1&quot;:
+%2</source>
+        <translation>Não é possível gravar o relatório &quot;%1&quot;:
+%2</translation>
+    </message>
+    <message id="ids.61841">
+        <source>PDF files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message id="ids.61842">
+        <source>Select a series in the table to see its chart.</source>
+        <translation>Selecione uma série na tabela para ver o gráfico dela.</translation>
+    </message>
+    <message id="ids.61843">
+        <source>Report...</source>
+        <translation>Relatório...</translation>
+    </message>
+    <message id="ids.61844">
+        <source>Series chart</source>
+        <translation>Gráfico da série</translation>
+    </message>
+    <message id="ids.33160">
+        <source>Write an inspection report of all series as a PDF file
+Report</source>
+        <translation>Grava um relatório de inspeção de todas as séries como arquivo PDF
+Relatório</translation>
     </message>
     <message id="ids.61600">
         <source>Device Settings</source>
@@ -1420,6 +1606,12 @@ Você já está usando a versão mais recente do %s.</translation>
 %2</source>
         <translation>Não foi possível iniciar o instalador %1:
 %2</translation>
+    </message>
+    <message id="ids.22032">
+        <source>Repeatedly it was not possible to connect the PC to the Internet to check for newer firmware or OS for the %s device.
+It is advisable to connect your PC once in a while to the Internet to keep the device firmware and OS up-to-date.</source>
+        <translation>Repetidamente não foi possível conectar o PC à internet para procurar um firmware ou sistema operacional mais novo para o aparelho %s.
+Recomenda-se conectar o PC à internet de vez em quando para manter atualizados o firmware e o sistema operacional do aparelho.</translation>
     </message>
 </context>
 </TS>

@@ -469,6 +469,10 @@ Check for updates</source>
         <source>&quot;%1&quot; is too large to be a measurement file.</source>
         <translation>«%1» слишком велик для файла измерений.</translation>
     </message>
+    <message id="ids.61500">
+        <source>Firmware upgrade tool is running...</source>
+        <translation>Работает утилита обновления микропрограммы...</translation>
+    </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>
         <translation>Память очищена!</translation>
@@ -590,6 +594,10 @@ Check for updates</source>
     <message id="menu.32702">
         <source>&amp;Print</source>
         <translation>&amp;Печать</translation>
+    </message>
+    <message id="menu.33160">
+        <source>&amp;Report…</source>
+        <translation>&amp;Отчёт…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -1119,6 +1127,10 @@ Check for updates</source>
         <source>&amp;Custom J</source>
         <translation>&amp;Custom J</translation>
     </message>
+    <message id="menu.33161">
+        <source>&amp;Tolerance limits…</source>
+        <translation>&amp;Допуски…</translation>
+    </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>
         <translation>Проверить &amp;обновления...</translation>
@@ -1218,6 +1230,180 @@ Check for updates</source>
     <message id="popup.table.delete">
         <source>Delete</source>
         <translation>Удалить</translation>
+    </message>
+    <message id="ids.61800">
+        <source>OK</source>
+        <translation>ГОДЕН</translation>
+    </message>
+    <message id="ids.61801">
+        <source>NOT OK</source>
+        <translation>НЕ ГОДЕН</translation>
+    </message>
+    <message id="ids.61802">
+        <source>inside</source>
+        <translation>в допуске</translation>
+    </message>
+    <message id="ids.61803">
+        <source>below</source>
+        <translation>ниже</translation>
+    </message>
+    <message id="ids.61804">
+        <source>above</source>
+        <translation>выше</translation>
+    </message>
+    <message id="ids.33161">
+        <source>Set lower and upper limits for the values of a scale and material
+Tolerance limits</source>
+        <translation>Задать нижнюю и верхнюю границу значений для шкалы и материала
+Допуски</translation>
+    </message>
+    <message id="ids.61810">
+        <source>Tolerance limits</source>
+        <translation>Допуски</translation>
+    </message>
+    <message id="ids.61811">
+        <source>&amp;Scale:</source>
+        <translation>&amp;Шкала:</translation>
+    </message>
+    <message id="ids.61812">
+        <source>&amp;Material:</source>
+        <translation>&amp;Материал:</translation>
+    </message>
+    <message id="ids.61813">
+        <source>&amp;Lower limit:</source>
+        <translation>&amp;Нижняя граница:</translation>
+    </message>
+    <message id="ids.61814">
+        <source>&amp;Upper limit:</source>
+        <translation>&amp;Верхняя граница:</translation>
+    </message>
+    <message id="ids.61815">
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message id="ids.61816">
+        <source>&amp;Remove these limits</source>
+        <translation>&amp;Удалить эти границы</translation>
+    </message>
+    <message id="ids.61817">
+        <source>Limits set:</source>
+        <translation>Заданные границы:</translation>
+    </message>
+    <message id="ids.61818">
+        <source>A limit is a number above 0, and the lower limit may not lie above the upper one.</source>
+        <translation>Граница — это число больше 0, и нижняя граница не может быть выше верхней.</translation>
+    </message>
+    <message id="ids.61819">
+        <source>The tolerance limits could not be saved in the settings file &quot;%1&quot;.</source>
+        <translation>Не удалось сохранить допуски в файле настроек «%1».</translation>
+    </message>
+    <message id="ids.61820">
+        <source>Inspection report</source>
+        <translation>Протокол контроля</translation>
+    </message>
+    <message id="ids.61821">
+        <source>Tester: %1</source>
+        <translation>Твердомер: %1</translation>
+    </message>
+    <message id="ids.61822">
+        <source>Date: %1</source>
+        <translation>Дата: %1</translation>
+    </message>
+    <message id="ids.61823">
+        <source>Series %1</source>
+        <translation>Серия %1</translation>
+    </message>
+    <message id="ids.61824">
+        <source>Scale: %1</source>
+        <translation>Шкала: %1</translation>
+    </message>
+    <message id="ids.61825">
+        <source>Material: %1</source>
+        <translation>Материал: %1</translation>
+    </message>
+    <message id="ids.61826">
+        <source>Impact body: %1</source>
+        <translation>Ударник: %1</translation>
+    </message>
+    <message id="ids.61827">
+        <source>Measurements: %1, hidden: %2</source>
+        <translation>Измерений: %1, скрыто: %2</translation>
+    </message>
+    <message id="ids.61828">
+        <source>Tolerance: %1</source>
+        <translation>Допуск: %1</translation>
+    </message>
+    <message id="ids.61829">
+        <source>no limits set</source>
+        <translation>границы не заданы</translation>
+    </message>
+    <message id="ids.61830">
+        <source>Verdict: %1</source>
+        <translation>Заключение: %1</translation>
+    </message>
+    <message id="ids.61831">
+        <source>%1 inside, %2 below, %3 above</source>
+        <translation>%1 в допуске, %2 ниже, %3 выше</translation>
+    </message>
+    <message id="ids.61832">
+        <source>%1 without a value, not judged</source>
+        <translation>%1 без значения, не оценены</translation>
+    </message>
+    <message id="ids.61833">
+        <source>nothing judged</source>
+        <translation>ничего не оценено</translation>
+    </message>
+    <message id="ids.61834">
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 из %2</translation>
+    </message>
+    <message id="ids.61835">
+        <source>Inspected by:</source>
+        <translation>Контроль выполнил:</translation>
+    </message>
+    <message id="ids.61836">
+        <source>Signature:</source>
+        <translation>Подпись:</translation>
+    </message>
+    <message id="ids.61837">
+        <source>Verdict</source>
+        <translation>Заключение</translation>
+    </message>
+    <message id="ids.61838">
+        <source>hidden</source>
+        <translation>скрыто</translation>
+    </message>
+    <message id="ids.61839">
+        <source>No measurement series.</source>
+        <translation>Нет серий измерений.</translation>
+    </message>
+    <message id="ids.61840">
+        <source>Cannot write the report &quot;%1&quot;:
+%2</source>
+        <translation>Не удаётся записать отчёт «%1»:
+%2</translation>
+    </message>
+    <message id="ids.61841">
+        <source>PDF files (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+    <message id="ids.61842">
+        <source>Select a series in the table to see its chart.</source>
+        <translation>Выберите серию в таблице, чтобы увидеть её график.</translation>
+    </message>
+    <message id="ids.61843">
+        <source>Report...</source>
+        <translation>Отчёт...</translation>
+    </message>
+    <message id="ids.61844">
+        <source>Series chart</source>
+        <translation>График серии</translation>
+    </message>
+    <message id="ids.33160">
+        <source>Write an inspection report of all series as a PDF file
+Report</source>
+        <translation>Записать протокол контроля всех серий в файл PDF
+Отчёт</translation>
     </message>
     <message id="ids.61600">
         <source>Device Settings</source>
@@ -1420,6 +1606,12 @@ You are already using the most recent version of %s.</source>
 %2</source>
         <translation>Не удалось запустить программу установки %1:
 %2</translation>
+    </message>
+    <message id="ids.22032">
+        <source>Repeatedly it was not possible to connect the PC to the Internet to check for newer firmware or OS for the %s device.
+It is advisable to connect your PC once in a while to the Internet to keep the device firmware and OS up-to-date.</source>
+        <translation>Несколько раз не удалось подключить компьютер к Интернету, чтобы проверить наличие новой микропрограммы или ОС для прибора %s.
+Рекомендуется время от времени подключать компьютер к Интернету, чтобы микропрограмма и ОС прибора оставались актуальными.</translation>
     </message>
 </context>
 </TS>

@@ -25,10 +25,12 @@ public:
     }
     QString StatusText() const override { return current; }
     void OpenDocument(const QString& path) override { opened << path; }
+    void ForgetNewestFirmware() override { ++firmwareVersionsForgotten; }
 
     QStringList shown;
     QString current;
     QStringList opened;
+    int firmwareVersionsForgotten = 0;
 };
 
 class ViewOnSim : public ::testing::Test {
