@@ -6,6 +6,7 @@
 #include "app/TableArea.h"
 #include "data/UserPrompts.h"
 #include "devicelink/DeviceLink.h"
+#include "mirror/DeviceMirror.h"
 #include "resources/StringTable.h"
 
 #include <QComboBox>
@@ -23,10 +24,15 @@ CChildView::CChildView()
     connect(&m_pollTimer, &QTimer::timeout, this, &CChildView::OnPollTimer);
     SetControlId(this, CtrlId::View);
     setFocusPolicy(Qt::StrongFocus);
+    // The device area is painted whole on every paint: no background is erased beneath it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
     store.link = MakeLayerPtr(new CDeviceLink(store));
     store.link->SetFollowUps(&m_followUps);
+    store.screen = MakeLayerPtr(new CDeviceMirror(store));
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
     AddFileCommands();
+    AddDeviceCommands();
 }
 
 CChildView::~CChildView()
@@ -54,7 +60,7 @@ void CChildView::Create(QWidget* parent, IViewFrame* frame, const QStringList& c
     std::fill(std::begin(store.displayCodes), std::end(store.displayCodes), ' ');
     store.displayMode = 0;
     SetupTableArea(store);
-    // The view's pictures (device, key lock open and closed) are loaded here with its painting.
+    LoadViewImages();
     CreateDeviceList();
     const QString file = MeasurementFileArgument(commandLine);
     if (!file.isEmpty()) {
@@ -82,8 +88,7 @@ void CChildView::CreateDeviceList()
 void CChildView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (m_table)
-        m_table->setGeometry(0, kDeviceAreaHeight, width(), qMax(0, height() - kDeviceAreaHeight));
+    PlaceTable(width(), height());
 }
 
 void CChildView::ShowStatus(const QString& text)

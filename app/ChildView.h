@@ -9,11 +9,15 @@
 #include "app/TransferProgress.h"
 #include "app/ViewLinkFollowUps.h"
 #include "data/MeasurementStore.h"
+#include "mirror/DIBSectionLiteNP.h"
+#include "mirror/MirrorGeometry.h"
 
 #include <QRect>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+
+#include <array>
 
 class CDeviceLink;
 class QComboBox;
@@ -26,6 +30,14 @@ public:
     virtual void SetStatusText(const QString& text) = 0;
     // The stored status text.
     virtual QString StatusText() const = 0;
+};
+
+// Where the view keeps the measurement files the user opened or saved last (the File menu's
+// list); optional.
+class IRecentFiles {
+public:
+    virtual ~IRecentFiles() = default;
+    virtual void Add(const QString& path) = 0;
 };
 
 class CChildView : public QWidget {
@@ -69,6 +81,23 @@ public:
     // Timer 200: run the pending jobs or poll the tester; notice a lost connection.
     void OnPollTimer();
 
+    // Device settings (32704) once the command's checks passed (link open, not in the boot
+    // loader): shows the device settings dialog, unless it is open already.
+    void ShowDeviceSettings();
+    // Clear device memory (58456): asks, discards the loaded data (asking to save them) and
+    // leaves the memory clear to the polling timer.
+    void ClearDeviceMemory();
+    // The firmware upgrade (32730): hands the tester to the external upgrade tool.
+    void UpgradeFirmware();
+    // Conversion standard "default" (0) or "Custom J" (1): the table is converted again and the
+    // data count as changed.
+    void SetConversionStandard(int standard);
+    // Redraws the key-lock symbol after the current device's keysLocked changed.
+    void RedrawKeyLock();
+
+    // Where Save and Open report the files they wrote and read (not owned; nullptr: nowhere).
+    void SetRecentFiles(IRecentFiles* recent) { m_recent = recent; }
+
     // The commands the view carries out, with their enable rules.
     const CommandHandlers& Commands() const { return m_commands; }
 
@@ -83,6 +112,17 @@ public:
     // texts (for every event but a display change alone). W is the view's client width.
     static QRect DeviceScreenRect(int W);
     static QRect IdentityRect(int W);
+
+    // Widths of the table's nine columns for a view W pixels wide: fixed up to 960 pixels, wider
+    // ones share the room, less a little when the table shows its vertical scroll bar.
+    static std::array<int, 9> TableColumnWidths(int W, bool verticalScrollBar);
+    // The value of the "Measurements:" line: the count and how much of the tester's memory it
+    // fills; empty while there is neither a tester nor a series.
+    QString MeasurementsText() const;
+
+    // 1 while a key or the lock symbol is framed under the mouse; which one.
+    int KeyHighlight() const { return m_keyHighlight; }
+    MirrorGeometry::Area HighlightedArea() const { return m_highlightArea; }
 
 private:
     // Declared before the store: the store's link refers to them until the store is gone.
@@ -99,6 +139,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void ShowStatus(const QString& text);
@@ -135,6 +180,23 @@ private:
     // Save, Open, Copy, Export and Print.
     void AddFileCommands();
     void SaveFile();
+    // Device settings, Clear device memory, the firmware upgrade and the conversion standard.
+    void AddDeviceCommands();
+    void OnDeviceSettings();
+
+    // ---- painting (ViewPainting.cpp) ---------------------------------------------------------
+    void LoadViewImages();
+    void PlaceTable(int W, int H);
+    void DrawIdentityTexts(QPainter& painter);
+    void DrawHighlightFrame(QPainter& painter, int W);
+
+    // ---- mouse (ViewMouse.cpp) ---------------------------------------------------------------
+    // A press on a key or the lock symbol while the link is open; false when nothing was done.
+    bool ActOnPress(MirrorGeometry::Area area);
+    void ToggleKeyLock();
+    void ShowHighlight(MirrorGeometry::Area area);
+    void EndHighlight();
+    QString AreaText(MirrorGeometry::Area area) const;
 
     IViewFrame* m_frame = nullptr;
     QComboBox* m_deviceList = nullptr;
@@ -148,6 +210,14 @@ private:
     // The list box line of the tester attached last (-1: none).
     int m_attachedLine = -1;
     CommandHandlers m_commands;
+    IRecentFiles* m_recent = nullptr;
+    // Images 228 (the background left of the tester), 231 (keys locked) and 232 (keys unlocked).
+    CDIBSectionLiteNP m_bandImage;
+    CDIBSectionLiteNP m_lockedImage;
+    CDIBSectionLiteNP m_unlockedImage;
+    // 1 while a key or the lock symbol is framed under the mouse.
+    int m_keyHighlight = 0;
+    MirrorGeometry::Area m_highlightArea = MirrorGeometry::Area::None;
 };
 
 // The measurement file a command line names: the first argument that is not an option ("-..."),

@@ -10,6 +10,9 @@ constexpr int Open = 32734;
 constexpr int Export = 32701;
 constexpr int Print = 32702;
 constexpr int Exit = 57665;
+// The recent files listed above "Exit", newest first.
+constexpr int RecentFile1 = 57616;
+constexpr int RecentFileCount = 4;
 // Device
 constexpr int ConnectDevice = 32703;
 constexpr int DeviceSettings = 32704;

@@ -8,6 +8,7 @@
 #include "app/CommandActions.h"
 #include "app/CommandHandlers.h"
 #include "app/LockKeys.h"
+#include "app/RecentFiles.h"
 #include "table/TableHost.h"
 
 #include <QMainWindow>
@@ -55,6 +56,14 @@ public:
     // Brings every action's enabled and checked state up to date.
     void UpdateCommandUI();
 
+    // "Check for updates" (58466): the loaded data and the connection go first (asking to save),
+    // then the update wizard runs; when it has installed a newer version the program closes.
+    void CheckForUpdates();
+    // The recent measurement files of the File menu.
+    CRecentFiles& RecentFiles() { return m_recentFiles; }
+    // Opens entry i of the recent files; a file that is gone is taken off the list with a message.
+    void OpenRecentFile(int i);
+
     // Replaces where the Caps Lock and Num Lock states come from (tests).
     void SetLockKeySource(std::function<bool(LockKey)> source);
     void UpdateIndicators();
@@ -72,9 +81,13 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void RemoveUpdateMenu();
+    // The recent files above "Exit" in the File menu, brought up to date when it opens.
+    void AddRecentFileItems();
+    void UpdateRecentFileItems();
     // A menu or toolbar prompt (empty: none, the status text returns).
     void ShowPrompt(const QString& prompt);
 
+    CRecentFiles m_recentFiles;
     QString m_statusText;
     QLabel* m_statusPane = nullptr;
     QLabel* m_capsPane = nullptr;

@@ -7,17 +7,23 @@
 #include "grid/GridCtrl.h"
 #include "resources/StringTable.h"
 #include "table/TableExport.h"
+#include "table/TableHost.h"
 #include "table/TablePrint.h"
 
 void CChildView::AddFileCommands()
 {
     const auto hasSeries = [this](CommandState& state) { state.enabled = store.series.GetSize() > 0; };
-    // Save is offered only while there is something not yet saved.
+    // Save is offered only while there is something not yet saved: a changed measurement or
+    // series, or a change the records do not carry (the conversion standard, new data from the
+    // tester).
     m_commands.Add(Cmd::Save, [this] { SaveFile(); }, [this](CommandState& state) {
-        state.enabled = store.series.GetSize() > 0 && store.HasChanges();
+        state.enabled = store.series.GetSize() > 0 && (store.HasChanges() || store.unsavedData == 1);
     });
     m_commands.Add(Cmd::Open, [this] { OpenFile(QString()); });
-    m_commands.Add(Cmd::Copy, [this] { store.grid->Copy(); }, hasSeries);
+    m_commands.Add(Cmd::Copy, [this] {
+        CWaitCursor wait;
+        store.grid->Copy();
+    }, hasSeries);
     m_commands.Add(Cmd::Export, [this] { ExportTable(store); }, hasSeries);
     m_commands.Add(Cmd::Print, [this] { PrintTable(store); }, hasSeries);
 }
@@ -36,7 +42,8 @@ void CChildView::SaveFile()
 {
     // No wait cursor: the file dialog is the user's to answer, and writing takes a moment only.
     ShowStatus(ResString(AppText::Saving));
-    store.SaveMeasurements();
+    if (store.SaveMeasurements() == 1 && m_recent)
+        m_recent->Add(store.LastFilePath());
     ShowStatus(ResString(Link().IsOpen() ? AppText::Online : AppText::Offline));
 }
 
@@ -46,6 +53,8 @@ void CChildView::OpenFile(const QString& path)
         ShowStatus(ResString(AppText::Opening));
         store.OpenMeasurements(path);
         RefreshTableArea(store);
+        if (m_recent && !store.LastFilePath().isEmpty())
+            m_recent->Add(store.LastFilePath());
     }
     ShowStatus(ConnectionText());
     update();

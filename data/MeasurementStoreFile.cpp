@@ -34,6 +34,7 @@ bool CMeasurementStore::SaveMeasurementsTo(const QString& path, QString* error)
 
 int CMeasurementStore::SaveMeasurements()
 {
+    lastFilePath.clear();
     const QString path = Prompts().FileName(MeasurementFileDialog(true));
     if (path.isEmpty())
         return 0;
@@ -45,16 +46,19 @@ int CMeasurementStore::SaveMeasurements()
     }
     unsavedData = 0;
     ClearChanges();
+    lastFilePath = path;
     return 1;
 }
 
 void CMeasurementStore::OpenMeasurements(const QString& path)
 {
+    lastFilePath.clear();
     QString chosen = path;
     if (chosen.isEmpty()) {
         chosen = Prompts().FileName(MeasurementFileDialog(false));
         if (chosen.isEmpty())
             return;
     }
-    MeasurementFile::Load(*this, chosen);
+    if (MeasurementFile::Load(*this, chosen) == MeasurementFile::ReadResult::Read)
+        lastFilePath = chosen;
 }
