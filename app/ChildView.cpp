@@ -33,6 +33,7 @@ CChildView::CChildView()
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
     AddFileCommands();
     AddDeviceCommands();
+    AddTableCommands();
 }
 
 CChildView::~CChildView()

@@ -179,6 +179,8 @@ private:
     QString ConnectionText();
     // Save, Open, Copy, Export and Print.
     void AddFileCommands();
+    // The Edit menu's Expand, Collapse, Copy, Show, Hide and Delete (ViewTableCommands.cpp).
+    void AddTableCommands();
     void SaveFile();
     // Device settings, Clear device memory, the firmware upgrade and the conversion standard.
     void AddDeviceCommands();

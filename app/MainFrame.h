@@ -71,6 +71,13 @@ public:
     // What the table asks of its window: the port's state and the window itself.
     bool IsPortOpen() const override;
     QWidget* MainWindow() const override { return const_cast<CMainFrame*>(this); }
+    // The table's contents changed (a rebuild, a table command): emits tableChanged().
+    void TableChanged() override { emit tableChanged(); }
+
+signals:
+    // After every rebuild of the table and every table command, click, key or edit that acted on
+    // it. Connect here whatever has to follow what the table shows.
+    void tableChanged();
 
 protected:
     bool event(QEvent* event) override;

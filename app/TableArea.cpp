@@ -4,6 +4,7 @@
 #include "app/ControlIds.h"
 #include "data/MeasurementStore.h"
 #include "grid/GridCtrl.h"
+#include "table/TableInput.h"
 #include "table/TablePopulation.h"
 #include "table/TableTexts.h"
 #include "table/TableView.h"
@@ -16,6 +17,8 @@ QWidget* CreateTableWindow(CMeasurementStore& store, QWidget* parent)
     grid->setFrameShape(QFrame::StyledPanel);
     grid->setFocusPolicy(Qt::StrongFocus);
     SetControlId(grid, CtrlId::Table);
+    // Clicks, keys, edits and the context menus of the table run the table's commands.
+    new CTableInput(store, *grid);
     grid->show();
     return grid;
 }

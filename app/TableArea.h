@@ -7,7 +7,8 @@ class CMeasurementStore;
 class QWidget;
 
 // Creates the table's grid as a visible, framed, tab-stop child of parent with control id 1009,
-// held by store.grid, with the empty table.
+// held by store.grid, with the empty table, and lets the table answer the grid's notifications
+// (a CTableInput child of the grid).
 QWidget* CreateTableWindow(CMeasurementStore& store, QWidget* parent);
 // The empty table (column titles, no rows).
 void SetupTableArea(CMeasurementStore& store);

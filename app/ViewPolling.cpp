@@ -8,6 +8,7 @@
 #include "devicelink/DeviceLink.h"
 #include "devicelink/MeasurementRecords.h"
 #include "resources/StringTable.h"
+#include "table/TableHost.h"
 #include "table/TablePopulation.h"
 
 #include <QComboBox>
@@ -138,4 +139,5 @@ void CChildView::ShowDiscardedMeasurement()
         AppendSeriesSubRows(store, last);
     FillSeriesRows(store, seriesRow, last);
     ShowLastTableRow(store);
+    NotifyTableChanged();
 }

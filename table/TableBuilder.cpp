@@ -171,6 +171,16 @@ void TableBuilder<Grid>::InsertMeasurementRow(int row)
         StyleSubRow(row, true, Qt::AlignLeft);
 }
 
+template <class Grid>
+void TableBuilder<Grid>::InsertSeriesSubRows(int row, int measurements)
+{
+    if (grid.InsertRows(row, 1 + measurements) < 0)
+        return;
+    StyleSubRow(row, false, Qt::AlignLeft);
+    for (int j = 1; j <= measurements; ++j)
+        StyleSubRow(row + j, true, Qt::AlignLeft);
+}
+
 // ---- filling --------------------------------------------------------------------------------
 
 template <class Grid>

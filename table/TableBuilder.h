@@ -30,6 +30,8 @@ public:
     // Inserts an empty row of the kind before grid row `row`.
     void InsertStatisticsRow(int row);
     void InsertMeasurementRow(int row);
+    // Inserts a statistics row and `measurements` measurement rows before grid row `row` at once.
+    void InsertSeriesSubRows(int row, int measurements);
 
     // Writes series k into its series row `row` and, when expanded, into the rows below it;
     // returns the last row written.

@@ -39,6 +39,11 @@ void RepaintMainWindow()
         window->update();
 }
 
+void NotifyTableChanged()
+{
+    TableHost().TableChanged();
+}
+
 CWaitCursor::CWaitCursor()
 {
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {

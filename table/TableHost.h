@@ -15,6 +15,10 @@ public:
     virtual bool IsPortOpen() const = 0;
     // The main window, or nullptr. Used as the parent of dialogs and for its caption.
     virtual QWidget* MainWindow() const = 0;
+    // The table's rows or cell texts changed: called once after every full rebuild (RefreshTable)
+    // and once at the end of every table command, click, key or in-place edit that acted on the
+    // table. Whatever follows the table (a chart, a live export) hooks on here.
+    virtual void TableChanged() {}
 };
 
 // The installed host (never null).
@@ -26,6 +30,8 @@ void SetTableHost(ITableHost* host);
 void ShowConnectionStatus();
 // Repaints the main window, if there is one.
 void RepaintMainWindow();
+// Tells the host that the table's contents changed.
+void NotifyTableChanged();
 
 // Shows the wait cursor for its lifetime (only when a GUI application exists).
 class CWaitCursor {

@@ -30,6 +30,12 @@ void SetupTable(CMeasurementStore& store)
 
 void RefreshTable(CMeasurementStore& store)
 {
+    RebuildTable(store);
+    NotifyTableChanged();
+}
+
+void RebuildTable(CMeasurementStore& store)
+{
     GridBuilder(store).Rebuild();
     CGridCtrl& grid = *store.grid;
     grid.Invalidate();
@@ -70,6 +76,12 @@ void InsertStatisticsRow(CMeasurementStore& store, int row)
 void InsertMeasurementRow(CMeasurementStore& store, int row)
 {
     GridBuilder(store).InsertMeasurementRow(row);
+}
+
+void InsertSeriesSubRows(CMeasurementStore& store, int row, int series)
+{
+    CheckSeries(store, series);
+    GridBuilder(store).InsertSeriesSubRows(row, store.series[series]->Count());
 }
 
 int FillSeriesRows(CMeasurementStore& store, int row, int series)

@@ -21,8 +21,10 @@ void KeepLocalTimeZoneLoaded();
 // with their widths, the title row, full-row selection, no resizing by the user.
 void SetupTable(CMeasurementStore& store);
 // The full rebuild: SetupTable, every series with its rows, then the grid gets the keyboard focus
-// and shows its last row, which becomes the focus cell.
+// and shows its last row, which becomes the focus cell. The table host is told the table changed.
 void RefreshTable(CMeasurementStore& store);
+// The same rebuild without telling the host (for commands that tell it once when they end).
+void RebuildTable(CMeasurementStore& store);
 // The same rebuild into a window-less sheet (the command-line export); store.grid is not used.
 void RefreshTable(CMeasurementStore& store, CTableSheet& sheet);
 
@@ -34,6 +36,9 @@ int AppendMeasurementRow(CMeasurementStore& store);
 // Insert an empty row of the kind before grid row `row` (expanding one series in place).
 void InsertStatisticsRow(CMeasurementStore& store, int row);
 void InsertMeasurementRow(CMeasurementStore& store, int row);
+// Inserts the empty statistics row and one empty measurement row per measurement of series
+// `series` before grid row `row`, in one change of the grid (expanding a large series in place).
+void InsertSeriesSubRows(CMeasurementStore& store, int row, int series);
 
 // Writes series `series` into its series row `row` and, when it is expanded, its statistics row
 // and measurement rows into the rows after it (they must exist). Returns the last row written.

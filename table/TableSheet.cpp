@@ -70,14 +70,20 @@ bool CTableSheet::SetFixedColumnCount(int columns)
 
 int CTableSheet::InsertRow(int row)
 {
+    return InsertRows(row, 1);
+}
+
+int CTableSheet::InsertRows(int row, int count)
+{
     if (row == -1)
         row = m_rows;
-    if (row < m_fixedRows || row > m_rows)
+    if (row < m_fixedRows || row > m_rows || count < 1)
         return -1;
     const auto at = std::ptrdiff_t(row) * m_columns;
-    m_texts.insert(m_texts.begin() + at, std::size_t(m_columns), QString());
-    m_kinds.insert(m_kinds.begin() + at, std::size_t(m_columns), Plain);
-    ++m_rows;
+    const auto cells = std::size_t(count) * std::size_t(m_columns);
+    m_texts.insert(m_texts.begin() + at, cells, QString());
+    m_kinds.insert(m_kinds.begin() + at, cells, Plain);
+    m_rows += count;
     return row;
 }
 

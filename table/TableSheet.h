@@ -30,6 +30,8 @@ public:
     bool SetFixedColumnCount(int columns);
     // Inserts an empty body row before row (-1 or the row count appends); the new row or -1.
     int InsertRow(int row = -1);
+    // The same for `count` rows; the first new row or -1.
+    int InsertRows(int row, int count);
     bool DeleteRow(int row);
 
     bool SetItemText(int row, int column, const QString& text);

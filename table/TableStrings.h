@@ -16,4 +16,5 @@ constexpr int CustomJ = 58501;         // "Custom J"
 constexpr int Statistic = 61200;       // "Statistic": column 1 of a statistics row
 constexpr int SaveGridFailed = 61201;  // "Unable to save grid list"
 constexpr int CannotCreateFile = 61202; // "Cannot create \"%1\":\n%2"
+constexpr int DeleteItem = 61203;      // "Delete Item": status text while rows are deleted
 } // namespace TableStrings

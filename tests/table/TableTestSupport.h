@@ -38,9 +38,11 @@ public:
     void SetStatusText(const QString& text) override { statusTexts << text; }
     bool IsPortOpen() const override { return portOpen; }
     QWidget* MainWindow() const override { return nullptr; }
+    void TableChanged() override { ++tableChanges; }
 
     QStringList statusTexts;
     bool portOpen = false;
+    int tableChanges = 0;
 };
 
 // A store with its grid, as the main view has them.

@@ -12,6 +12,7 @@ int RunPortsCommand(const QStringList& args);
 int RunScanCommand(const QStringList& args);
 int RunDownloadCommand(const QStringList& args);
 int RunExportCommand(const QStringList& args);
+int RunVersionCommand(const QStringList& args);
 
 namespace {
 
@@ -21,6 +22,7 @@ const Subcommand kSubcommands[] = {
     {"scan", "scan                    list the testers found on COM1..COM30", RunScanCommand},
     {"download", "download [--port N] -o FILE.hkp   download a tester's measurements into a file", RunDownloadCommand},
     {"export", "export FILE.hkp [--format text|hkp] [-o OUT]   write a measurement file's table as text, or the file again", RunExportCommand},
+    {"version", "version [FILE]          print the version block of this program or of another of its executables", RunVersionCommand},
     {nullptr, nullptr, nullptr}, // keeps the array non-empty while no subcommand is built in
 };
 

@@ -1,0 +1,25 @@
+# scleron_embed_version(TARGET DESCRIPTION)
+# Embeds the program's version block in an executable: a text block in the ELF section
+# ".scleron_version" holding the fixed version record (13 32-bit words), the translation table and
+# the version strings, all from the project's one version number. CFileVersionInfo reads it back
+# from the executable's file.
+function(scleron_embed_version target description)
+  set(VB_MAJOR ${PROJECT_VERSION_MAJOR})
+  set(VB_MINOR ${PROJECT_VERSION_MINOR})
+  set(VB_PATCH ${PROJECT_VERSION_PATCH})
+  set(VB_TWEAK 0)
+  if(PROJECT_VERSION_TWEAK)
+    set(VB_TWEAK ${PROJECT_VERSION_TWEAK})
+  endif()
+  math(EXPR VB_VERSION_MS "(${VB_MAJOR} << 16) | ${VB_MINOR}" OUTPUT_FORMAT HEXADECIMAL)
+  math(EXPR VB_VERSION_LS "(${VB_PATCH} << 16) | ${VB_TWEAK}" OUTPUT_FORMAT HEXADECIMAL)
+  set(VB_PRODUCT_NAME "${SCLERON_PRODUCT_NAME}")
+  set(VB_PRODUCT_VERSION "${PROJECT_VERSION}")
+  set(VB_FILE_VERSION "${VB_MAJOR}.${VB_MINOR}.${VB_PATCH}.${VB_TWEAK}")
+  set(VB_DESCRIPTION "${description}")
+  set(VB_INTERNAL_NAME "${target}")
+  set(VB_ORIGINAL_NAME "${target}")
+  set(out ${CMAKE_BINARY_DIR}/generated/versionblock/${target}.cpp)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/VersionBlock.cpp.in ${out} @ONLY)
+  target_sources(${target} PRIVATE ${out})
+endfunction()
