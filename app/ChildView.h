@@ -199,6 +199,9 @@ private:
     void ShowHighlight(MirrorGeometry::Area area);
     void EndHighlight();
     QString AreaText(MirrorGeometry::Area area) const;
+    // Asks for a file and writes the measurements (or the series statistics) as CSV in the
+    // dialect of the user's locale.
+    void ExportCsv(bool statistics);
 
     IViewFrame* m_frame = nullptr;
     QComboBox* m_deviceList = nullptr;

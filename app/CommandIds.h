@@ -9,6 +9,8 @@ constexpr int Save = 32733;
 constexpr int Open = 32734;
 constexpr int Export = 32701;
 constexpr int Print = 32702;
+constexpr int ExportCsv = 32741;
+constexpr int ExportCsvStatistics = 32742;
 constexpr int Exit = 57665;
 // The recent files listed above "Exit", newest first.
 constexpr int RecentFile1 = 57616;

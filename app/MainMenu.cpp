@@ -53,7 +53,8 @@ void AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries, CommandActio
 const std::vector<MenuEntry>& MainMenuLayout()
 {
     static const std::vector<MenuEntry> layout = {
-        Popup("file", {Item(Cmd::Save), Item(Cmd::Open), Item(Cmd::Export), Item(Cmd::Print), Separator(),
+        Popup("file", {Item(Cmd::Save), Item(Cmd::Open), Item(Cmd::Export), Item(Cmd::ExportCsv),
+                          Item(Cmd::ExportCsvStatistics), Item(Cmd::Print), Separator(),
                           Item(Cmd::Exit)}),
         Popup("device", {Item(Cmd::ConnectDevice), Item(Cmd::DeviceSettings), Item(Cmd::ClearDeviceMemory),
                             Item(Cmd::FirmwareUpgrade)}),

@@ -1,9 +1,13 @@
-// The view's commands on the measurements as a whole: save, open, copy, export and print.
+// The view's commands on the measurements as a whole: save, open, copy, export (text and CSV) and
+// print.
 #include "app/AppStrings.h"
 #include "app/ChildView.h"
 #include "app/CommandIds.h"
 #include "app/TableArea.h"
+#include "data/UserPrompts.h"
 #include "devicelink/DeviceLink.h"
+#include "export/CsvExport.h"
+#include "export/ExportStrings.h"
 #include "grid/GridCtrl.h"
 #include "resources/StringTable.h"
 #include "table/TableExport.h"
@@ -25,6 +29,8 @@ void CChildView::AddFileCommands()
         store.grid->Copy();
     }, hasSeries);
     m_commands.Add(Cmd::Export, [this] { ExportTable(store); }, hasSeries);
+    m_commands.Add(Cmd::ExportCsv, [this] { ExportCsv(false); }, hasSeries);
+    m_commands.Add(Cmd::ExportCsvStatistics, [this] { ExportCsv(true); }, hasSeries);
     m_commands.Add(Cmd::Print, [this] { PrintTable(store); }, hasSeries);
 }
 
@@ -58,4 +64,26 @@ void CChildView::OpenFile(const QString& path)
     }
     ShowStatus(ConnectionText());
     update();
+}
+
+void CChildView::ExportCsv(bool statistics)
+{
+    ShowStatus(ResString(AppText::Exporting));
+    FileDialogRequest request;
+    request.filter = ResString(ExportStrings::ExportCsvFilter);
+    request.initialName = QStringLiteral("*.csv");
+    request.defaultExtension = QStringLiteral("csv");
+    request.save = true;
+    const QString path = WithDefaultExtension(Prompts().FileName(request), QStringLiteral("csv"));
+    // The table has put the store's scales and materials right: the file shows what it shows.
+    QString reason;
+    bool written = true;
+    if (!path.isEmpty()) {
+        // The wait cursor only while the file is written, not over the dialog or the error box.
+        CWaitCursor wait;
+        written = WriteCsvFile(store, statistics, CsvDialect::Locale(), path, &reason);
+    }
+    if (!written)
+        Prompts().Message(ResString(ExportStrings::ExportFailed).arg(path, reason), PromptButtons::Ok, PromptIcon::Error);
+    ShowStatus(ConnectionText());
 }

@@ -8,6 +8,7 @@
 #include "resources/StringTable.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -78,9 +79,60 @@ MeasurementResult EvaluateMeasurement(const CMeasurementStore& store, int series
     return result;
 }
 
+namespace {
+// The number of a shown value: Leeb values without decimals, converted values with one decimal
+// below 100 and none from 100 on.
+QString ShownNumber(const MeasurementResult& result)
+{
+    if (result.kind == MeasurementResult::LeebValue)
+        return FixedText(result.value, 0);
+    return FixedText(result.value, result.value < 100 ? 1 : 0);
+}
+} // namespace
+
 QString ConvertedValueText(float value, const QString& unit)
 {
-    return FixedText(value, value < 100 ? 1 : 0) + QLatin1Char(' ') + unit;
+    MeasurementResult result;
+    result.kind = MeasurementResult::Converted;
+    result.value = value;
+    return ShownNumber(result) + QLatin1Char(' ') + unit;
+}
+
+MeasurementNumber MeasurementValueNumber(const CMeasurementStore& store, int series, int measurement)
+{
+    MeasurementResult result = EvaluateMeasurement(store, series, measurement);
+    MeasurementNumber number;
+    number.value = result.value;
+    switch (result.kind) {
+    case MeasurementResult::LeebValue:
+    case MeasurementResult::Converted:
+        number.status = MeasurementNumber::Shown;
+        number.number = ShownNumber(result);
+        break;
+    case MeasurementResult::OutOfRange:
+        number.status = MeasurementNumber::OutOfRange;
+        break;
+    case MeasurementResult::NoCurve:
+        number.status = MeasurementNumber::NoCurve;
+        break;
+    case MeasurementResult::Nothing:
+        number.status = MeasurementNumber::Nothing;
+        break;
+    }
+    number.unit = std::move(result.unit);
+    return number;
+}
+
+QString SeriesUnit(const CMeasurementStore& store, int series)
+{
+    const MSERIE& serie = *store.series[series];
+    const EffectiveScale effective = MapCustomCurve(store, serie.scale, serie.material, serie.probe);
+    const CArray<CONVERSION*>& catalogue = ScaleCatalogue(store, serie.probe);
+    if (catalogue.IsEmpty())
+        throw std::invalid_argument("SeriesUnit: scale catalogues not built");
+    if (effective.scale < 0 || effective.scale >= catalogue.GetSize())
+        return QString();
+    return catalogue[effective.scale]->unit;
 }
 
 QString FormatMeasurementValue(const CMeasurementStore& store, int series, int measurement,
@@ -93,9 +145,8 @@ QString FormatMeasurementValue(const CMeasurementStore& store, int series, int m
         *unit = result.unit;
     switch (result.kind) {
     case MeasurementResult::LeebValue:
-        return FixedText(result.value, 0) + QLatin1Char(' ') + result.unit;
     case MeasurementResult::Converted:
-        return ConvertedValueText(result.value, result.unit);
+        return ShownNumber(result) + QLatin1Char(' ') + result.unit;
     case MeasurementResult::OutOfRange:
         return ResString(ConversionIds::OutOfRange);
     case MeasurementResult::NoCurve:

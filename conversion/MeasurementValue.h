@@ -23,3 +23,25 @@ QString FormatMeasurementValue(const CMeasurementStore& store, int series, int m
 
 // The text of a converted value > 0: "%0.1f " below 100, "%0.0f " from 100 on, then the unit.
 QString ConvertedValueText(float value, const QString& unit);
+
+// The value of one measurement as a number rather than a cell text, for the exports: the same
+// evaluation and the same decimals as the cell, without the unit inside.
+struct MeasurementNumber {
+    enum Status {
+        Shown,      // the cell shows a value: `number` holds it
+        Nothing,    // the cell is empty: no material chosen, Rockwell A, an unmapped custom curve
+        OutOfRange, // the cell reads "Out of range"
+        NoCurve,    // the cell reads "no curve"
+    };
+    Status status = Nothing;
+    float value = 0.0f; // as FormatMeasurementValue yields it
+    QString number;     // Shown: the cell's number with "." as the decimal separator; else empty
+    QString unit;       // the unit of the scale the value is shown in (also for Out of range)
+};
+// Throws std::invalid_argument as FormatMeasurementValue does.
+MeasurementNumber MeasurementValueNumber(const CMeasurementStore& store, int series, int measurement);
+
+// The unit of the scale series `series` shows its values in (a custom curve's base scale), without
+// looking at a measurement; empty for a scale outside the catalogue. Throws std::invalid_argument
+// for a series outside the store or when the tables were not built.
+QString SeriesUnit(const CMeasurementStore& store, int series);

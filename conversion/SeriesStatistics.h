@@ -31,6 +31,20 @@ SeriesStatistics ComputeSeriesStatistics(const CMeasurementStore& store, int ser
 // and count ("N: ...").
 QStringList StatisticsRowTexts(const SeriesStatistics& stats);
 
+// The statistics as numbers for the exports, with the decimals the statistics row shows and "."
+// as the decimal separator: mean, minimum and maximum with one decimal below 100 and none from 100
+// on, the deviation with two below 10 and one from 10 on, the range with one below 100 and none
+// from 100 on. All are empty when nothing was counted; the deviation is empty for a single value
+// (it is undefined there), and "0.00" for equal values.
+struct StatisticsNumbers {
+    QString mean;
+    QString deviation;
+    QString minimum;
+    QString maximum;
+    QString range;
+};
+StatisticsNumbers StatisticsRowNumbers(const SeriesStatistics& stats);
+
 // The mean in a series row's Value column: "-" for a mean <= 0, "%0.1f %s" below 100,
 // "%0.0f %s" from 100 on.
 QString SeriesMeanText(const SeriesStatistics& stats);

@@ -59,6 +59,21 @@ QStringList StatisticsRowTexts(const SeriesStatistics& stats)
     };
 }
 
+StatisticsNumbers StatisticsRowNumbers(const SeriesStatistics& stats)
+{
+    StatisticsNumbers numbers;
+    if (stats.count == 0)
+        return numbers;
+    const auto hundred = [](float value) { return FixedText(value, value < 100 ? 1 : 0); };
+    numbers.mean = hundred(stats.mean);
+    numbers.minimum = hundred(stats.minimum);
+    numbers.maximum = hundred(stats.maximum);
+    numbers.range = hundred(stats.range);
+    if (stats.count > 1)
+        numbers.deviation = FixedText(stats.deviation, stats.deviation < 10 ? 2 : 1);
+    return numbers;
+}
+
 QString SeriesMeanText(const SeriesStatistics& stats)
 {
     if (stats.mean <= 0)

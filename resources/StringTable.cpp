@@ -22,6 +22,7 @@ const IdText kStrings[] = {
 #include "resources/strings/devicelink.inc"
 #include "resources/strings/device.inc"
 #include "resources/strings/update.inc"
+#include "resources/strings/export.inc"
 };
 
 const IdText kMenuTexts[] = {

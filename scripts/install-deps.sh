@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-svg-dev libgl1-mesa-dev
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth python3-pyftpdlib poppler-utils fonts-dejavu-core
+  xvfb xauth python3-pyftpdlib poppler-utils fonts-dejavu-core python3-jsonschema
 )
 
 missing=()

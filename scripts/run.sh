@@ -6,7 +6,8 @@
 # few seconds, and SCLERON_SERIAL_PORTS points COM1 at it, so "Connect device" finds it at once.
 # SCLERON_DEMO=0 runs the program on the machine's own serial ports instead, where a real tester
 # is found. Without a display the same runs headless: scleron-cli downloads the tester's memory
-# and prints its table on the terminal. The simulator ends with this script.
+# and prints its table on the terminal, as text and as CSV; SCLERON_WATCH=1 then logs the tester's
+# live impacts with scleron-cli watch until Ctrl+C. The simulator ends with this script.
 set -euo pipefail
 
 build=${1:-build}
@@ -66,10 +67,19 @@ if [ "$demo" != "0" ]; then
 fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display: running headless with scleron-cli (download, then the table as text)." >&2
+  echo "No display: running headless with scleron-cli (download, then the table as text and as CSV)." >&2
   echo "For the window: run it on a desktop session, or under xvfb-run -a make run." >&2
   "$cli" download -o "$work/download.hkp"
   "$cli" export "$work/download.hkp"
+  echo >&2
+  echo "The same measurements as CSV (scleron-cli export FILE.hkp --format csv):" >&2
+  "$cli" export "$work/download.hkp" --format csv
+  if [ "${SCLERON_WATCH:-0}" != "0" ]; then
+    echo >&2
+    echo "Watching the tester's live impacts (scleron-cli watch); Ctrl+C ends:" >&2
+    trap '' INT # Ctrl+C is the watch's to end; this script then stops the simulator
+    "$cli" watch || true
+  fi
   exit 0
 fi
 

@@ -10,6 +10,7 @@
 #include "table/TableRows.h"
 
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -29,6 +30,21 @@ void ForEachSelectedRow(CMeasurementStore& store, const RowAction& action)
     }
 }
 
+// The series a command changed, each with its series row: refilled once each when the command has
+// gone through the selection (a selected series of many rows is thus refilled once, not per row).
+class SeriesToRefill {
+public:
+    void Add(const TableRow& row) { m_rows[row.Series()] = row.seriesRow; }
+    void Refill(CMeasurementStore& store) const
+    {
+        for (const auto& [series, seriesRow] : m_rows)
+            FillSeriesRows(store, seriesRow, series);
+    }
+
+private:
+    std::map<int, int> m_rows;
+};
+
 // Gives a series the scale and material of a conversion; a Leeb DL series keeps its own when the
 // target is Leeb D only.
 void ConvertSeries(MSERIE& serie, const ConversionCommand& command)
@@ -47,12 +63,15 @@ void RunConversion(CMeasurementStore& store, const ConversionCommand& command, c
             ConvertSeries(*serie, command);
         RebuildTable(store);
         break;
-    case CommandScope::Selected:
+    case CommandScope::Selected: {
+        SeriesToRefill refill;
         ForEachSelectedRow(store, [&](const TableRow& row) {
             ConvertSeries(SeriesOf(store, row), command);
-            FillSeriesRows(store, row.seriesRow, row.Series());
+            refill.Add(row);
         });
+        refill.Refill(store);
         break;
+    }
     case CommandScope::This:
         if (clicked) {
             ConvertSeries(SeriesOf(store, *clicked), command);
@@ -97,10 +116,14 @@ void SetAllHidden(CMeasurementStore& store, int hidden)
 
 void SetSelectedHidden(CMeasurementStore& store, int hidden)
 {
+    SeriesToRefill refill;
     ForEachSelectedRow(store, [&](const TableRow& row) {
-        if (row.key.IsMeasurement() && MeasurementOf(store, row).hidden != hidden)
-            SetRowHidden(store, row, hidden);
+        if (row.key.IsMeasurement() && MeasurementOf(store, row).hidden != hidden) {
+            MeasurementOf(store, row).SetHidden(hidden);
+            refill.Add(row);
+        }
     });
+    refill.Refill(store);
 }
 
 void SetThisHidden(CMeasurementStore& store, const std::optional<TableRow>& clicked, int hidden)

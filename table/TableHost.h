@@ -15,8 +15,8 @@ public:
     virtual bool IsPortOpen() const = 0;
     // The main window, or nullptr. Used as the parent of dialogs and for its caption.
     virtual QWidget* MainWindow() const = 0;
-    // The table's rows or cell texts changed: called once after every full rebuild (RefreshTable)
-    // and once at the end of every table command, click, key or in-place edit that acted on the
+    // The table's rows or cell texts changed: called once after every reset (SetupTable) and full
+    // rebuild (RefreshTable) and once at the end of every table command, click, key or in-place edit that acted on the
     // table. Whatever follows the table (a chart, a live export) hooks on here.
     virtual void TableChanged() {}
 };

@@ -26,6 +26,7 @@ void CheckSeries(const CMeasurementStore& store, int series)
 void SetupTable(CMeasurementStore& store)
 {
     GridBuilder(store).Setup();
+    NotifyTableChanged();
 }
 
 void RefreshTable(CMeasurementStore& store)

@@ -18,7 +18,8 @@ class CTableSheet;
 void KeepLocalTimeZoneLoaded();
 
 // Builds the conversion tables and resets the grid to the empty table: tree images, 9 columns
-// with their widths, the title row, full-row selection, no resizing by the user.
+// with their widths, the title row, full-row selection, no resizing by the user. The table host is
+// told the table changed.
 void SetupTable(CMeasurementStore& store);
 // The full rebuild: SetupTable, every series with its rows, then the grid gets the keyboard focus
 // and shows its last row, which becomes the focus cell. The table host is told the table changed.

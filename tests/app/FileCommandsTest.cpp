@@ -5,6 +5,7 @@
 #include "common/ScriptedPrompts.h"
 #include "common/TempDir.h"
 #include "data/MeasurementFile.h"
+#include "export/CsvExport.h"
 #include "grid/GridCtrl.h"
 
 #include <QTemporaryDir>
@@ -81,6 +82,48 @@ TEST(FileCommands, OpenFillsTheTableAndSaveFollowsUnsavedChanges)
     ASSERT_TRUE(frame.RunCommand(Cmd::Open));
     EXPECT_EQ(store.series.GetSize(), 3);
     EXPECT_EQ(table->GetRowCount(), 4);
+}
+
+TEST(FileCommands, ExportAsCsvWritesWhatTheStoreHoldsOrSaysWhyNot)
+{
+    SetTestRegistry({});
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    CMainFrame frame;
+    CMeasurementStore& store = frame.View().store;
+    for (int id : {Cmd::ExportCsv, Cmd::ExportCsvStatistics})
+        EXPECT_FALSE(Enabled(frame, id)) << id;
+    prompts.fileNames.push_back(WriteSeriesFile(dir, QStringLiteral("two.hkp"), 2));
+    ASSERT_TRUE(frame.RunCommand(Cmd::Open));
+
+    // The name typed without an extension gets ".csv"; the locale's dialect (here the C locale:
+    // "," and ".", with the byte-order mark spreadsheets need).
+    const CsvDialect dialect = CsvDialect::Locale();
+    const struct {
+        int command;
+        QByteArray header;
+        QByteArray bytes;
+    } cases[] = {
+        {Cmd::ExportCsv, "series,measurement,time,value,", MeasurementsCsv(store, dialect)},
+        {Cmd::ExportCsvStatistics, "series,time,scale,unit,", StatisticsCsv(store, dialect)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(Enabled(frame, c.command));
+        prompts.fileNames.push_back(dir.filePath(QStringLiteral("out")));
+        ASSERT_TRUE(frame.RunCommand(c.command));
+        EXPECT_EQ(prompts.dialogs.last().defaultExtension, QStringLiteral("csv"));
+        const QByteArray written = ReadWholeFile(dir.filePath(QStringLiteral("out.csv")));
+        EXPECT_TRUE(written.startsWith("\xEF\xBB\xBF" + c.header)) << written.left(60).toStdString();
+        EXPECT_EQ(written, c.bytes);
+        EXPECT_TRUE(prompts.messages.isEmpty());
+    }
+
+    const QString unwritable = dir.filePath(QStringLiteral("missing/folder/out.csv"));
+    prompts.fileNames.push_back(unwritable);
+    ASSERT_TRUE(frame.RunCommand(Cmd::ExportCsv));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("Unable to export to \"%1\"").arg(unwritable)));
+    EXPECT_EQ(frame.ShownStatusText(), QStringLiteral("Offline"));
 }
 
 } // namespace

@@ -62,7 +62,8 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
 {
     CMainFrame frame;
     const QStringList want = {
-        "&File>", "  &Save=32733", "  &Open=32734", "  &Export=32701", "  &Print=32702", "  -", "  E&xit=57665",
+        "&File>", "  &Save=32733", "  &Open=32734", "  &Export=32701", "  Export as &CSV...=32741",
+        "  Export s&tatistics as CSV...=32742", "  &Print=32702", "  -", "  E&xit=57665",
         "Device>", "  &Connect device=32703", "  &Device settings=32704", "  Clear device &memory=58456",
         "  &DoDovavez=32730",
         "Edit>",

@@ -75,7 +75,8 @@ TEST(TableCommandsInTheWindow, ConvertHideDeleteSaveAndOpenAgain)
     ASSERT_TRUE(frame.RunCommand(Cmd::Open));
     ASSERT_EQ(table->GetRowCount(), 3);
     EXPECT_FALSE(Enabled(frame, Cmd::Save));
-    EXPECT_EQ(changes.size(), 1);
+    EXPECT_FALSE(changes.isEmpty());
+    changes.clear();
 
     QWidget* body = table->viewport();
     const auto centre = [&](int row, int column) {
@@ -94,6 +95,7 @@ TEST(TableCommandsInTheWindow, ConvertHideDeleteSaveAndOpenAgain)
     EXPECT_EQ(store.series[0]->material, 1);
     EXPECT_EQ(table->GetItemText(1, 6), store.scalesD[3]->name);
     EXPECT_TRUE(Enabled(frame, Cmd::Save));
+    EXPECT_EQ(changes.size(), 1);
 
     // Expand it with a click on its tree image, hide its second value with Space, delete the third
     // with Delete.
@@ -112,7 +114,9 @@ TEST(TableCommandsInTheWindow, ConvertHideDeleteSaveAndOpenAgain)
     ASSERT_TRUE(frame.RunCommand(Cmd::ExpandAll));
     EXPECT_EQ(store.series[1]->expanded, 1);
     EXPECT_EQ(table->GetRowCount(), 6 + 4);
-    EXPECT_GE(changes.size(), 6);
+    // One change for each: conversion, expand, hide, delete, Expand All (the click that selected
+    // a row changed nothing).
+    EXPECT_EQ(changes.size(), 5);
 
     const QString saved = dir.filePath(QStringLiteral("saved.hkp"));
     prompts.fileNames.push_back(saved);

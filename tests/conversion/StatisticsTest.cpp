@@ -221,6 +221,34 @@ TEST(SeriesStatistics, TextThresholds)
     }
 }
 
+// The numbers of the exports: the decimals of the row's texts, nothing where nothing was counted,
+// no deviation for a single value and 0 for equal values.
+TEST(SeriesStatistics, NumbersForTheExports)
+{
+    struct {
+        std::uint32_t count;
+        float mean, deviation, minimum, maximum, range;
+        QStringList want; // mean, deviation, minimum, maximum, range
+    } cases[] = {
+        {4, 99.9f, 9.99f, 0.5f, 100.0f, 99.5f, {"99.9", "9.99", "0.5", "100", "99.5"}},
+        {4, 100.0f, 10.0f, 99.0f, 250.4f, 100.0f, {"100", "10.0", "99.0", "250", "100"}},
+        {5, 560.0f, 0.0f, 560.0f, 560.0f, 0.0f, {"560", "0.00", "560", "560", "0.0"}},
+        {1, 97.25f, 0.0f, 97.25f, 97.25f, 0.0f, {"97.3", "", "97.3", "97.3", "0.0"}},
+        {0, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, {"", "", "", "", ""}},
+    };
+    for (const auto& c : cases) {
+        SeriesStatistics st;
+        st.count = c.count;
+        st.mean = c.mean;
+        st.deviation = c.deviation;
+        st.minimum = c.minimum;
+        st.maximum = c.maximum;
+        st.range = c.range;
+        const StatisticsNumbers n = StatisticsRowNumbers(st);
+        EXPECT_EQ((QStringList{n.mean, n.deviation, n.minimum, n.maximum, n.range}), c.want) << c.count << " " << c.mean;
+    }
+}
+
 TEST(SeriesStatistics, GravityComponent)
 {
     struct {

@@ -181,6 +181,27 @@ TEST_F(TableCommandsTest, ALeebDOnlyConversionOfAllLeavesTheLeebDLSeriesAndItsSa
     EXPECT_EQ(Grid().GetRowCount(), 1);
 }
 
+TEST_F(TableCommandsTest, TheCustomCurvesOfTheLeebDLMenuConvertLeebDLSeries)
+{
+    AddSeries(store, 0, 0, 1, 1, false, {{500}});
+    AddSeries(store, 0, 0, 1, 2, false, {{500}});
+    AddSeries(store, 0, 0, 0, 3, false, {{500}});
+    RefreshTable(store);
+    SelectRows({1, 2});
+    menuAnswer = 32891; // HC1, Selected
+    Click(2, 4, Qt::RightButton);
+    EXPECT_EQ(shownMenus, QStringList({"tableMenu157"}));
+    for (int k : {0, 1}) {
+        EXPECT_EQ(store.series[k]->scale, 9);
+        EXPECT_EQ(store.series[k]->material, 14);
+    }
+    EXPECT_EQ(store.series[2]->scale, 0);
+    ExecuteTableCommand(store, 32896, 1, 1); // HC3, All
+    for (int k : {0, 1, 2})
+        EXPECT_EQ(store.series[k]->material, 16);
+    ExpectFreshBuild();
+}
+
 // ---- context menus --------------------------------------------------------------------------
 
 TEST_F(TableCommandsTest, TheContextMenusOfferTheirCommandsUnderTheirTitles)
@@ -306,6 +327,25 @@ TEST_F(TableCommandsTest, ClickInColumnZeroExpandsCollapsesAndHides)
     Click(1, 0); // collapsed again
     EXPECT_EQ(Grid().GetRowCount(), 1 + 1 + 4);
     EXPECT_EQ(host.tableChanges, 1);
+    ExpectFreshBuild();
+}
+
+TEST_F(TableCommandsTest, ASeriesReadWithAnyNonZeroExpandedStateCollapsesOnClick)
+{
+    // A file may carry 2 for "expanded": the table shows the series expanded, so a click collapses
+    // it (and never adds its rows a second time).
+    AddPlainSeries(store, 1, false, 2).expanded = 2;
+    AddPlainSeries(store, 2, false, 1);
+    RefreshTable(store);
+    ASSERT_EQ(Grid().GetRowCount(), 1 + 4 + 1);
+    Click(1, 0);
+    EXPECT_EQ(store.series[0]->expanded, 0);
+    EXPECT_EQ(Grid().GetRowCount(), 1 + 1 + 1);
+    ExpectFreshBuild();
+    store.series[0]->expanded = 2;
+    RebuildTable(store);
+    ExecuteTableCommand(store, TableCmd::ExpandThis, 1, 1);
+    EXPECT_EQ(Grid().GetRowCount(), 1 + 4 + 1);
     ExpectFreshBuild();
 }
 

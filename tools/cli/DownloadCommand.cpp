@@ -13,19 +13,13 @@
 #include "devicelink/LinkStrings.h"
 #include "resources/StringTable.h"
 #include "streams/IoStream.h"
+#include "tools/cli/TesterConnection.h"
 
 #include <chrono>
 #include <cstdio>
 #include <thread>
 
 namespace {
-
-// Intervals of the polling timer: after attaching, after a good tick, after a failed one. Two
-// failed ticks in a row end the connection.
-constexpr int kFirstTickMs = 200;
-constexpr int kGoodTickMs = 100;
-constexpr int kFailedTickMs = 1000;
-constexpr int kFailedTicksToGiveUp = 2;
 
 struct DownloadArgs {
     int port = 0; // 0: search
@@ -63,62 +57,6 @@ void Print(int id, const QString& argument)
     std::printf("%s\n", qPrintable(ResString(id).arg(argument)));
 }
 
-// Leaves the port of the tester to attach open; 0 on success, else the exit code.
-int FindTester(CMeasurementStore& store, CDeviceLink& link, int port)
-{
-    if (port == 0) {
-        link.ScanPorts();
-        for (const QString& problem : link.PortProblems())
-            std::fprintf(stderr, "%s\n", qPrintable(problem));
-        if (store.foundDevices.IsEmpty()) {
-            Tell(LinkStrings::NoTesterFound);
-            return 3;
-        }
-        port = store.foundPorts[0];
-        if (link.OpenPort(port) == 1)
-            return 0;
-    } else {
-        // The same text exchange the search uses, so the tester is known exactly as after a search.
-        store.ClearFoundDevices();
-        if (link.OpenPort(port) == 1) {
-            link.ProbeDevice(port);
-            AppendLaterDevices(store);
-            if (!store.foundDevices.IsEmpty())
-                return 0;
-            link.Close();
-            Tell(LinkStrings::NoTesterOnPort, QString::number(port));
-            return 3;
-        }
-    }
-    Tell(LinkStrings::PortNotOpened, QString::number(port));
-    if (!link.LastOpenProblem().isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(link.LastOpenProblem()));
-    return 3;
-}
-
-// Runs the connect jobs until none is pending; false when two ticks in a row failed.
-bool RunConnectJobs(CMeasurementStore& store, CDeviceLink& link)
-{
-    link.jobs = CDeviceLink::jobsConnect;
-    link.RunJobs();
-    int failedTicks = 0;
-    int intervalMs = kFirstTickMs;
-    while (link.jobs != 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs));
-        if (link.RunJobs() > 0) {
-            failedTicks = 0;
-            intervalMs = kGoodTickMs;
-            continue;
-        }
-        intervalMs = kFailedTickMs;
-        link.Close();
-        if (++failedTicks >= kFailedTicksToGiveUp)
-            return false;
-        link.OpenPort(store.portNumber);
-    }
-    return true;
-}
-
 } // namespace
 
 int RunDownloadCommand(const QStringList& args)
@@ -144,7 +82,10 @@ int RunDownloadCommand(const QStringList& args)
                 store.bootloaderMode = 1;
                 Tell(LinkStrings::Bootloader);
                 exitCode = 4;
-            } else if (!RunConnectJobs(store, link)) {
+            } else if (!RunJobsToEnd(store, link, CDeviceLink::jobsConnect, [](int ms) {
+                           std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+                           return true;
+                       })) {
                 Tell(LinkStrings::ConnectionLost);
                 exitCode = 4;
             }

@@ -1,7 +1,10 @@
-// scleron-cli export FILE.hkp [--format text|hkp] [-o OUT]: opens a measurement file the way the
-// program's Open does, builds the table the way the window's refresh does (expanded states from
-// the file), and writes the table's text export (text, the default) or the store as a version 3
-// measurement file (hkp), to OUT or to standard output.
+// scleron-cli export FILE.hkp [--format text|hkp|csv|json] [--csv-dialect c|locale] [--statistics]
+// [-o OUT]: opens a measurement file the way the program's Open does, builds the table the way the
+// window's refresh does (expanded states from the file), and writes the table's text export (text,
+// the default), the store as a version 3 measurement file (hkp), the measurements as CSV (csv; the
+// series statistics instead with --statistics; dialect of the user's locale unless
+// --csv-dialect says otherwise) or the measurements with their statistics as JSON (json), to OUT
+// or to standard output.
 //
 // Exit codes: 0 written; 1 the file could not be read, has an unknown version, or the output could
 // not be written; 2 wrong arguments.
@@ -9,6 +12,8 @@
 
 #include "data/MeasurementFile.h"
 #include "data/MeasurementStore.h"
+#include "export/CsvExport.h"
+#include "export/JsonExport.h"
 #include "table/TableExport.h"
 #include "table/TablePopulation.h"
 #include "table/TableSheet.h"
@@ -21,17 +26,38 @@
 
 namespace {
 
+enum class Format { Text, Hkp, Csv, Json };
+
 struct ExportArgs {
     QString input;
     QString output; // empty: standard output
-    bool hkp = false;
+    Format format = Format::Text;
+    CsvDialect dialect = CsvDialect::Locale();
+    bool dialectGiven = false;
+    bool statistics = false;
 };
+
+bool ParseFormat(const QString& value, Format* format)
+{
+    static const struct {
+        const char* name;
+        Format format;
+    } kFormats[] = {{"text", Format::Text}, {"hkp", Format::Hkp}, {"csv", Format::Csv}, {"json", Format::Json}};
+    for (const auto& known : kFormats)
+        if (value == QLatin1String(known.name)) {
+            *format = known.format;
+            return true;
+        }
+    return false;
+}
 
 bool ParseArgs(const QStringList& args, ExportArgs& parsed)
 {
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (a == QLatin1String("--format") || a == QLatin1String("-o")) {
+        if (a == QLatin1String("--statistics")) {
+            parsed.statistics = true;
+        } else if (a == QLatin1String("--format") || a == QLatin1String("-o") || a == QLatin1String("--csv-dialect")) {
             if (i + 1 >= args.size())
                 return false;
             const QString& value = args[++i];
@@ -39,11 +65,11 @@ bool ParseArgs(const QStringList& args, ExportArgs& parsed)
                 if (value.isEmpty())
                     return false;
                 parsed.output = value;
-            } else if (value == QLatin1String("hkp")) {
-                parsed.hkp = true;
-            } else if (value == QLatin1String("text")) {
-                parsed.hkp = false;
-            } else {
+            } else if (a == QLatin1String("--csv-dialect")) {
+                if (!ParseCsvDialect(value, &parsed.dialect))
+                    return false;
+                parsed.dialectGiven = true;
+            } else if (!ParseFormat(value, &parsed.format)) {
                 return false;
             }
         } else if (a.startsWith(QLatin1Char('-')) || !parsed.input.isEmpty()) {
@@ -52,6 +78,9 @@ bool ParseArgs(const QStringList& args, ExportArgs& parsed)
             parsed.input = a;
         }
     }
+    // The CSV options mean nothing to the other formats: taking them silently would hide a typo.
+    if (parsed.format != Format::Csv && (parsed.statistics || parsed.dialectGiven))
+        return false;
     return !parsed.input.isEmpty();
 }
 
@@ -86,7 +115,8 @@ int RunExportCommand(const QStringList& args)
 {
     ExportArgs parsed;
     if (!ParseArgs(args, parsed)) {
-        std::fprintf(stderr, "Usage: scleron-cli export FILE.hkp [--format text|hkp] [-o OUT]\n");
+        std::fprintf(stderr, "Usage: scleron-cli export FILE.hkp [--format text|hkp|csv|json] [--csv-dialect c|locale]"
+                             " [--statistics] [-o OUT]\n");
         return 2;
     }
 
@@ -106,12 +136,22 @@ int RunExportCommand(const QStringList& args)
     RefreshTable(store, sheet);
 
     QByteArray bytes;
-    if (parsed.hkp) {
+    switch (parsed.format) {
+    case Format::Hkp:
         bytes = MeasurementFile::Serialize(store);
-    } else {
+        break;
+    case Format::Text: {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         WriteTableExport(store, sheet, buffer);
+        break;
+    }
+    case Format::Csv:
+        bytes = parsed.statistics ? StatisticsCsv(store, parsed.dialect) : MeasurementsCsv(store, parsed.dialect);
+        break;
+    case Format::Json:
+        bytes = MeasurementsJson(store);
+        break;
     }
     QString error;
     if (!WriteOutput(parsed.output, bytes, &error))

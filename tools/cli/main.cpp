@@ -12,6 +12,7 @@ int RunPortsCommand(const QStringList& args);
 int RunScanCommand(const QStringList& args);
 int RunDownloadCommand(const QStringList& args);
 int RunExportCommand(const QStringList& args);
+int RunWatchCommand(const QStringList& args);
 int RunVersionCommand(const QStringList& args);
 
 namespace {
@@ -21,7 +22,10 @@ const Subcommand kSubcommands[] = {
     {"ports", "ports                   list the COM numbers and the serial devices they stand for", RunPortsCommand},
     {"scan", "scan                    list the testers found on COM1..COM30", RunScanCommand},
     {"download", "download [--port N] -o FILE.hkp   download a tester's measurements into a file", RunDownloadCommand},
-    {"export", "export FILE.hkp [--format text|hkp] [-o OUT]   write a measurement file's table as text, or the file again", RunExportCommand},
+    {"export", "export FILE.hkp [--format text|hkp|csv|json] [--csv-dialect c|locale] [--statistics] [-o OUT]\n"
+               "                          write a measurement file's table as text, CSV or JSON, or the file again", RunExportCommand},
+    {"watch", "watch [--port N] [-o FILE.csv] [--csv-dialect c|locale] [--hkp FILE.hkp]\n"
+              "                          print a tester's new impacts as they arrive; log them as CSV, keep a file current", RunWatchCommand},
     {"version", "version [FILE]          print the version block of this program or of another of its executables", RunVersionCommand},
     {nullptr, nullptr, nullptr}, // keeps the array non-empty while no subcommand is built in
 };
