@@ -7,6 +7,7 @@
 #include "app/MainFrame.h"
 #include "app/WidgetPrompts.h"
 #include "streams/IoStream.h"
+#include "updatewizard/AutoUpdate.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -47,10 +48,15 @@ bool CSCLERONApp::InitInstance(const Options& options)
     CMainFrame::Options frameOptions;
     frameOptions.commandLine = options.arguments;
     frameOptions.appCommands = &m_commands;
+    if (options.updateService) {
+        // The program's own folder and version block, and the update server (or its mirror).
+        m_updateSetup = std::make_unique<SUpdateSetup>(RunningProgramSetup());
+        frameOptions.update = m_updateSetup.get();
+    }
     m_frame = std::make_unique<CMainFrame>(frameOptions);
     // 8. Icon 128.
     m_frame->setWindowIcon(ProgramIcon());
-    // 9. Files dropped from the desktop are accepted once the frame handles them.
+    // 9. Files dropped from the desktop: the frame accepts them.
     // 10. Show the frame and paint it at once.
     if (options.showFrame) {
         m_frame->show();

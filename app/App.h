@@ -14,6 +14,7 @@
 class CMainFrame;
 class IUserPrompts;
 class QTranslator;
+struct SUpdateSetup;
 
 class CSCLERONApp {
 public:
@@ -22,6 +23,7 @@ public:
         bool useWidgetPrompts = true; // tests answer prompts themselves
         bool showFrame = true;
         QStringList languageFolders;  // empty: the program's folder, then the installed data folder
+        bool updateService = true;    // the update service with its background search at start
     };
 
     CSCLERONApp();
@@ -45,6 +47,7 @@ private:
     bool m_streamsStarted = false;
     std::unique_ptr<QTranslator> m_language;
     std::unique_ptr<IUserPrompts> m_prompts;
+    std::unique_ptr<SUpdateSetup> m_updateSetup;
     std::unique_ptr<CMainFrame> m_frame;
     CommandHandlers m_commands;
 };

@@ -3,11 +3,16 @@
 
 namespace AppText {
 constexpr int Title = 128;              // "Scleron"
+constexpr int UpdateProgramTo = 2102;   // "Update Scleron to version %s"
+constexpr int UpdateTesterTo = 2103;    // "Update Kestrel to version %s"
+constexpr int NewVersionAvailable = 2104;
+constexpr int RegistrationPage = 2106;  // web address
+constexpr int FeedbackPage = 2107;      // web address
 constexpr int Offline = 58153;
 constexpr int Online = 58154;
 constexpr int Connecting = 58155;       // "Connect..."
-constexpr int Saving = 58157;           // "Save..."
 constexpr int SettingsBusy = 58156;     // "Settings..."
+constexpr int Saving = 58157;           // "Save..."
 constexpr int Opening = 58158;          // "Open..."
 constexpr int Exporting = 58159;        // "Export..."
 constexpr int NoConnection = 58162;     // "No connection!"

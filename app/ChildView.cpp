@@ -34,6 +34,7 @@ CChildView::CChildView()
     AddFileCommands();
     AddDeviceCommands();
     AddTableCommands();
+    CreateSettingsDialog();
 }
 
 CChildView::~CChildView()

@@ -75,15 +75,16 @@ public:
     // Open (32734), also for a file dropped on the window: asks to save the current data first,
     // then reads path (empty: asks for a file) and refills the table.
     void OpenFile(const QString& path);
+    // Device settings (32704) once the command's checks passed (link open, not in the boot
+    // loader): shows the device settings dialog, unless it is open already.
+    void ShowDeviceSettings();
+    bool IsSettingsDialogOpen() const;
 
     // The user chose a line of the device list box (1008): attach that tester instead.
     void OnDeviceListSelection(int index);
     // Timer 200: run the pending jobs or poll the tester; notice a lost connection.
     void OnPollTimer();
 
-    // Device settings (32704) once the command's checks passed (link open, not in the boot
-    // loader): shows the device settings dialog, unless it is open already.
-    void ShowDeviceSettings();
     // Clear device memory (58456): asks, discards the loaded data (asking to save them) and
     // leaves the memory clear to the polling timer.
     void ClearDeviceMemory();
@@ -181,10 +182,12 @@ private:
     void AddFileCommands();
     // The Edit menu's Expand, Collapse, Copy, Show, Hide and Delete (ViewTableCommands.cpp).
     void AddTableCommands();
-    void SaveFile();
-    // Device settings, Clear device memory, the firmware upgrade and the conversion standard.
-    void AddDeviceCommands();
+    // The settings dialog object and its command (ViewDeviceSettings.cpp).
+    void CreateSettingsDialog();
     void OnDeviceSettings();
+    void SaveFile();
+    // Clear device memory, the firmware upgrade and the conversion standard.
+    void AddDeviceCommands();
 
     // ---- painting (ViewPainting.cpp) ---------------------------------------------------------
     void LoadViewImages();

@@ -8,6 +8,7 @@
 #include "data/UserPrompts.h"
 #include "devicelink/DeviceLink.h"
 #include "resources/StringTable.h"
+#include "updatewizard/AutoUpdate.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -37,10 +38,8 @@ CMainFrame::CMainFrame(const Options& options)
     ApplyStandardShortcuts(m_actions);
     m_view.SetRecentFiles(&m_recentFiles);
     AddRecentFileItems();
-    // The update service's background search starts here once the program has one.
-
-    m_commands.Add(Cmd::Exit, [this] { close(); });
-    m_commands.Add(Cmd::CheckForUpdates, [this] { CheckForUpdates(); });
+    AddFrameCommands();
+    CreateUpdateService(options);
     for (int i = 0; i < Cmd::RecentFileCount; ++i)
         m_commands.Add(Cmd::RecentFile1 + i, [this, i] { OpenRecentFile(i); },
             [this, i](CommandState& state) { state.enabled = i < m_recentFiles.Files().size(); });
@@ -63,6 +62,8 @@ CMainFrame::~CMainFrame()
 {
     m_idleTimer.stop();
     m_view.SetRecentFiles(nullptr);
+    // Ends a background search still running before anything it could post to goes.
+    m_updateService.reset();
     // The view is a member: the window must not delete it a second time.
     takeCentralWidget();
     if (&TableHost() == this)
@@ -132,6 +133,8 @@ bool CMainFrame::event(QEvent* event)
         ShowPrompt(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
+    if (OnVersionMessage(event))
+        return true;
     return QMainWindow::event(event);
 }
 
@@ -182,7 +185,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    // The update service is deleted here once the frame owns one.
+    m_updateService.reset();
     RemoveUpdateMenu();
     m_idleTimer.stop();
     event->accept();
@@ -195,16 +198,6 @@ void CMainFrame::RemoveUpdateMenu()
     menuBar()->removeAction(m_updateMenu->menuAction());
     delete m_updateMenu;
     m_updateMenu = nullptr;
-}
-
-void CMainFrame::CheckForUpdates()
-{
-    // The loaded data and the connection go even when the search then finds nothing.
-    if (!m_view.ResetData(true))
-        return;
-    // The update wizard runs here once the program has the update service. When it reports a
-    // newer version installed and the view lets its data go a second time, the frame deletes the
-    // service, removes the update menu and closes the program.
 }
 
 void CMainFrame::AddRecentFileItems()

@@ -10,16 +10,21 @@
 #include "app/LockKeys.h"
 #include "app/RecentFiles.h"
 #include "table/TableHost.h"
+#include "update/Version.h"
 
 #include <QMainWindow>
 #include <QStringList>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
+class CAutoUpdate;
 class QLabel;
 class QMenu;
 class QToolBar;
+class QUrl;
+struct SUpdateSetup;
 
 class CMainFrame : public QMainWindow, public IViewFrame, public ITableHost {
     Q_OBJECT
@@ -32,6 +37,10 @@ public:
     struct Options {
         QStringList commandLine;                      // arguments without the program name
         const CommandHandlers* appCommands = nullptr; // the application's own commands
+        // The update service's setup; without one the frame has no update service (tests).
+        const SUpdateSetup* update = nullptr;
+        // Opens a web address with the desktop's handler; false when that failed.
+        std::function<bool(const QUrl&)> openUrl;
     };
 
     CMainFrame();
@@ -56,9 +65,19 @@ public:
     // Brings every action's enabled and checked state up to date.
     void UpdateCommandUI();
 
+    // ---- the update service and the "New version available!" menu (FrameUpdate.cpp) ----------
     // "Check for updates" (58466): the loaded data and the connection go first (asking to save),
-    // then the update wizard runs; when it has installed a newer version the program closes.
+    // then the update wizard runs; when it has started an installer the program closes.
     void CheckForUpdates();
+    CAutoUpdate* UpdateService() const { return m_updateService.get(); }
+    CVersion NewestSoftwareVersion() const { return m_newestSoftware; }
+    CVersion NewestFirmwareVersion() const { return m_newestFirmware; }
+    // The firmware upgrade was started: its item leaves the update menu.
+    void ForgetNewestFirmware();
+    // The "New version available!" popup while the menu bar shows one.
+    QMenu* UpdateMenu() const { return m_updateMenu; }
+    // A measurement file dropped on the window (only the first of several counts).
+    void DropFiles(const QStringList& paths);
     // The recent measurement files of the File menu.
     CRecentFiles& RecentFiles() { return m_recentFiles; }
     // Opens entry i of the recent files; a file that is gone is taken off the list with a message.
@@ -82,12 +101,21 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     QMenu* createPopupMenu() override { return nullptr; }
 
 private:
     void CreateToolBar();
     void CreateStatusBar();
     void RemoveUpdateMenu();
+    void CreateUpdateService(const Options& options);
+    void AddFrameCommands();
+    // UM_SOFTWARE_VERSION / UM_FIRMWARE_VERSION; false for any other event.
+    bool OnVersionMessage(QEvent* event);
+    void RebuildUpdateMenu();
+    // Commands 2100 and 2101: the web page of string textId.
+    void OpenWebLink(int textId);
     // The recent files above "Exit" in the File menu, brought up to date when it opens.
     void AddRecentFileItems();
     void UpdateRecentFileItems();
@@ -103,6 +131,10 @@ private:
     CChildView m_view;
     // The "New version available!" popup, while the menu bar shows one.
     QMenu* m_updateMenu = nullptr;
+    std::unique_ptr<CAutoUpdate> m_updateService;
+    CVersion m_newestSoftware;
+    CVersion m_newestFirmware;
+    std::function<bool(const QUrl&)> m_openUrl;
     CommandActions m_actions;
     CommandHandlers m_commands;
     const CommandHandlers* m_appCommands = nullptr;

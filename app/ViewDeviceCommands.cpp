@@ -1,5 +1,5 @@
-// The view's commands on the attached tester and on the conversion of the table: Device settings,
-// Clear device memory, the firmware upgrade and the conversion standard.
+// The view's commands on the attached tester and on the conversion of the table: Clear device
+// memory, the firmware upgrade and the conversion standard. (Device settings: ViewDeviceSettings.cpp.)
 #include "app/AppStrings.h"
 #include "app/ChildView.h"
 #include "app/CommandIds.h"
@@ -12,29 +12,14 @@
 void CChildView::AddDeviceCommands()
 {
     const auto linkOpen = [this](CommandState& state) { state.enabled = Link().IsOpen(); };
-    // A tester in its boot loader keeps both enabled (its port is open); the dialog then opens
-    // nothing and a memory clear waits in the jobs until the application runs.
-    m_commands.Add(Cmd::DeviceSettings, [this] { OnDeviceSettings(); }, linkOpen);
+    // A tester in its boot loader keeps it enabled (its port is open); a memory clear then waits
+    // in the jobs until the application runs.
     m_commands.Add(Cmd::ClearDeviceMemory, [this] { ClearDeviceMemory(); }, linkOpen);
     m_commands.Add(Cmd::FirmwareUpgrade, [this] { UpgradeFirmware(); });
     m_commands.Add(Cmd::StandardDefault, [this] { SetConversionStandard(0); },
         [this](CommandState& state) { state.checked = store.conversionStandard == 0; });
     m_commands.Add(Cmd::StandardCustomJ, [this] { SetConversionStandard(1); },
         [this](CommandState& state) { state.checked = store.conversionStandard == 1; });
-}
-
-void CChildView::OnDeviceSettings()
-{
-    CWaitCursor wait;
-    ShowStatus(ResString(AppText::SettingsBusy));
-    if (Link().IsOpen() && store.bootloaderMode == 0)
-        ShowDeviceSettings();
-    ShowStatus(ConnectionText());
-}
-
-void CChildView::ShowDeviceSettings()
-{
-    // The device settings dialog is shown from here once the program has one.
 }
 
 void CChildView::ClearDeviceMemory()

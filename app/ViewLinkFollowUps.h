@@ -1,6 +1,7 @@
 #pragma once
 // What the main view does when the device link's work has brought new data: the table is rebuilt
-// from the store, and a long measurement transfer shows how far it has come.
+// from the store, the settings dialog shows the new settings while it is open, and a long
+// measurement transfer shows how far it has come.
 
 #include "devicelink/LinkFollowUps.h"
 
@@ -16,9 +17,8 @@ public:
     CViewLinkFollowUps(CMeasurementStore& store, ProgressFn progress);
 
     void RefreshTable() override;
-    // The program shows no device settings dialog: there is none to be visible or redrawn.
-    bool IsSettingsDialogVisible() override { return false; }
-    void RefreshSettingsDialog() override {}
+    bool IsSettingsDialogVisible() override;
+    void RefreshSettingsDialog() override;
     void TransferProgress(int received, int announced) override;
 
 private:

@@ -30,14 +30,39 @@ CCsvLog::~CCsvLog()
 bool CCsvLog::Open(const QString& path, const CsvDialect& wanted, QString* error)
 {
     Close();
-    dialect = wanted;
-    needsLineEnd = false;
     const QByteArray name = QFile::encodeName(path);
-    fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    // Not blocking while opening: a FIFO nobody reads is an error, not a hang. Writes then block
+    // as usual.
+    fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd < 0) {
         *error = Reason(errno);
         return false;
     }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags == -1 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
+        *error = Reason(errno);
+        Close();
+        return false;
+    }
+    return Begin(path, wanted, error);
+}
+
+bool CCsvLog::OpenStandardOutput(const CsvDialect& wanted, QString* error)
+{
+    Close();
+    fd = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (fd < 0) {
+        *error = Reason(errno);
+        return false;
+    }
+    // Standard output appended to a file (">> log.csv") is read back like a named log.
+    return Begin(QStringLiteral("/proc/self/fd/%1").arg(fd), wanted, error);
+}
+
+bool CCsvLog::Begin(const QString& path, const CsvDialect& wanted, QString* error)
+{
+    dialect = wanted;
+    needsLineEnd = false;
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
         *error = Reason(errno);

@@ -20,7 +20,10 @@ public:
     // Opens path for appending, creating it when missing. False with the reason when it cannot be
     // opened, or when an existing file does not start with the measurements header of either
     // dialect (it is then left untouched).
+    // A FIFO is written into (its open fails rather than waits when nobody reads it).
     bool Open(const QString& path, const CsvDialect& wanted, QString* error);
+    // The same on standard output.
+    bool OpenStandardOutput(const CsvDialect& wanted, QString* error);
     // The dialect the rows must be written in (the existing file's, or the one asked for).
     const CsvDialect& Dialect() const { return dialect; }
     // Appends one complete line (ended by CR LF). False with the reason when it could not be
@@ -31,6 +34,8 @@ public:
     bool IsOpen() const { return fd >= 0; }
 
 private:
+    // Writes the header to a new or empty file, or adopts an existing log's dialect.
+    bool Begin(const QString& path, const CsvDialect& wanted, QString* error);
     // Reads the first line of a regular file; false when the file is not one of our logs.
     bool AdoptExistingHeader(const QString& path, QString* error);
     bool WriteWhole(const QByteArray& bytes, QString* error);

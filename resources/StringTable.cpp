@@ -20,6 +20,7 @@ const IdText kStrings[] = {
 #include "resources/strings/conversion.inc"
 #include "resources/strings/table.inc"
 #include "resources/strings/devicelink.inc"
+#include "resources/strings/settings.inc"
 #include "resources/strings/device.inc"
 #include "resources/strings/update.inc"
 #include "resources/strings/export.inc"

@@ -86,9 +86,9 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
 TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
 {
     // Without an application object nobody handles "About"; a frame alone has "Connect device",
-    // "Open", the firmware upgrade, "Check for updates", the conversion standards (always
-    // enabled) and "Exit"; the commands on measurements wait for a series, those on the tester
-    // for an open port.
+    // "Open", the firmware upgrade, the conversion standards (always enabled), "Exit", "Check
+    // for updates" and the two web links; the commands on measurements wait for a series, those
+    // on the tester for an open port.
     CMainFrame frame;
     frame.UpdateCommandUI();
     QStringList enabled;
@@ -96,7 +96,8 @@ TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
         if (action->isEnabled())
             enabled << QString::number(action->data().toInt());
     enabled.sort();
-    EXPECT_EQ(enabled, (QStringList{"32703", "32730", "32734", "57665", "58464", "58465", "58466"}));
+    EXPECT_EQ(enabled,
+        (QStringList{"2100", "2101", "32703", "32730", "32734", "57665", "58464", "58465", "58466"}));
     EXPECT_FALSE(frame.RunCommand(Cmd::Save));
     EXPECT_FALSE(frame.RunCommand(Cmd::About));
 }

@@ -7,7 +7,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/resource.h>
 
 namespace {
@@ -66,6 +69,12 @@ TEST(CsvLog, LeavesAFileThatIsNotALogAlone)
     EXPECT_FALSE(log.IsOpen());
     EXPECT_EQ(ReadWholeFile(path), "a,b\r\n1,2\r\n");
     EXPECT_FALSE(log.Open(dir.filePath("missing/log.csv"), CsvDialect::C(), &error));
+    EXPECT_FALSE(log.Open(dir.path(), CsvDialect::C(), &error));
+    // A FIFO nobody reads: an error at once, not a wait for a reader.
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(log.Open(fifo, CsvDialect::C(), &error));
+    EXPECT_FALSE(error.isEmpty());
 }
 
 // A file size limit makes the kernel write only part of a line, as a full disk does.

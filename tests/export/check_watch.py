@@ -222,6 +222,19 @@ class Watch(unittest.TestCase):
         rows = list(csv.reader(io.StringIO(data[3:].decode("utf-8"), newline="")))
         self.assertEqual([(r[9], r[8]) for r in rows[1:]], [("500", "90"), ("501", "90")])
 
+    def test_log_on_standard_output(self):
+        sim = Simulator("--model", "kestrel2", "--series", "1", "--impacts", "2", "--link", self.link)
+        self.addCleanup(sim.stop)
+        watch, out, err = self.start_watch("-o", "-", "--csv-dialect", "c")
+        self.assertEqual(out.wait_for(lambda l: True, 60, "the header"), ",".join(COLUMNS) + "\r")
+        err.wait_for(lambda l: l.startswith("Watching Kestrel 2"), 60, "the attach")
+        sim.command("impact 612 90")
+        row = out.wait_for(lambda l: True, 10, "the row")
+        self.assertEqual(next(csv.reader([row.rstrip("\r")]))[8:11], ["90", "612", "0"])
+        err.wait_for(impact_line, 10, "the impact line on standard error")
+        watch.send_signal(signal.SIGINT)
+        self.assertEqual(watch.wait(timeout=30), 0)
+
     def test_wrong_arguments_and_no_tester(self):
         for options in (["--port"], ["--port", "x"], ["--csv-dialect", "tsv"], ["extra"]):
             with self.subTest(options=options):

@@ -94,4 +94,31 @@ TEST(SimSettings, ImpactCounterCountsEveryImpact)
     EXPECT_EQ(t.Hex("C1D036", 5), Bytes({0x04, 0x41, 0xE2, 0x01, 0x00}));
 }
 
+// The operator's own changes on the tester: what the console sets is what the wire answers;
+// values the tester cannot hold are refused and change nothing.
+TEST(SimSettings, ConsoleSetChangesSettingsAndCurveRegisters)
+{
+    SimOnLine t;
+    ASSERT_TRUE(t.Start({"--model", "kestrel2", "--empty", "--mode-word", "0x0041"}));
+    t.Do("set mode 0x00A1");
+    t.Do("set standard 1");
+    t.Do("set fixed 12");
+    t.Do("set counter 0x1234");
+    t.Do("set impacts 70000");
+    EXPECT_EQ(t.Hex("C1D000", 7).toHex(), QByteArray("06a100010c3412"));
+    EXPECT_EQ(t.Hex("C1D036", 5), Bytes({0x04, 0x70, 0x11, 0x01, 0x00}));
+    t.Do("set reg 0x31 00 00 20 41");
+    t.Do("set reg 0x36 64 04");
+    EXPECT_EQ(t.Hex("C2D00231", 6), Bytes({0x05, 0x31}) + FloatBytes(10.0f));
+    EXPECT_EQ(t.Hex("C2D00236", 4), Bytes({0x03, 0x36, 0x64, 0x04}));
+
+    for (const char* refused : {"set fixed 0", "set fixed 100", "set standard 2", "set counter 65536", "set mode 0x1F",
+                                "set probe 1", "set reg 0x07 00 00", "set reg 0x06 00 00 00 00", "set reg 0x66 00 00 00 00",
+                                "set reg 0x06 1F 00", "set mode"}) {
+        EXPECT_FALSE(t.sim.Command(refused).ok) << refused;
+    }
+    EXPECT_EQ(t.Hex("C1D000", 7).toHex(), QByteArray("06a100010c3412"));
+}
+
 } // namespace
+

@@ -25,10 +25,11 @@ void TellError(const QString& text)
     std::fflush(stderr);
 }
 
-void PrintLine(const QString& text)
+void PrintLine(const QString& text, bool toStandardError)
 {
-    std::printf("%s\n", text.toUtf8().constData());
-    std::fflush(stdout);
+    std::FILE* stream = toStandardError ? stderr : stdout;
+    std::fprintf(stream, "%s\n", text.toUtf8().constData());
+    std::fflush(stream);
 }
 
 QString RawText(float value)
@@ -153,7 +154,7 @@ void CLiveLogger::ReportChanges()
         const QString measurementNo = QString::number(entry.measurement + 1);
         if (entry.discard) {
             ++discards;
-            PrintLine(ResString(ExportStrings::DiscardLine).arg(seriesNo, measurementNo));
+            PrintLine(ResString(ExportStrings::DiscardLine).arg(seriesNo, measurementNo), files.linesToStandardError);
         } else {
             ++impacts;
             QString line = ResString(ExportStrings::ImpactLine)
@@ -162,7 +163,7 @@ void CLiveLogger::ReportChanges()
                                     QString::number(meas.angle));
             if (meas.hidden)
                 line = ResString(ExportStrings::HiddenImpact).arg(line);
-            PrintLine(line);
+            PrintLine(line, files.linesToStandardError);
         }
         if (files.log)
             QueueRow(MeasurementCsvRow(store, entry.series, entry.measurement, dialect, entry.discard));

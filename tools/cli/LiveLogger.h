@@ -23,6 +23,7 @@ public:
         CCsvLog* log = nullptr; // open, or nullptr without -o
         QString logPath;
         QString hkpPath;        // empty without --hkp
+        bool linesToStandardError = false; // the log is standard output ("-o -")
     };
 
     CLiveLogger(CMeasurementStore& store, CDeviceLink& link, const Files& files, TickWait wait);

@@ -1,7 +1,8 @@
 // scleron-cli watch [--port N] [-o FILE.csv] [--csv-dialect c|locale] [--hkp FILE.hkp]: attaches a
 // tester like "Connect device" (searching COM1..COM30, or COM N), then polls it and prints every
 // new impact and every discard as it arrives. -o appends them to a CSV log (created with its
-// header; an existing log is never truncated and keeps its dialect); --hkp keeps a measurement file
+// header; an existing log is never truncated and keeps its dialect; "-o -" writes the rows on
+// standard output and the impact lines on standard error); --hkp keeps a measurement file
 // of everything the tester holds current, rewritten whole after each change. A lost connection is
 // told and tried again until Ctrl+C; Ctrl+C (SIGINT) or SIGTERM ends the watch with both files
 // complete.
@@ -118,9 +119,12 @@ int Attach(CMeasurementStore& store, CDeviceLink& link, int port)
 int Watch(const WatchArgs& parsed)
 {
     CCsvLog log;
+    const bool logToStandardOutput = parsed.log == QLatin1String("-");
     if (!parsed.log.isEmpty()) {
         QString reason;
-        if (!log.Open(parsed.log, parsed.dialect, &reason)) {
+        const bool opened = logToStandardOutput ? log.OpenStandardOutput(parsed.dialect, &reason)
+                                                : log.Open(parsed.log, parsed.dialect, &reason);
+        if (!opened) {
             Tell(ResString(ExportStrings::CannotWrite).arg(parsed.log, reason));
             return 5;
         }
@@ -138,6 +142,7 @@ int Watch(const WatchArgs& parsed)
     files.log = log.IsOpen() ? &log : nullptr;
     files.logPath = parsed.log;
     files.hkpPath = parsed.hkp;
+    files.linesToStandardError = logToStandardOutput;
     // From here on Ctrl+C ends the watch cleanly; before, it simply stops the program (the log
     // holds at most its header, and no measurement file was written yet).
     InstallStopHandlers();

@@ -112,6 +112,24 @@ CommandResult Echo(Simulator& sim, const Arguments& args)
     return Switch(args, "echo 0|1", &sim.GetDevice().echo);
 }
 
+// "set NAME VALUE" or "set reg ADDRESS BYTES...": the operator changes a setting or a custom
+// curve on the tester itself.
+CommandResult Set(Simulator& sim, const Arguments& args)
+{
+    Device& device = sim.GetDevice();
+    if (args.size() >= 3 && args[0] == "reg") {
+        long long address = 0;
+        std::vector<std::uint8_t> bytes;
+        if (!Integer(args[1], 0, 0xFF, &address) || !ParseHexBytes(Arguments(args.begin() + 2, args.end()), &bytes))
+            return Fail("usage: set reg ADDRESS BYTES  (address = slot * 16 + register; hex bytes, lowest first)");
+        return OkUnless(device.OperatorRegister(static_cast<int>(address >> 4), static_cast<int>(address & 0xF), bytes));
+    }
+    long long value = 0;
+    if (args.size() != 2 || !ParseInteger(args[1], &value))
+        return Fail("usage: set mode|standard|fixed|counter|impacts VALUE, or set reg ADDRESS BYTES");
+    return OkUnless(device.OperatorSetting(args[0], value));
+}
+
 } // namespace
 
 const std::vector<ConsoleCommand>& EventCommands()
@@ -125,6 +143,7 @@ const std::vector<ConsoleCommand>& EventCommands()
         {"series", "", "the next impact starts a new series", Series},
         {"record", "TIME DATE VALUE ANGLE MODE [SERIES]", "store a record exactly as given", RawRecord},
         {"erase", "", "erase the measurement memory", Erase},
+        {"set", "NAME VALUE | reg A BYTES", "the operator changes a setting (mode, standard, fixed, counter, impacts) or a curve register", Set},
         {"bootloader", "0|1", "run the boot loader (1) or the application (0)", Bootloader},
         {"echo", "0|1", "text replies in echo mode", Echo},
     };

@@ -69,6 +69,12 @@ public:
     void EraseMemory();
     // Stores a record exactly as given, outside the series logic (for unusual records).
     std::string AddRawRecord(const Record& record);
+    // The operator changes a setting on the tester's own menu: "mode" (a mode word), "standard"
+    // (0|1), "fixed" (1..99), "counter" (16 bits) or "impacts" (32 bits). A new measuring mode
+    // starts a new series, as a write from the PC does.
+    std::string OperatorSetting(const std::string& name, long long value);
+    // Replaces the bytes of one custom-curve register (4 bytes, 2 for the mode word register 6).
+    std::string OperatorRegister(int slot, int reg, const std::vector<std::uint8_t>& bytes);
 
     // ---- state ----------------------------------------------------------------------------
     std::uint8_t Status() const;

@@ -4,6 +4,7 @@
 
 #include "tools/kestrel-sim/ModeWord.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -197,6 +198,52 @@ std::string Device::AddRawRecord(const Record& record)
     forcedNew_ = true;
     seriesVisible_ = 0;
     seriesSum_ = 0.0;
+    return {};
+}
+
+std::string Device::OperatorSetting(const std::string& name, long long value)
+{
+    const auto outside = [&](long long low, long long high) { return value < low || value > high; };
+    if (name == "mode") {
+        if (outside(0, 0x3FFF) || !IsSettableMode(static_cast<std::uint16_t>(value)))
+            return "not a measuring mode the tester offers";
+        if (value != settings_.modeWord)
+            forcedNew_ = true;
+        settings_.modeWord = static_cast<std::uint16_t>(value);
+    } else if (name == "standard") {
+        if (outside(0, 1))
+            return "the conversion standard is 0 or 1";
+        settings_.conversionStandard = static_cast<std::uint8_t>(value);
+    } else if (name == "fixed") {
+        if (outside(1, 99))
+            return "the fixed number of impacts is 1..99";
+        settings_.fixedImpacts = static_cast<std::uint8_t>(value);
+    } else if (name == "counter") {
+        if (outside(0, 0xFFFF))
+            return "the measurement counter is 0..65535";
+        settings_.measurementCounter = static_cast<std::uint16_t>(value);
+    } else if (name == "impacts") {
+        if (outside(0, 0xFFFFFFFFLL))
+            return "the impact counter is a 32-bit number";
+        settings_.impactCounter = static_cast<std::uint32_t>(value);
+    } else {
+        return "no setting \"" + name + "\" (mode, standard, fixed, counter, impacts)";
+    }
+    return {};
+}
+
+std::string Device::OperatorRegister(int slot, int reg, const std::vector<std::uint8_t>& bytes)
+{
+    if (slot < 0 || slot >= CurveSlots() || reg < 0 || reg > 6)
+        return "no such register (slot * 16 + register, registers 0..6)";
+    const std::size_t size = reg == 6 ? 2 : 4;
+    if (bytes.size() != size)
+        return "register " + std::to_string(reg) + " holds " + std::to_string(size) + " bytes";
+    if (reg == 6 && !IsSettableMode(static_cast<std::uint16_t>((bytes[0] | (bytes[1] << 8)) & 0x3FFF)))
+        return "not a measuring mode the tester offers";
+    auto& target = registers_[static_cast<std::size_t>(slot)][static_cast<std::size_t>(reg)];
+    target.fill(0);
+    std::copy(bytes.begin(), bytes.end(), target.begin());
     return {};
 }
 
