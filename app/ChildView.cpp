@@ -13,7 +13,7 @@
 #include <QResizeEvent>
 
 CChildView::CChildView()
-    : m_followUps(store, [this](int received, int announced) { m_progress.Report(received, announced); })
+    : m_followUps(store, m_progress)
     , m_progress(CTransferProgress::Hooks{
           [this] { return m_frame ? m_frame->StatusText() : QString(); },
           [this](const QString& text) { ShowStatus(text); },

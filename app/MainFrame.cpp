@@ -196,7 +196,8 @@ void CMainFrame::RemoveUpdateMenu()
     if (!m_updateMenu)
         return;
     menuBar()->removeAction(m_updateMenu->menuAction());
-    delete m_updateMenu;
+    // Later: the menu may be the one whose item is being carried out right now.
+    m_updateMenu->deleteLater();
     m_updateMenu = nullptr;
 }
 

@@ -40,3 +40,27 @@ void CTransferProgress::Report(int received, int announced)
     m_hooks.showStatus(ResString(AppText::DownloadProgress).arg(received).arg(announced));
     m_hooks.repaint();
 }
+
+void CTransferProgress::Waiting(int waitedMs)
+{
+    if (waitedMs < kQuietMs)
+        return;
+    if (!m_waitShown) {
+        m_beforeWait = m_hooks.statusText();
+        m_waitShown = true;
+        m_hooks.showStatus(ResString(AppText::WaitingForTester));
+    } else if (m_sinceWaitPainted.isValid() && m_sinceWaitPainted.elapsed() < kEveryMs) {
+        return;
+    }
+    m_sinceWaitPainted.start();
+    m_hooks.repaint();
+}
+
+void CTransferProgress::WaitOver()
+{
+    if (!m_waitShown)
+        return;
+    m_waitShown = false;
+    m_sinceWaitPainted.invalidate();
+    m_hooks.showStatus(m_beforeWait);
+}

@@ -4,6 +4,12 @@
 // baud, read one byte per call), so the figures are shown and the window repainted from inside it.
 // A transfer that is over within kQuietMs shows nothing; after that the figures are shown at most
 // every kEveryMs. When the link's work is over, the status text from before it comes back.
+//
+// Any exchange that waits for the tester (a slow answer, a pulled cable) is told the same way:
+// after kQuietMs of waiting the status bar says the program waits for the tester, and the window
+// is repainted at most every kEveryMs, so it never looks frozen; when the wait is over the text
+// from before it comes back. The window is repainted directly, not through the event loop: no
+// command, timer or close can start in the middle of an exchange.
 
 #include <QElapsedTimer>
 #include <QString>
@@ -28,6 +34,11 @@ public:
     void End();
     // A transfer has placed `received` of `announced` records (0 when its header has arrived).
     void Report(int received, int announced);
+    // An exchange has waited waitedMs for the tester's next byte and goes on waiting. Works
+    // outside Begin .. End too.
+    void Waiting(int waitedMs);
+    // The wait is over.
+    void WaitOver();
 
 private:
     Hooks m_hooks;
@@ -36,6 +47,9 @@ private:
     QString m_before;
     QElapsedTimer m_sinceStart;
     QElapsedTimer m_sinceShown;
+    bool m_waitShown = false;
+    QString m_beforeWait;
+    QElapsedTimer m_sinceWaitPainted;
 };
 
 // Begin .. End for the lifetime of the scope.

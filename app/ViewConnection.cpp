@@ -87,9 +87,12 @@ void CChildView::AttachSelectedTester()
     m_attachedLine = selected;
     AdoptFoundDevice(store, selected);
     CDeviceLink& link = Link();
-    const bool applicationAnswers = link.CheckApplication() == 1;
+    link.CheckApplication();
     link.events = 0;
-    if (applicationAnswers) {
+    // Only the boot loader's own answer means the boot loader. A check that went unanswered or
+    // came back garbled proves nothing: the connect goes ahead, and a tester that really does not
+    // answer is then given up by the timer's failed ticks.
+    if (link.LastApplicationCheck() != CDeviceLink::ApplicationCheck::BootLoader) {
         link.jobs = CDeviceLink::jobsConnect;
         m_initialTransfer = true;
         RunLinkJobs();

@@ -1,11 +1,12 @@
 #include "app/ViewLinkFollowUps.h"
 
 #include "app/TableArea.h"
+#include "app/TransferProgress.h"
 #include "data/MeasurementStore.h"
 #include "settings/Settings.h"
 
-CViewLinkFollowUps::CViewLinkFollowUps(CMeasurementStore& store, ProgressFn progress)
-    : m_store(store), m_progress(std::move(progress))
+CViewLinkFollowUps::CViewLinkFollowUps(CMeasurementStore& store, CTransferProgress& progress)
+    : m_store(store), m_progress(progress)
 {
 }
 
@@ -27,6 +28,15 @@ void CViewLinkFollowUps::RefreshSettingsDialog()
 
 void CViewLinkFollowUps::TransferProgress(int received, int announced)
 {
-    if (m_progress)
-        m_progress(received, announced);
+    m_progress.Report(received, announced);
+}
+
+void CViewLinkFollowUps::WaitingForTester(int waitedMs)
+{
+    m_progress.Waiting(waitedMs);
+}
+
+void CViewLinkFollowUps::TesterWaitOver()
+{
+    m_progress.WaitOver();
 }

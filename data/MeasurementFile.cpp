@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <charconv>
 #include <memory>
 
@@ -272,11 +274,28 @@ ReadResult Load(CMeasurementStore& store, const QString& path)
     if (path.isEmpty())
         return ReadResult::Unreadable;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return ReadResult::Unreadable;
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return ReadResult::Unreadable;
+    // A regular file says its size at once; a device or pipe is read until it ends or passes the
+    // limit, straight into one growing buffer.
+    if (file.size() > kMaxFileBytes)
+        return ReadResult::TooLarge;
+    constexpr qint64 kPiece = 1024 * 1024;
+    QByteArray text;
+    qint64 used = 0;
+    for (;;) {
+        if (text.size() - used < kPiece)
+            text.resize(std::min(std::max<qint64>(2 * text.size(), used + kPiece), kMaxFileBytes + 1));
+        if (used == text.size())
+            return ReadResult::TooLarge;
+        const qint64 got = file.read(text.data() + used, text.size() - used);
+        if (got < 0 || file.error() != QFileDevice::NoError)
+            return ReadResult::Unreadable;
+        if (got == 0)
+            break;
+        used += got;
+    }
+    text.truncate(used);
     return Parse(store, text);
 }
 

@@ -17,11 +17,15 @@ inline constexpr const char* kInitialName = "*.hkp";
 inline constexpr const char* kDefaultExtension = "hkp";
 // Device texts read from a file are kept up to this many characters.
 constexpr int kMaxDeviceText = 255;
+// No tester memory or merged archive comes near this size; anything larger (or a stream without
+// an end) is refused before it can exhaust memory.
+constexpr qint64 kMaxFileBytes = qint64(256) * 1024 * 1024;
 
 enum class ReadResult {
     Read,           // the file's series were appended (possibly only up to a malformed spot)
     Unreadable,     // the file could not be opened; nothing changed
     UnknownVersion, // the version line is not 1, 2 or 3; nothing changed
+    TooLarge,       // more than kMaxFileBytes (or no end); nothing changed
 };
 
 // The whole version 3 file for the store's current content.

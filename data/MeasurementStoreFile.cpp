@@ -1,10 +1,10 @@
 // The store's Save and Open operations: the file dialogs, and what a failed write tells the user.
+#include "data/FileWriter.h"
 #include "data/MeasurementFile.h"
 #include "data/MeasurementStore.h"
 #include "data/UserPrompts.h"
 #include "resources/StringTable.h"
 
-#include <QSaveFile>
 
 namespace {
 FileDialogRequest MeasurementFileDialog(bool save)
@@ -20,16 +20,14 @@ FileDialogRequest MeasurementFileDialog(bool save)
 
 bool CMeasurementStore::SaveMeasurementsTo(const QString& path, QString* error)
 {
-    // The file is written beside the target under a temporary name and renamed over it only when
-    // everything was written, so an existing file is never left half-written.
-    QSaveFile file(path);
-    const QByteArray text = MeasurementFile::Serialize(*this);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    // An existing file is replaced only once the new one was written whole; a device or FIFO is
+    // written into (FileWriter.h).
+    QString reason;
+    if (FileWriter::WriteFile(path, MeasurementFile::Serialize(*this), &reason) == FileWriter::Result::Written)
+        return true;
+    if (error)
+        *error = reason;
+    return false;
 }
 
 int CMeasurementStore::SaveMeasurements()
@@ -59,6 +57,11 @@ void CMeasurementStore::OpenMeasurements(const QString& path)
         if (chosen.isEmpty())
             return;
     }
-    if (MeasurementFile::Load(*this, chosen) == MeasurementFile::ReadResult::Read)
+    // Files that cannot be opened or carry another version are passed over silently; one too
+    // large to be a measurement file is worth a word, since it cannot be what the user meant.
+    const MeasurementFile::ReadResult result = MeasurementFile::Load(*this, chosen);
+    if (result == MeasurementFile::ReadResult::Read)
         lastFilePath = chosen;
+    else if (result == MeasurementFile::ReadResult::TooLarge)
+        Prompts().Message(ResString(Ids::FileTooLarge).arg(chosen), PromptButtons::Ok, PromptIcon::Error);
 }

@@ -5,6 +5,7 @@
 #include "devicelink/DateTimeWords.h"
 #include "devicelink/LinkFollowUps.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 
@@ -25,6 +26,9 @@ CDeviceLink::~CDeviceLink()
 
 int CDeviceLink::OpenPort(int port)
 {
+    // Another port may well have a tester that talks: its line is not known to be dead.
+    if (port != store.portNumber)
+        lineSilent = false;
     store.portNumber = port;
     lastOpenProblem.clear();
     lastOpenRefused = false;
@@ -44,6 +48,7 @@ int CDeviceLink::OpenPort(int port)
 
 void CDeviceLink::PrepareRequest()
 {
+    replyStarted = false;
     stream.AbortIo();
     // The link only ever talks in request and reply, so whatever waits in the receive buffer now
     // is a leftover (a late reply, the unread tail of a bulk transfer) that would be taken for the
@@ -56,15 +61,83 @@ void CDeviceLink::WriteAll(const std::uint8_t* bytes, int length)
     stream.Write(bytes, static_cast<std::uint32_t>(length));
 }
 
+namespace {
+// Tells the layer above, once the read is over, that a wait it was told of has ended (also when a
+// stream exception leaves the read).
+class CWaitOverNotice {
+public:
+    CWaitOverNotice(bool& told, ILinkFollowUps* followUps) : m_told(told), m_followUps(followUps) {}
+    ~CWaitOverNotice() { Notify(); }
+    CWaitOverNotice(const CWaitOverNotice&) = delete;
+    CWaitOverNotice& operator=(const CWaitOverNotice&) = delete;
+    void Notify()
+    {
+        if (!m_told)
+            return;
+        m_told = false;
+        if (m_followUps)
+            m_followUps->TesterWaitOver();
+    }
+
+private:
+    bool& m_told;
+    ILinkFollowUps* m_followUps;
+};
+
+// An attempt's time-out ends on the millisecond clock; the silence limit allows for that.
+constexpr int kSilenceSlackMs = 50;
+} // namespace
+
 int CDeviceLink::ReadBytes(std::uint8_t* buffer, int expected, int attempts)
 {
+    CWaitOverNotice waitOver(waitTold, followUps);
     int received = 0;
+    std::int64_t waitStartMs = StreamIO::MonotonicMs();
     for (int attempt = 0; attempt < attempts && received < expected; ++attempt) {
         std::uint8_t byte = 0;
-        if (stream.Read(&byte, 1) == 1)
+        if (ReadOneByte(byte, waitStartMs)) {
             buffer[received++] = byte;
+            replyStarted = true;
+            lineSilent = false;
+            lastByteMs = waitStartMs = StreamIO::MonotonicMs();
+            waitOver.Notify();
+            continue;
+        }
+        if (SilenceEndsReply()) {
+            lineSilent = true;
+            cutBySilence = true;
+            break;
+        }
     }
     return received;
+}
+
+bool CDeviceLink::ReadOneByte(std::uint8_t& byte, std::int64_t waitStartMs)
+{
+    std::int32_t readTimeout = 0;
+    std::int32_t writeTimeout = 0;
+    if (followUps && stream.GetTimeouts(readTimeout, writeTimeout) && readTimeout > 0) {
+        // The same attempt, waited out in slices so that the layer above can keep its window
+        // painted and say what the program is waiting for.
+        const std::int64_t deadline = StreamIO::MonotonicMs() + readTimeout;
+        for (;;) {
+            const std::int64_t left = deadline - StreamIO::MonotonicMs();
+            if (left <= 0)
+                return false;
+            if (stream.WaitForInput(static_cast<int>(std::min<std::int64_t>(left, kWaitSliceMs))))
+                break;
+            waitTold = true;
+            followUps->WaitingForTester(static_cast<int>(StreamIO::MonotonicMs() - waitStartMs));
+        }
+    }
+    return stream.Read(&byte, 1) == 1;
+}
+
+bool CDeviceLink::SilenceEndsReply() const
+{
+    if (lineSilent)
+        return true;
+    return replyStarted && StreamIO::MonotonicMs() - lastByteMs >= kReplySilenceMs - kSilenceSlackMs;
 }
 
 CDeviceLink::Outcome CDeviceLink::Exchange(const std::uint8_t* request, int length, int expected, int attempts,
@@ -116,13 +189,21 @@ void CDeviceLink::RefreshTable()
 int CDeviceLink::CheckApplication()
 {
     const std::uint8_t request[] = {0xC2, kSystem, 0x01, 0x08};
+    lastApplicationCheck = ApplicationCheck::NoAnswer;
     Reply reply;
     switch (Exchange(request, sizeof request, 2, 5, reply)) {
     case Outcome::NotOpen: return 0;
     case Outcome::StreamFailure: return -1;
     case Outcome::Done: break;
     }
-    return reply.count == 2 && reply.bytes[0] == 0x01 && reply.bytes[1] == 0x01 ? 1 : 0;
+    // Only the boot loader's own answer means the boot loader: a reply that is missing, cut
+    // short or garbled says nothing about what runs on the tester.
+    lastApplicationCheck = ApplicationCheck::NoAnswer;
+    if (reply.count == 2 && reply.bytes[0] == 0x01 && reply.bytes[1] == 0x01)
+        lastApplicationCheck = ApplicationCheck::Application;
+    else if (reply.count == 2 && reply.bytes[0] == 0x01 && reply.bytes[1] == 0x02)
+        lastApplicationCheck = ApplicationCheck::BootLoader;
+    return lastApplicationCheck == ApplicationCheck::Application ? 1 : 0;
 }
 
 int CDeviceLink::PollStatus(std::uint8_t& status)

@@ -53,6 +53,14 @@ public:
     static constexpr int keyRight = 2;
     static constexpr int keyDown = 3;
 
+    // A reply that has started and then stays silent this long ends its exchange as failed (the
+    // tester sends a whole record within milliseconds): a pulled cable is noticed in seconds,
+    // not after every attempt of every record.
+    static constexpr int kReplySilenceMs = 2000;
+    // While an exchange waits for a byte and a layer above is installed, it waits in slices of
+    // this length and tells that layer between them (ILinkFollowUps::WaitingForTester).
+    static constexpr int kWaitSliceMs = 50;
+
     // Port search range.
     static constexpr int kFirstPort = 1;
     static constexpr int kLastPort = 30;
@@ -75,9 +83,16 @@ public:
     // 0 not opened, -1 stream failure (the port is closed again in both cases). The reason of the
     // last failed open is kept in LastOpenProblem().
     int OpenPort(int port);
-    // C2 F4 01 08: 1 when the tester's application answers 01 01; otherwise the tester is taken
-    // to be in its boot loader.
+    // What the last application check heard.
+    enum class ApplicationCheck {
+        Application, // 01 01
+        BootLoader,  // 01 02: the boot loader runs instead of the application
+        NoAnswer,    // no reply, a reply cut short or garbled, a stream failure: nothing is known
+    };
+    // C2 F4 01 08: 1 when the tester's application answers 01 01; 0 for any other reply or none,
+    // -1 on a stream failure. LastApplicationCheck() tells a boot loader from a garbled reply.
     int CheckApplication();
+    ApplicationCheck LastApplicationCheck() const { return lastApplicationCheck; }
     // C1 D0 20: 1 and status = the second of two reply bytes. No reply gives -1, a stream
     // failure 0.
     int PollStatus(std::uint8_t& status);
@@ -126,9 +141,16 @@ public:
 
     // ---- scheduler -------------------------------------------------------------------------
     // Carries out the pending jobs once; the number that succeeded, or -1 when none was pending.
+    // Once an exchange ended because the tester fell silent in mid-reply, the remaining jobs wait
+    // for the next run instead of each waiting out its attempts on a dead line.
     int RunJobs();
-    // Handles the pending status events (display, new measurements, key lock); returns 1.
+    // Handles the pending status events (display, new measurements, key lock); returns 1. Stops
+    // early, as RunJobs does, when the tester fell silent in mid-reply.
     int ProcessEvents();
+    // The tester fell silent in the middle of a reply and has not sent a byte since. While this
+    // holds, every exchange gives up after its first empty attempt: the line is taken to be
+    // dead until a byte arrives, a search starts or another port is opened.
+    bool LineSilent() const { return lineSilent; }
 
     std::uint32_t jobs = 0;
     std::uint8_t events = 0;
@@ -144,8 +166,13 @@ private:
     // one per read call within `attempts` calls.
     Outcome Exchange(const std::uint8_t* request, int length, int expected, int attempts, Reply& reply);
     // Reads up to `expected` bytes one per read call within `attempts` calls (stream exceptions
-    // pass through).
+    // pass through). Stops early once the reply has started and the tester has been silent for
+    // kReplySilenceMs (or after one empty attempt while LineSilent()).
     int ReadBytes(std::uint8_t* buffer, int expected, int attempts);
+    // One read attempt: true with the byte, false when the read time-out passed without one.
+    bool ReadOneByte(std::uint8_t& byte, std::int64_t waitStartMs);
+    // Whether the silence since the tester's last byte ends the reply being read.
+    bool SilenceEndsReply() const;
     void PrepareRequest();
     void WriteAll(const std::uint8_t* bytes, int length);
     // The text exchange: 0x10, prompt '>', command + CR, reply line. 1 with text, 0 no or bad
@@ -176,4 +203,10 @@ private:
     QString lastOpenProblem;
     bool lastOpenRefused = false; // the port exists but may not be opened (permissions, in use)
     std::uint8_t keyLockValue = 0; // the reply of the key-lock job, for its follow-up
+    ApplicationCheck lastApplicationCheck = ApplicationCheck::NoAnswer;
+    bool replyStarted = false;      // the current exchange has received a byte
+    std::int64_t lastByteMs = 0;    // when the tester's last byte arrived (StreamIO::MonotonicMs)
+    bool lineSilent = false;        // see LineSilent()
+    bool cutBySilence = false;      // an exchange since the last RunJobs/ProcessEvents start ended for silence
+    bool waitTold = false;          // the layer above was told of the current wait
 };

@@ -109,6 +109,7 @@ int CDeviceLink::ScanPorts()
     stream.CloseSafe();
     store.ClearFoundDevices();
     portProblems.clear();
+    lineSilent = false; // a new search asks every port afresh
     for (int port = kFirstPort; port <= kLastPort; ++port) {
         if (OpenPort(port) != 1) {
             // A port that exists but may not be opened is worth telling the user about.

@@ -20,4 +20,10 @@ public:
         (void)received;
         (void)announced;
     }
+    // An exchange has waited `waitedMs` for the tester's next byte and goes on waiting: called
+    // every few tens of milliseconds while it waits (the exchange then waits in short slices).
+    // As above, the layer above may show that and repaint, but must not start an exchange.
+    virtual void WaitingForTester(int waitedMs) { (void)waitedMs; }
+    // The waiting told above is over: the byte came, or the exchange gave up.
+    virtual void TesterWaitOver() {}
 };

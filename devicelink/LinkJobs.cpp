@@ -73,11 +73,17 @@ int CDeviceLink::RunJobs()
     if (jobs == 0)
         return -1;
     int succeeded = 0;
+    cutBySilence = false;
     for (std::uint32_t bit = jobSetClock; bit <= jobClearMemory; bit <<= 1) {
         if ((jobs & bit) == 0)
             continue;
-        if (!RunJob(bit))
+        if (!RunJob(bit)) {
+            // A tester that fell silent in mid-reply is not asked for the rest now: each job
+            // would wait out its attempts in turn. The next run tries again.
+            if (cutBySilence)
+                break;
             continue; // stays pending for the next run
+        }
         // Every job, sending custom curves and clearing the memory included, clears only its own
         // bit: work that failed earlier in the same run is retried, not dropped.
         jobs &= ~bit;
@@ -91,13 +97,18 @@ int CDeviceLink::ProcessEvents()
 {
     if (events == 0)
         return 1;
+    cutBySilence = false;
     if ((events & eventDisplay) && ReadDisplay() > 0)
         events &= static_cast<std::uint8_t>(~eventDisplay);
+    if (cutBySilence)
+        return 1;
     if ((events & eventNewMeasurements) && ReadNewMeasurements() > 0) {
         events &= static_cast<std::uint8_t>(~eventNewMeasurements);
         RecomputeStore();
         RefreshTable();
     }
+    if (cutBySilence)
+        return 1;
     if (events & eventKeyLock) {
         std::uint8_t value = 0;
         if (ReadKeyLock(value) > 0) {

@@ -1,8 +1,7 @@
 #include "export/CsvExport.h"
 
+#include "data/FileWriter.h"
 #include "data/MeasurementStore.h"
-
-#include <QSaveFile>
 
 namespace {
 
@@ -61,11 +60,7 @@ bool WriteCsvFile(const CMeasurementStore& store, bool statistics, const CsvDial
                   QString* error)
 {
     const QByteArray bytes = statistics ? StatisticsCsv(store, dialect) : MeasurementsCsv(store, dialect);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    // Through the program's file writer: a device or FIFO is written into, never replaced, and
+    // an existing file only once the new one is complete.
+    return FileWriter::WriteFile(path, bytes, error) == FileWriter::Result::Written;
 }

@@ -2,12 +2,12 @@
 
 #include "export/ExportColumns.h"
 
+#include "data/FileWriter.h"
 #include "data/MeasurementStore.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace {
 
@@ -92,11 +92,7 @@ QByteArray MeasurementsJson(const CMeasurementStore& store)
 bool WriteJsonFile(const CMeasurementStore& store, const QString& path, QString* error)
 {
     const QByteArray bytes = MeasurementsJson(store);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    // Through the program's file writer: a device or FIFO is written into, never replaced, and
+    // an existing file only once the new one is complete.
+    return FileWriter::WriteFile(path, bytes, error) == FileWriter::Result::Written;
 }

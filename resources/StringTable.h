@@ -20,4 +20,5 @@ QString ResPopupText(const char* key);
 namespace Ids {
 constexpr int SaveFailed = 61001;      // "Unable to save measurements to \"%1\":\n%2"
 constexpr int NoDisplay = 61002;       // message when the desktop program has no display
+constexpr int FileTooLarge = 61010;    // "\"%1\" is too large to be a measurement file."
 } // namespace Ids

@@ -2,6 +2,7 @@
 
 #include "streams/OpenFailure.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -273,6 +274,14 @@ CFileStream::WaitResult CFileStream::WaitFor(short events, std::int64_t deadline
         if (fds[0].revents != 0)
             return WaitResult::Ready; // readable/writable, or an error the next call reports
     }
+}
+
+bool CFileStream::WaitForInput(int timeoutMs)
+{
+    if (fd_ < 0)
+        Fail(EBADF);
+    const WaitResult waited = WaitFor(POLLIN, MonotonicMs() + std::max(timeoutMs, 1), abortCount_.load());
+    return waited == WaitResult::Ready || waited == WaitResult::HangUp;
 }
 
 std::uint32_t CFileStream::Read(void* buffer, std::uint32_t count)

@@ -62,6 +62,10 @@ public:
     // 3. Nothing read although count > 0: error = kErrorHandleEof (38), no exception.
     // Returns the number of bytes read; count 0 returns 0 with error 0.
     std::uint32_t Read(void* buffer, std::uint32_t count) override;
+    // Waits up to timeoutMs for input (or a hang-up, which the next Read reports) without
+    // reading anything; true when a Read would now return at once. Lets a caller on a window's
+    // thread wait in short slices. A closed stream raises with EBADF.
+    bool WaitForInput(int timeoutMs);
     // Write: as Read with modeWrite, kErrorWriteFault (29) when not writable, and
     // error = kErrorTimeout (1460) when nothing was written although count > 0.
     std::uint32_t Write(const void* buffer, std::uint32_t count) override;

@@ -1,5 +1,6 @@
 #include "table/TableExport.h"
 
+#include "data/FileWriter.h"
 #include "data/MeasurementStore.h"
 #include "data/UserPrompts.h"
 #include "grid/GridCtrl.h"
@@ -9,7 +10,7 @@
 #include "table/TableStrings.h"
 #include "table/TableTexts.h"
 
-#include <QSaveFile>
+#include <QBuffer>
 
 #include <stdexcept>
 
@@ -29,23 +30,26 @@ bool ExportTableTo(CMeasurementStore& store, const QString& path, QString* error
 {
     if (!store.grid)
         throw std::invalid_argument("the measurement table has no grid");
-    // Written beside the target and renamed over it only when complete, so a failed export never
-    // leaves a truncated file where the user had one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // The text is put together first and then handed to the file writer, which replaces an
+    // existing file only once the new one is complete (FileWriter.h).
+    QByteArray text;
+    QBuffer buffer(&text);
+    buffer.open(QIODevice::WriteOnly);
+    store.grid->WriteText(buffer, ExportHeaderText(store), QLatin1Char('\t'));
+    QString reason;
+    switch (FileWriter::WriteFile(path, text, &reason)) {
+    case FileWriter::Result::Written:
+        return true;
+    case FileWriter::Result::NotCreated:
         if (error)
-            *error = ResString(TableStrings::CannotCreateFile).arg(path, file.errorString());
+            *error = ResString(TableStrings::CannotCreateFile).arg(path, reason);
+        return false;
+    case FileWriter::Result::NotWritten:
+        if (error)
+            *error = ResString(TableStrings::SaveGridFailed) + QLatin1Char('\n') + reason;
         return false;
     }
-    const bool written = store.grid->WriteText(file, ExportHeaderText(store), QLatin1Char('\t'));
-    if (!written)
-        file.cancelWriting();
-    if (!written || !file.commit()) {
-        if (error)
-            *error = ResString(TableStrings::SaveGridFailed);
-        return false;
-    }
-    return true;
+    return false;
 }
 
 void ExportTable(CMeasurementStore& store)

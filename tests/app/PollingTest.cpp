@@ -6,6 +6,7 @@
 #include "grid/GridCtrl.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QRegularExpression>
 #include <QTest>
@@ -183,6 +184,61 @@ TEST_F(ViewOnSim, LongTransferShowsHowManyRecordsHaveArrived)
     // Once the transfer is over, the status texts of the connection return.
     EXPECT_EQ(frame.current, "Online");
     EXPECT_EQ(frame.shown.indexOf("Connect..."), frame.shown.indexOf(progress.first()) - 1);
+}
+
+// Pulls the tester's cable from inside a transfer: the transfer runs on this thread, and its
+// progress repaints the window, so the first paint showing `after` records or more does it. Then
+// it records the status text of every paint.
+class CablePuller : public QObject {
+public:
+    CablePuller(const RecordingFrame& frame, SimProcess& sim, int after) : m_frame(frame), m_sim(sim), m_after(after) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return QObject::eventFilter(watched, event);
+        static const QRegularExpression progress("^Downloading measurements: (\\d+) of ");
+        const QRegularExpressionMatch match = progress.match(m_frame.current);
+        if (!pulled && match.hasMatch() && match.captured(1).toInt() >= m_after) {
+            pulled = m_sim.Send("unplug");
+            pulledAt.start();
+        } else if (pulled) {
+            paintedAfter << m_frame.current;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    bool pulled = false;
+    QElapsedTimer pulledAt;
+    QStringList paintedAfter;
+
+private:
+    const RecordingFrame& m_frame;
+    SimProcess& m_sim;
+    int m_after;
+};
+
+TEST_F(ViewOnSim, APulledCableInMidTransferEndsTheConnectionWithinSecondsWhileTheWindowPaints)
+{
+    // A full memory at the pace of a 38400 baud line: over eight seconds.
+    ASSERT_TRUE(StartTesters({{"--model", "kestrel2", "--full", "--paced"}}));
+    CablePuller puller(frame, Sim(0), 300); // about a second's worth of 13-byte records
+    view->installEventFilter(&puller);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+
+    view->Connect();
+    ASSERT_TRUE(puller.pulled);
+    // The timer's failed ticks end the connection; the bound is generous, not a speed goal.
+    EXPECT_TRUE(WaitFor([&] { return view->DeviceList()->count() == 0; }, 20000));
+    EXPECT_LT(puller.pulledAt.elapsed(), 10000);
+
+    EXPECT_FALSE(view->Link().IsOpen());
+    EXPECT_FALSE(view->PollTimer().isActive());
+    EXPECT_EQ(frame.current, "Offline");
+    // Nothing of the partial transfer is kept.
+    EXPECT_EQ(view->store.series.GetSize(), 0);
+    EXPECT_EQ(Rows(), 1);
+    // While the exchanges waited for the silent tester, the window went on painting and said so.
+    EXPECT_GE(puller.paintedAfter.filter("Waiting for the tester...").size(), 3) << puller.paintedAfter.join(" | ").toStdString();
 }
 
 } // namespace

@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
 
@@ -329,6 +332,55 @@ TEST_F(SaveAndOpen, FailedWriteKeepsUnsavedStateAndExistingFile)
     prompts.fileNames.push_back(folder);
     EXPECT_EQ(store.SaveMeasurements(), 0);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 0);
+}
+
+TEST_F(SaveAndOpen, FailedWriteSaysWhyAndTheOldFileStays)
+{
+    CMeasurementStore store;
+    for (int i = 0; i < 40; ++i)
+        FillOneSeries(store);
+    store.unsavedData = 1;
+    const QString path = dir.filePath("m.hkp");
+    WriteWholeFile(path, "previous\r\n");
+    prompts.fileNames.push_back(path);
+    {
+        // Files this process writes may not grow past 1 KiB: the write itself fails.
+        rlimit saved {};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = 1024;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        EXPECT_EQ(store.SaveMeasurements(), 0);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+    }
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0], "Unable to save measurements to \"" + path + "\":\nFile too large");
+    EXPECT_EQ(ReadWholeFile(path), "previous\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"m.hkp"}));
+    EXPECT_EQ(store.unsavedData, 1);
+}
+
+TEST_F(SaveAndOpen, FileTooLargeIsToldAndChangesNothing)
+{
+    // 300 MiB without a byte on disk: refused by its size, before anything is read.
+    const QString path = dir.filePath("huge.hkp");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.write("3\r\n") == 3);
+        ASSERT_TRUE(file.resize(qint64(300) * 1024 * 1024));
+    }
+    for (const QString& source : {path, QStringLiteral("/dev/zero")}) {
+        SCOPED_TRACE(source.toStdString());
+        prompts.messages.clear();
+        CMeasurementStore store;
+        EXPECT_EQ(MeasurementFile::Load(store, source), MeasurementFile::ReadResult::TooLarge);
+        store.OpenMeasurements(source);
+        EXPECT_EQ(prompts.messages, QStringList({"\"" + source + "\" is too large to be a measurement file."}));
+        EXPECT_EQ(store.series.GetSize(), 0);
+    }
 }
 
 TEST_F(SaveAndOpen, ExistingFileIsReplacedWhole)

@@ -118,15 +118,79 @@ TEST_F(Cli, DownloadFailuresHaveTheirExitCodes)
     EXPECT_EQ(nobody.exitCode, 3);
     EXPECT_TRUE(nobody.err.startsWith("COM3 could not be opened.")) << nobody.err.toStdString();
 
-    const CliRun unwritable = Run({"download", "-o", dir.filePath("missing/folder/x.hkp")}, ports);
+    // The port is COM1..COM30 in plain digits, nothing else.
+    for (const char* port : {"0", "31", "256", "+1", " 1", "1 ", "0x1", "1.0", "001", ""}) {
+        SCOPED_TRACE(port);
+        EXPECT_EQ(Run({"download", "--port", port, "-o", path}, ports).exitCode, 2);
+    }
+
+    // The reason of a failed save is the system's own, after the colon.
+    const QString unwritablePath = dir.filePath("missing/folder/x.hkp");
+    const CliRun unwritable = Run({"download", "-o", unwritablePath}, ports);
     EXPECT_EQ(unwritable.exitCode, 5);
-    EXPECT_TRUE(unwritable.err.startsWith("Unable to save measurements to")) << unwritable.err.toStdString();
+    EXPECT_EQ(unwritable.err, "Unable to save measurements to \"" + unwritablePath + "\":\nNo such file or directory\n");
+    const CliRun onFolder = Run({"download", "-o", dir.path()}, ports);
+    EXPECT_EQ(onFolder.exitCode, 5);
+    EXPECT_TRUE(onFolder.err.endsWith(":\nIs a directory\n")) << onFolder.err.toStdString();
 
     ASSERT_TRUE(sim.Send("bootloader 1"));
     const CliRun bootloader = Run({"download", "-o", path}, ports);
     EXPECT_EQ(bootloader.exitCode, 4);
     EXPECT_EQ(bootloader.err, "The tester is in its boot loader. Reset it or upgrade its firmware.\n");
     EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(Cli, DownloadToStandardOutputKeepsTheSummaryApart)
+{
+    ASSERT_TRUE(StartSim({"--model", "kestrel2", "--serial", "4711", "--series", "2", "--impacts", "3"}));
+    const CliRun run = Run({"download", "-o", "-"}, {sim.SlavePath()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith("Tester: Kestrel 2\nSerial number: 4711\n")) << run.err.toStdString();
+    CMeasurementStore saved;
+    ASSERT_EQ(MeasurementFile::Parse(saved, run.out.toLatin1()), MeasurementFile::ReadResult::Read);
+    EXPECT_EQ(saved.device.serialNumber, "4711");
+    EXPECT_EQ(saved.CountMeasurements(), 6);
+    EXPECT_FALSE(QFile::exists("-"));
+}
+
+TEST_F(Cli, AGarbledApplicationCheckIsNoBootLoader)
+{
+    ASSERT_TRUE(StartSim({"--model", "kestrel2", "--series", "1", "--impacts", "2"}));
+    const QString path = dir.filePath("x.hkp");
+    // The check's first byte inverted: nothing is known, so the connect goes ahead and succeeds.
+    ASSERT_TRUE(sim.Send("corrupt check 0"));
+    const CliRun run = Run({"download", "-o", path}, {sim.SlavePath()});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("boot loader"));
+    EXPECT_TRUE(QFile::exists(path));
+}
+
+TEST_F(Cli, APulledCableInMidTransferIsGivenUpWithinSeconds)
+{
+    // The full memory takes over eight seconds at 38400 baud.
+    ASSERT_TRUE(StartSim({"--model", "kestrel2", "--full", "--paced"}));
+    const QString path = dir.filePath("x.hkp");
+    Launch({"download", "-o", path}, {sim.SlavePath()});
+    // Wait for the request of the full transfer (C1 D0 10) to reach the tester.
+    QString log;
+    const auto asked = std::chrono::steady_clock::now();
+    while (!log.contains("c1 d0 10", Qt::CaseInsensitive)
+           && std::chrono::steady_clock::now() - asked < std::chrono::seconds(20)) {
+        log += sim.Command("show log").text;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ASSERT_TRUE(log.contains("c1 d0 10", Qt::CaseInsensitive)) << log.toStdString();
+    // A second into the transfer the cable goes; the adapter (the pseudo-terminal) stays.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    ASSERT_TRUE(sim.Send("unplug"));
+    const auto unplugged = std::chrono::steady_clock::now();
+    const CliRun run = Finish();
+    const auto took = std::chrono::steady_clock::now() - unplugged;
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(run.err, "The connection to the tester was lost; nothing was saved.\n");
+    EXPECT_FALSE(QFile::exists(path));
+    // A generous bound on the event, not a speed goal: before this change it took 45 s and more.
+    EXPECT_LT(took, std::chrono::seconds(10));
 }
 
 TEST_F(Cli, DownloadCutOffByAVanishingTesterSavesNothing)

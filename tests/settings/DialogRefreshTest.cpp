@@ -9,7 +9,7 @@ namespace {
 
 TEST_F(DialogOnSim, OpensWithTheTestersSettingsOnceItsReadsAreIn)
 {
-    ASSERT_TRUE(Connect({"--model", "kestrel2", "--serial", "K2-0042", "--empty", "--impact-counter", "1234"}));
+    ASSERT_TRUE(Connect({"--model", "kestrel2", "--serial", "K2-0042", "--empty", "--impact-counter", "3000000000"}));
     // The operator changes things on the tester after the connect; opening the dialog reads them.
     Sim("set fixed 12");
     Sim("set counter 345");
@@ -29,7 +29,7 @@ TEST_F(DialogOnSim, OpensWithTheTestersSettingsOnceItsReadsAreIn)
     EXPECT_GE(followUps.refreshes, 2); // settings and curves each refresh the open dialog
 
     EXPECT_EQ(Text(1014), "Kestrel 2   K2-0042");
-    EXPECT_EQ(Text(277), "1234");
+    EXPECT_EQ(Text(277), "3000000000"); // an unsigned counter, never shown negative
     EXPECT_EQ(Text(58013), "345");
     EXPECT_EQ(Text(58014), "12");
     EXPECT_EQ(Text(300), "Custom J");

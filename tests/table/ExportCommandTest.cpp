@@ -1,10 +1,17 @@
 // scleron-cli export, run as its own process.
 #include "common/TempDir.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -74,6 +81,157 @@ TEST(ExportCommand, FailuresGoToStandardErrorWithAnExitCode)
         EXPECT_EQ(result.exitCode, c.exitCode);
         EXPECT_TRUE(result.out.isEmpty());
         EXPECT_TRUE(result.err.contains(c.message)) << result.err.toStdString();
+    }
+}
+
+// ---- what "-o OUT" does to what is there --------------------------------------------------------
+
+struct TargetOutcome {
+    int exitCode;
+    const char* message; // on standard error; empty: nothing there
+};
+
+// Makes a character device node in the test's own folder (needs root; never a system device).
+bool MakeCharacterDevice(const QString& path, unsigned major, unsigned minor)
+{
+    return ::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(major, minor)) == 0;
+}
+
+mode_t FileType(const QString& path)
+{
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return 0;
+    return st.st_mode & S_IFMT;
+}
+
+mode_t Permissions(const QString& path)
+{
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st.st_mode & 07777;
+}
+
+TEST(ExportCommand, OutputTargetsAreWrittenIntoOrReplacedAsTheirKindDemands)
+{
+    QTemporaryDir dir;
+    const QString input = FixturePath("table/fixtures/three-series.hkp");
+    const QByteArray expected = ReadWholeFile(FixturePath("table/fixtures/three-series-export.txt"));
+    const QByteArray before = "what was there\n";
+
+    // A regular file is replaced whole and keeps its permission bits.
+    const QString regular = dir.filePath("regular.txt");
+    WriteWholeFile(regular, before);
+    ASSERT_EQ(::chmod(QFile::encodeName(regular).constData(), 0640), 0);
+    // A file without write permission is refused and left alone (root included).
+    const QString readOnly = dir.filePath("read-only.txt");
+    WriteWholeFile(readOnly, before);
+    ASSERT_EQ(::chmod(QFile::encodeName(readOnly).constData(), 0444), 0);
+    // A symbolic link stays a link; the file it points to gets the text.
+    const QString linked = dir.filePath("linked.txt");
+    const QString link = dir.filePath("link.txt");
+    WriteWholeFile(linked, before);
+    ASSERT_TRUE(QFile::link(linked, link));
+    // A directory is refused.
+    const QString folder = dir.filePath("folder.txt");
+    ASSERT_TRUE(QDir().mkdir(folder));
+
+    const struct {
+        const char* name;
+        QString target;
+        TargetOutcome outcome;
+    } cases[] = {
+        {"regular file", regular, {0, ""}},
+        {"read-only file", readOnly, {1, "Permission denied"}},
+        {"symbolic link", link, {0, ""}},
+        {"directory", folder, {1, "Is a directory"}},
+        {"new file", dir.filePath("new.txt"), {0, ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliResult result = RunCli({input, "-o", c.target});
+        EXPECT_EQ(result.exitCode, c.outcome.exitCode) << result.err.toStdString();
+        EXPECT_TRUE(result.out.isEmpty());
+        EXPECT_TRUE(result.err.contains(c.outcome.message)) << result.err.toStdString();
+    }
+    EXPECT_EQ(ReadWholeFile(regular), expected);
+    EXPECT_EQ(Permissions(regular), 0640u);
+    EXPECT_EQ(ReadWholeFile(readOnly), before);
+    EXPECT_EQ(FileType(link), static_cast<mode_t>(S_IFLNK));
+    EXPECT_EQ(ReadWholeFile(linked), expected);
+    EXPECT_EQ(FileType(folder), static_cast<mode_t>(S_IFDIR));
+    EXPECT_EQ(ReadWholeFile(dir.filePath("new.txt")), expected);
+    // No temporary file is left behind by any of them.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).filter(".tmp"), QStringList());
+
+    // "-o -" is standard output, for the text and for the measurement file alike.
+    const CliResult dash = RunCli({input, "-o", "-"});
+    EXPECT_EQ(dash.exitCode, 0);
+    EXPECT_EQ(dash.out, expected);
+    const CliResult dashHkp = RunCli({input, "--format", "hkp", "-o", "-"});
+    EXPECT_EQ(dashHkp.exitCode, 0);
+    EXPECT_EQ(dashHkp.out, ReadWholeFile(FixturePath("table/fixtures/three-series-normalised.hkp")));
+    EXPECT_FALSE(QFile::exists("-"));
+}
+
+TEST(ExportCommand, FifosAndDevicesAreWrittenIntoNeverReplaced)
+{
+    QTemporaryDir dir;
+    const QString input = FixturePath("table/fixtures/three-series.hkp");
+    const QByteArray expected = ReadWholeFile(FixturePath("table/fixtures/three-series-export.txt"));
+
+    // A FIFO with a reader: the reader gets the text and the FIFO stays one.
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const CliResult toFifo = RunCli({input, "-o", fifo});
+    EXPECT_EQ(toFifo.exitCode, 0) << toFifo.err.toStdString();
+    QByteArray received(static_cast<int>(expected.size()) + 100, '\0');
+    const ssize_t got = ::read(reader, received.data(), static_cast<size_t>(received.size()));
+    ::close(reader);
+    EXPECT_EQ(received.left(static_cast<int>(got < 0 ? 0 : got)), expected);
+    EXPECT_EQ(FileType(fifo), static_cast<mode_t>(S_IFIFO));
+
+    // A FIFO nobody reads is an error at once, not a hang.
+    const CliResult noReader = RunCli({input, "-o", fifo});
+    EXPECT_EQ(noReader.exitCode, 1);
+    EXPECT_TRUE(noReader.err.contains("No such device or address")) << noReader.err.toStdString();
+    EXPECT_EQ(FileType(fifo), static_cast<mode_t>(S_IFIFO));
+
+    // Character devices made here (the kernel's "null" and "full" devices, numbers 1:3 and 1:7):
+    // written into, they stay devices; the full one tells why the write failed.
+    const QString null = dir.filePath("null");
+    const QString full = dir.filePath("full");
+    if (!MakeCharacterDevice(null, 1, 3) || !MakeCharacterDevice(full, 1, 7))
+        GTEST_SKIP() << "device nodes cannot be made here (not root)";
+    const CliResult toNull = RunCli({input, "-o", null});
+    if (toNull.err.contains("Permission denied"))
+        GTEST_SKIP() << "the temporary folder does not allow devices (nodev)";
+    EXPECT_EQ(toNull.exitCode, 0) << toNull.err.toStdString();
+    EXPECT_EQ(FileType(null), static_cast<mode_t>(S_IFCHR));
+    const CliResult toFull = RunCli({input, "--format", "hkp", "-o", full});
+    EXPECT_EQ(toFull.exitCode, 1);
+    EXPECT_TRUE(toFull.err.contains("No space left on device")) << toFull.err.toStdString();
+    EXPECT_EQ(FileType(full), static_cast<mode_t>(S_IFCHR));
+}
+
+TEST(ExportCommand, InputWithoutAnEndOrTooLargeIsRefusedAtOnce)
+{
+    QTemporaryDir dir;
+    // A sparse file of 300 MiB: its size alone refuses it, nothing of it is read.
+    const QString sparse = dir.filePath("sparse.hkp");
+    {
+        QFile file(sparse);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(qint64(300) * 1024 * 1024));
+    }
+    for (const QString& input : {sparse, QStringLiteral("/dev/zero")}) {
+        SCOPED_TRACE(input.toStdString());
+        const CliResult result = RunCli({input});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_TRUE(result.out.isEmpty());
+        EXPECT_TRUE(result.err.contains("too large")) << result.err.toStdString();
     }
 }
 

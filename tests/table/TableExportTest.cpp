@@ -175,7 +175,7 @@ TEST_F(TableExport, WriteErrorIsReportedAndTheOldFileStays)
         FileSizeLimit limit(4096);
         ExportTable(store);
     }
-    EXPECT_EQ(prompts.messages, QStringList({"Unable to save grid list"}));
+    EXPECT_EQ(prompts.messages, QStringList({"Unable to save grid list\nFile too large"}));
     EXPECT_EQ(ReadWholeFile(path), "previous export\r\n");
 }
 

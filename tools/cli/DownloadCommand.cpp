@@ -1,12 +1,17 @@
 // scleron-cli download [--port N] -o FILE.hkp: the connect flow of the main window without
-// windows. Finds a tester (or probes COM N), attaches it, runs the connect jobs the way the
-// window's timer repeats them, and saves a version 3 measurement file.
+// windows. Finds a tester (or probes COM N, N = 1..30), attaches it, runs the connect jobs the way
+// the window's timer repeats them, and saves a version 3 measurement file ("-o -": to standard
+// output, the summary lines then going to standard error).
 //
 // Exit codes: 0 saved; 2 wrong arguments; 3 no tester found or its port not opened; 4 the tester
-// is in its boot loader or the connection was lost; 5 the file could not be written.
+// is in its boot loader or the connection was lost (a tester that falls silent is given up within
+// seconds, and nothing of a partial transfer is written); 5 the file could not be written.
+#include "tools/cli/OutputTarget.h"
+#include "tools/cli/PortArgument.h"
 #include "tools/cli/Subcommands.h"
 
 #include "conversion/ConversionTables.h"
+#include "data/MeasurementFile.h"
 #include "data/MeasurementStore.h"
 #include "devicelink/DeviceLink.h"
 #include "devicelink/FoundDevices.h"
@@ -33,9 +38,8 @@ bool ParseArgs(const QStringList& args, DownloadArgs& parsed)
         if ((a == "--port" || a == "-o") && i + 1 >= args.size())
             return false;
         if (a == "--port") {
-            bool ok = false;
-            parsed.port = args[++i].toInt(&ok);
-            if (!ok || parsed.port < CDeviceLink::kFirstPort || parsed.port > 255)
+            parsed.port = PortArgument(args[++i]);
+            if (parsed.port == 0)
                 return false;
         } else if (a == "-o") {
             parsed.output = args[++i];
@@ -52,9 +56,11 @@ void Tell(int id, const QString& argument = {})
     std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
-void Print(int id, const QString& argument)
+// The summary lines go to standard output, or to standard error when the file itself goes to
+// standard output ("-o -").
+void Print(std::FILE* to, int id, const QString& argument)
 {
-    std::printf("%s\n", qPrintable(ResString(id).arg(argument)));
+    std::fprintf(to, "%s\n", qPrintable(ResString(id).arg(argument)));
 }
 
 } // namespace
@@ -78,7 +84,11 @@ int RunDownloadCommand(const QStringList& args)
         if (exitCode == 0) {
             AdoptFoundDevice(store, 0);
             link.events = 0;
-            if (link.CheckApplication() != 1) {
+            // Only the boot loader's own answer means the boot loader; a check that went
+            // unanswered or garbled is left to the connect jobs, which tell a dead line as a lost
+            // connection.
+            link.CheckApplication();
+            if (link.LastApplicationCheck() == CDeviceLink::ApplicationCheck::BootLoader) {
                 store.bootloaderMode = 1;
                 Tell(LinkStrings::Bootloader);
                 exitCode = 4;
@@ -92,14 +102,17 @@ int RunDownloadCommand(const QStringList& args)
         }
         if (exitCode == 0) {
             link.Close();
-            Print(LinkStrings::TesterLine, store.device.name);
-            Print(LinkStrings::SerialLine, store.device.serialNumber);
-            Print(LinkStrings::FirmwareLine, store.device.firmwareVersion);
-            Print(LinkStrings::SeriesLine, QString::number(store.series.GetSize()));
-            Print(LinkStrings::MeasurementsLine, QString::number(store.CountMeasurements()));
+            const bool toStandardOutput = OutputTarget::IsStandardOutput(parsed.output);
+            std::FILE* summary = toStandardOutput ? stderr : stdout;
+            Print(summary, LinkStrings::TesterLine, store.device.name);
+            Print(summary, LinkStrings::SerialLine, store.device.serialNumber);
+            Print(summary, LinkStrings::FirmwareLine, store.device.firmwareVersion);
+            Print(summary, LinkStrings::SeriesLine, QString::number(store.series.GetSize()));
+            Print(summary, LinkStrings::MeasurementsLine, QString::number(store.CountMeasurements()));
             QString reason;
-            if (store.SaveMeasurementsTo(parsed.output, &reason)) {
-                Print(LinkStrings::SavedTo, parsed.output);
+            if (OutputTarget::Write(parsed.output, MeasurementFile::Serialize(store), &reason)) {
+                if (!toStandardOutput)
+                    Print(summary, LinkStrings::SavedTo, parsed.output);
             } else {
                 std::fprintf(stderr, "%s\n", qPrintable(ResString(Ids::SaveFailed).arg(parsed.output, reason)));
                 exitCode = 5;

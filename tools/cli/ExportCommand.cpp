@@ -4,10 +4,11 @@
 // the default), the store as a version 3 measurement file (hkp), the measurements as CSV (csv; the
 // series statistics instead with --statistics; dialect of the user's locale unless
 // --csv-dialect says otherwise) or the measurements with their statistics as JSON (json), to OUT
-// or to standard output.
+// or to standard output (no -o, or "-o -").
 //
-// Exit codes: 0 written; 1 the file could not be read, has an unknown version, or the output could
-// not be written; 2 wrong arguments.
+// Exit codes: 0 written; 1 the file could not be read, has an unknown version, is too large, or
+// the output could not be written (a directory, no permission, a full disk); 2 wrong arguments.
+#include "tools/cli/OutputTarget.h"
 #include "tools/cli/Subcommands.h"
 
 #include "data/MeasurementFile.h"
@@ -19,8 +20,6 @@
 #include "table/TableSheet.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -30,7 +29,7 @@ enum class Format { Text, Hkp, Csv, Json };
 
 struct ExportArgs {
     QString input;
-    QString output; // empty: standard output
+    QString output = QString::fromLatin1(OutputTarget::kStandardOutput);
     Format format = Format::Text;
     CsvDialect dialect = CsvDialect::Locale();
     bool dialectGiven = false;
@@ -90,25 +89,6 @@ int Fail(const QString& text)
     return 1;
 }
 
-// Writes bytes to the output file (replaced only once complete) or to standard output.
-bool WriteOutput(const QString& path, const QByteArray& bytes, QString* error)
-{
-    if (path.isEmpty()) {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush()) {
-            *error = QStringLiteral("cannot write to standard output");
-            return false;
-        }
-        return true;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int RunExportCommand(const QStringList& args)
@@ -130,6 +110,8 @@ int RunExportCommand(const QStringList& args)
         return Fail(QStringLiteral("cannot read %1").arg(parsed.input));
     case MeasurementFile::ReadResult::UnknownVersion:
         return Fail(QStringLiteral("%1 is not a measurement file of version 1, 2 or 3").arg(parsed.input));
+    case MeasurementFile::ReadResult::TooLarge:
+        return Fail(QStringLiteral("%1 is too large to be a measurement file").arg(parsed.input));
     }
 
     CTableSheet sheet;
@@ -153,8 +135,11 @@ int RunExportCommand(const QStringList& args)
         bytes = MeasurementsJson(store);
         break;
     }
-    QString error;
-    if (!WriteOutput(parsed.output, bytes, &error))
-        return Fail(error);
+    QString reason;
+    if (!OutputTarget::Write(parsed.output, bytes, &reason)) {
+        if (OutputTarget::IsStandardOutput(parsed.output))
+            return Fail(QStringLiteral("cannot write to standard output: %1").arg(reason));
+        return Fail(QStringLiteral("cannot write %1: %2").arg(parsed.output, reason));
+    }
     return 0;
 }

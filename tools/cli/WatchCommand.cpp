@@ -10,6 +10,7 @@
 // Exit codes: 0 ended by Ctrl+C; 2 wrong arguments; 3 no tester found or its port not opened;
 // 4 the tester is in its boot loader, the connection was lost while attaching, or another tester
 // answered after a lost connection; 5 a file could not be written.
+#include "tools/cli/PortArgument.h"
 #include "tools/cli/Subcommands.h"
 
 #include "conversion/ConversionTables.h"
@@ -76,9 +77,8 @@ bool ParseArgs(const QStringList& args, WatchArgs& parsed)
             return false;
         const QString& value = args[++i];
         if (a == "--port") {
-            bool ok = false;
-            parsed.port = value.toInt(&ok);
-            if (!ok || parsed.port < CDeviceLink::kFirstPort || parsed.port > 255)
+            parsed.port = PortArgument(value);
+            if (parsed.port == 0)
                 return false;
         } else if (a == "-o") {
             parsed.log = value;
@@ -104,7 +104,10 @@ int Attach(CMeasurementStore& store, CDeviceLink& link, int port)
         return found;
     AdoptFoundDevice(store, 0);
     link.events = 0;
-    if (link.CheckApplication() != 1) {
+    // Only the boot loader's own answer means the boot loader; a missing or garbled check is left
+    // to the connect jobs, which tell a dead line as a lost connection.
+    link.CheckApplication();
+    if (link.LastApplicationCheck() == CDeviceLink::ApplicationCheck::BootLoader) {
         store.bootloaderMode = 1;
         Tell(ResString(LinkStrings::Bootloader));
         return 4;

@@ -21,9 +21,9 @@ namespace {
 const Subcommand kSubcommands[] = {
     {"ports", "ports                   list the COM numbers and the serial devices they stand for", RunPortsCommand},
     {"scan", "scan                    list the testers found on COM1..COM30", RunScanCommand},
-    {"download", "download [--port N] -o FILE.hkp   download a tester's measurements into a file", RunDownloadCommand},
+    {"download", "download [--port N] -o FILE.hkp   download a tester's measurements into a file (N 1..30, \"-o -\": standard output)", RunDownloadCommand},
     {"export", "export FILE.hkp [--format text|hkp|csv|json] [--csv-dialect c|locale] [--statistics] [-o OUT]\n"
-               "                          write a measurement file's table as text, CSV or JSON, or the file again", RunExportCommand},
+               "                          write a measurement file's table as text, CSV or JSON, or the file again (\"-o -\" or none: standard output)", RunExportCommand},
     {"watch", "watch [--port N] [-o FILE.csv] [--csv-dialect c|locale] [--hkp FILE.hkp]\n"
               "                          print a tester's new impacts as they arrive; log them as CSV, keep a file current", RunWatchCommand},
     {"version", "version [FILE]          print the version block of this program or of another of its executables", RunVersionCommand},

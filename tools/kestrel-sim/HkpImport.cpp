@@ -28,6 +28,9 @@ bool ReadHkp(const std::string& path, ImportedFile* file, std::string* error)
     case MeasurementFile::ReadResult::UnknownVersion:
         *error = path + " is not a measurement file of version 1, 2 or 3";
         return false;
+    case MeasurementFile::ReadResult::TooLarge:
+        *error = path + " is too large to be a measurement file";
+        return false;
     case MeasurementFile::ReadResult::Read:
         break;
     }
