@@ -33,6 +33,7 @@ constexpr int BootloaderResetSuffix = 61021; // " BOOTLOADER! Reset or Upgrade D
 constexpr int DownloadProgress = 61022;      // "Downloading measurements: %1 of %2"
 constexpr int PortsNotOpened = 61023;        // no tester found, ports that could not be opened
 constexpr int WaitingForTester = 61030;      // "Waiting for the tester..."
+constexpr int UpgradeToolRunning = 61500;    // "Firmware upgrade tool is running..."
 // The identity texts of the device area, labels of its six lines.
 constexpr int ProductNameLabel = 61060;      // "Product name:"
 constexpr int SerialNumberLabel = 61061;     // "Serial number:"

@@ -8,6 +8,7 @@
 #include "devicelink/DeviceLink.h"
 #include "mirror/DeviceMirror.h"
 #include "resources/StringTable.h"
+#include "update/FirmwareCheck.h"
 
 #include <QComboBox>
 #include <QResizeEvent>
@@ -31,6 +32,7 @@ CChildView::CChildView()
     store.link->SetFollowUps(&m_followUps);
     store.screen = MakeLayerPtr(new CDeviceMirror(store));
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
+    m_commands.Add(Cmd::FirmwareUpgrade, [this] { UpgradeFirmware(); });
     AddFileCommands();
     AddDeviceCommands();
     AddTableCommands();
@@ -39,6 +41,8 @@ CChildView::CChildView()
 
 CChildView::~CChildView()
 {
+    // A firmware check still running is stopped before anything it reports to goes.
+    m_firmwareCheck.reset();
     m_pollTimer.stop();
     store.link->SetFollowUps(nullptr);
 }

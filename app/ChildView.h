@@ -18,8 +18,10 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class CDeviceLink;
+class CFirmwareCheck;
 class QComboBox;
 
 // What the view needs of the frame around it.
@@ -30,6 +32,9 @@ public:
     virtual void SetStatusText(const QString& text) = 0;
     // The stored status text.
     virtual QString StatusText() const = 0;
+    // Forgets the newer tester firmware the frame offers and rebuilds its update menu, so its
+    // "Update Kestrel to version ..." item goes.
+    virtual void ForgetNewestFirmware() = 0;
 };
 
 // Where the view keeps the measurement files the user opened or saved last (the File menu's
@@ -48,6 +53,8 @@ public:
     static constexpr int kFirstTickMs = 200;
     static constexpr int kGoodTickMs = 100;
     static constexpr int kFailedTickMs = 1000;
+    // After the firmware upgrade tool has ended, when the tester's port was open before.
+    static constexpr int kAfterUpgradeTickMs = 100;
     // Failed ticks in a row that end the connection.
     static constexpr int kFailedTicksToDisconnect = 2;
     static constexpr int kDeviceAreaHeight = 150;
@@ -84,12 +91,18 @@ public:
     void OnDeviceListSelection(int index);
     // Timer 200: run the pending jobs or poll the tester; notice a lost connection.
     void OnPollTimer();
+    // The firmware upgrade (32730): stops polling, closes the tester's port, starts the external
+    // upgrade tool beside the program and waits until it has ended, then polls again (which opens
+    // the port again) when the port was open before.
+    void UpgradeFirmware();
+    // The upgrade tool's path: "DoDovavez" in the program's folder.
+    QString UpgradeToolProgram() const;
+    // The program file the upgrade tool is looked for beside (empty: the running executable).
+    void SetProgramFile(const QString& path) { m_programFile = path; }
 
     // Clear device memory (58456): asks, discards the loaded data (asking to save them) and
     // leaves the memory clear to the polling timer.
     void ClearDeviceMemory();
-    // The firmware upgrade (32730): hands the tester to the external upgrade tool.
-    void UpgradeFirmware();
     // Conversion standard "default" (0) or "Custom J" (1): the table is converted again and the
     // data count as changed.
     void SetConversionStandard(int standard);
@@ -217,6 +230,9 @@ private:
     bool m_initialTransfer = false;
     // The list box line of the tester attached last (-1: none).
     int m_attachedLine = -1;
+    QString m_programFile;
+    // The firmware update check, from the first attached tester on.
+    std::unique_ptr<CFirmwareCheck> m_firmwareCheck;
     CommandHandlers m_commands;
     IRecentFiles* m_recent = nullptr;
     // Images 228 (the background left of the tester), 231 (keys locked) and 232 (keys unlocked).

@@ -73,7 +73,7 @@ public:
     CVersion NewestSoftwareVersion() const { return m_newestSoftware; }
     CVersion NewestFirmwareVersion() const { return m_newestFirmware; }
     // The firmware upgrade was started: its item leaves the update menu.
-    void ForgetNewestFirmware();
+    void ForgetNewestFirmware() override;
     // The "New version available!" popup while the menu bar shows one.
     QMenu* UpdateMenu() const { return m_updateMenu; }
     // A measurement file dropped on the window (only the first of several counts).

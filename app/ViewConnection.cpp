@@ -4,11 +4,14 @@
 
 #include "app/AppStrings.h"
 #include "data/UserPrompts.h"
+#include "device/HxDevice.h"
 #include "devicelink/DeviceLink.h"
 #include "devicelink/FoundDevices.h"
 #include "devicelink/TesterModels.h"
 #include "resources/StringTable.h"
 #include "table/TableHost.h"
+#include "update/FirmwareCheck.h"
+#include "update/VersionMessage.h"
 
 #include <QComboBox>
 
@@ -108,9 +111,15 @@ void CChildView::AttachSelectedTester()
 
 void CChildView::StartFirmwareUpdateCheck()
 {
-    // Here a second-generation tester is to be identified over the freshly opened stream, and the
-    // update server asked for newer firmware for it. The program has no update service yet, so
-    // the tester is attached without that check.
+    // A second-generation tester is identified over the freshly opened port; the check then asks
+    // the update server for newer firmware on a thread of its own and tells the frame. The port is
+    // only lent to the device object: it is detached again before the object goes.
+    if (!m_firmwareCheck)
+        m_firmwareCheck = std::make_unique<CFirmwareCheck>(window(), UpdateServerFromEnvironment());
+    Device::CKestrelDevice device;
+    Device::DetachGuard detach(device);
+    if (device.Attach(&Link().Stream(), 1))
+        m_firmwareCheck->Start(&device, UM_FIRMWARE_VERSION, 0);
 }
 
 void CChildView::ShowConnectResult()

@@ -328,6 +328,16 @@ QString CRegistryKey::ReadText(const QString& name, const QString& def) const
     return line && line->type == Line::Type::Text ? line->text : def;
 }
 
+std::optional<QString> CRegistryKey::FindText(const QString& name) const
+{
+    if (!m_open || m_access != RegistryAccess::Read)
+        return std::nullopt;
+    const auto line = ReadValue(m_path, name);
+    if (line && line->type == Line::Type::Text)
+        return line->text;
+    return std::nullopt;
+}
+
 bool CRegistryKey::WriteNumber(const QString& name, std::uint32_t value)
 {
     return WriteValue(name, false, value, {});

@@ -18,6 +18,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 enum class RegistryRoot { CurrentUser };
 enum class RegistryAccess { Read, Write };
@@ -54,6 +55,8 @@ public:
     bool WriteNumber(const QString& name, std::uint32_t value);
     // A text value; another type, a missing value or no key open for reading gives def.
     QString ReadText(const QString& name, const QString& def) const;
+    // A text value, or nothing for another type, a missing value or no key open for reading.
+    std::optional<QString> FindText(const QString& name) const;
     bool WriteText(const QString& name, const QString& text);
 
 private:

@@ -62,6 +62,7 @@ TEST(DeviceArea, ColumnWidthsFollowTheViewWidth)
     struct : IViewFrame {
         void SetStatusText(const QString&) override {}
         QString StatusText() const override { return {}; }
+        void ForgetNewestFirmware() override {}
     } noFrame;
     CChildView view;
     view.Create(nullptr, &noFrame, {});

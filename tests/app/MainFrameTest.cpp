@@ -118,7 +118,7 @@ TEST_F(MainFrameTest, ToolBarButtonsInOrderWithImagesTooltipsAndPrompts)
         EXPECT_EQ(image.size(), QSize(32, 32)) << action->data().toInt();
         EXPECT_FALSE(action->toolTip().isEmpty()) << action->data().toInt();
         EXPECT_FALSE(action->statusTip().isEmpty()) << action->data().toInt();
-        // Without a tester and a series only these are enabled.
+        // Without a tester or measurements only the commands that need neither are enabled.
         const int id = action->data().toInt();
         EXPECT_EQ(action->isEnabled(), id == Cmd::ConnectDevice || id == Cmd::Open || id == Cmd::FirmwareUpgrade) << id;
     }

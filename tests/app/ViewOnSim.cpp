@@ -1,6 +1,8 @@
 #include "ViewOnSim.h"
 
 #include "grid/GridCtrl.h"
+#include "update/FileVersionInfo.h"
+#include "update/FirmwareCounters.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -8,7 +10,12 @@
 
 void ViewOnSim::SetUp()
 {
-    SetTestRegistry({});
+    // Failed firmware checks (the tests have no update server) are counted without ever reaching
+    // the reminder.
+    CFileVersionInfo version;
+    version.LoadModule();
+    SetTestRegistry("[" + FirmwareCheckRegistryKey(version.GetProductName()).toUtf8()
+                    + "]\n\"FwUpdateFailCountMax\"=\"1000000\"\n");
     view = std::make_unique<CChildView>();
     view->Create(nullptr, &frame, {});
     view->resize(1000, 600);

@@ -24,9 +24,11 @@ public:
         current = text;
     }
     QString StatusText() const override { return current; }
+    void ForgetNewestFirmware() override { ++firmwareVersionsForgotten; }
 
     QStringList shown;
     QString current;
+    int firmwareVersionsForgotten = 0;
 };
 
 class ViewOnSim : public ::testing::Test {

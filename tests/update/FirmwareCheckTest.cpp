@@ -1,0 +1,307 @@
+// The firmware update check against the simulated tester on its pseudo-terminal and a real FTP
+// server on 127.0.0.1: which version it posts, and how it counts failed contacts in the registry.
+#include "update/FirmwareCheck.h"
+
+#include "common/FtpServer.h"
+#include "common/SimProcess.h"
+#include "common/TempDir.h"
+#include "data/UserPrompts.h"
+#include "device/HxDevice.h"
+#include "resources/Registry.h"
+#include "streams/Rs232Stream.h"
+#include "update/VersionMessage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kKey = QStringLiteral("Software\\Halvex\\Scleron\\Settings");
+const QString kReminderStart = QStringLiteral("Repeatedly it was not possible to connect the PC to the Internet");
+
+// The main frame as far as the check sees it: keeps the version messages it receives.
+class MessageSink : public QObject {
+public:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == CVersionMessage::TypeOf(UM_FIRMWARE_VERSION)
+            || event->type() == CVersionMessage::TypeOf(UM_FIRMWARE_VERSION + 1)) {
+            const auto* message = static_cast<CVersionMessage*>(event);
+            received.push_back({message->MessageId(), message->Version()});
+            return true;
+        }
+        return QObject::event(event);
+    }
+    std::vector<std::pair<int, CVersion>> received;
+};
+
+// Message boxes: their texts and whether they came on the user-interface thread.
+class RecordingPrompts final : public IUserPrompts {
+public:
+    RecordingPrompts() { SetPrompts(this); }
+    ~RecordingPrompts() override { SetPrompts(nullptr); }
+    PromptAnswer Message(const QString& text, PromptButtons, PromptIcon icon) override
+    {
+        texts << text;
+        icons << icon;
+        onUiThread = onUiThread && QThread::currentThread() == QCoreApplication::instance()->thread();
+        return PromptAnswer::Ok;
+    }
+    QString FileName(const FileDialogRequest&) override { return {}; }
+    QStringList texts;
+    QList<PromptIcon> icons;
+    bool onUiThread = true;
+};
+
+class FirmwareCheckTest : public ::testing::Test {
+protected:
+    static constexpr std::uint32_t kDeviceId = 0x00c0ffee;
+
+    void SetUp() override
+    {
+        registryFile = registryDir.filePath("registry");
+        qputenv("SCLERON_REGISTRY", registryFile.toLocal8Bit());
+        ASSERT_TRUE(QDir(root.path()).mkpath("DoDovavez/00c0ffee"));
+    }
+    void TearDown() override { qunsetenv("SCLERON_REGISTRY"); }
+
+    // The tester: a "Kestrel 2" with application firmware 1.0.3 unless told otherwise.
+    void StartTester(QStringList arguments = {})
+    {
+        if (arguments.isEmpty())
+            arguments = {"--model", "kestrel2", "--firmware", "1.0.3", "--device-id", "0x00c0ffee"};
+        QString error;
+        ASSERT_TRUE(sim.Start(arguments, &error)) << error.toStdString();
+        port.Open(sim.SlavePath().toStdString(), StreamIO::modeRead | StreamIO::modeWrite);
+        ASSERT_TRUE(port.ApplySettings(StreamIO::DeviceLinkSerialSettings()));
+    }
+    // The server with the device folder's listing made of these names, in this order.
+    void StartServer(const QStringList& lodNames)
+    {
+        QStringList extra;
+        for (const QString& name : lodNames)
+            extra << "--extra-entry" << QStringLiteral("type=file;size=100; %1").arg(name);
+        QString error;
+        ASSERT_TRUE(ftp.Start(root.path(), extra, &error)) << error.toStdString();
+        server = {QStringLiteral("127.0.0.1"), ftp.Port(), QString::fromLatin1(FtpServer::kUser),
+                  QString::fromLatin1(FtpServer::kPassword)};
+    }
+    // Runs the check the way the connect flow does: a device object on the open port for the
+    // duration of Start only.
+    bool StartCheck(CFirmwareCheck& check, int osMessage = 0)
+    {
+        Device::CKestrelDevice device;
+        Device::DetachGuard guard(device);
+        if (!device.Attach(&port, 1))
+            return false;
+        return check.Start(&device, UM_FIRMWARE_VERSION, osMessage);
+    }
+    // Runs the event loop until done() or the time is up.
+    static bool WaitFor(const std::function<bool()>& done, int timeoutMs = 15000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done()) {
+            if (clock.elapsed() > timeoutMs)
+                return false;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(5);
+        }
+        return true;
+    }
+    void SetCounters(const QString& count, const QString& max)
+    {
+        ASSERT_TRUE(Registry::CreateKey(RegistryRoot::CurrentUser, kKey));
+        CRegistryKey key;
+        ASSERT_TRUE(key.Open(RegistryRoot::CurrentUser, kKey, RegistryAccess::Write));
+        if (!count.isNull())
+            key.WriteText("FwUpdateFailCount", count);
+        if (!max.isNull())
+            key.WriteText("FwUpdateFailCountMax", max);
+    }
+    QString Counter(const QString& name)
+    {
+        CRegistryKey key;
+        if (!key.Open(RegistryRoot::CurrentUser, kKey, RegistryAccess::Read))
+            return "(no key)";
+        return key.ReadText(name, "(none)");
+    }
+    SUpdateServer Unreachable() const { return {QStringLiteral("127.0.0.1"), UnusedLocalPort(), "tester", "secret"}; }
+
+    QTemporaryDir registryDir;
+    QString registryFile;
+    QTemporaryDir root;
+    FtpServer ftp;
+    SUpdateServer server;
+    SimProcess sim;
+    StreamIO::CRs232Stream port;
+    MessageSink frame;
+    RecordingPrompts prompts;
+};
+
+TEST_F(FirmwareCheckTest, TheLastListedNewerPackageWinsEvenWhenItIsLower)
+{
+    StartTester();
+    // Package names of other kinds and older versions around two newer application packages.
+    StartServer({"Kestrel2-V1.0.2_FW.lod", "Kestrel2-V1.2.0_FW.lod", "Kestrel2-V9.0.0_OS.lod",
+                 "Kestrel2-V1.1.0.lod", "Kestrel2-V1.0.3_APP.lod", "notes.txt"});
+    CFirmwareCheck check(&frame, server, "Scleron");
+    ASSERT_TRUE(StartCheck(check));
+    // The identification over the port, before the thread runs.
+    EXPECT_EQ(check.Folder(), "00c0ffee");
+    EXPECT_EQ(check.RegistryKey(), kKey);
+    EXPECT_EQ(check.Identity().type, L"Lexamet Kestrel 2");
+    ASSERT_EQ(check.Contents().entries.size(), 2u);
+    EXPECT_EQ(check.Contents().entries[0].version, CVersion("1.0.3").Value());
+
+    ASSERT_TRUE(WaitFor([&] { return !frame.received.empty(); }));
+    ASSERT_TRUE(check.WaitForCheck(5000));
+    QCoreApplication::processEvents();
+    // 1.1.0 (no kind suffix: application firmware) is listed after 1.2.0, and it wins.
+    ASSERT_EQ(frame.received.size(), 1u);
+    EXPECT_EQ(frame.received[0].first, UM_FIRMWARE_VERSION);
+    EXPECT_EQ(frame.received[0].second.Format(3), "1.1.0");
+    // A successful contact resets the counters.
+    EXPECT_EQ(Counter("FwUpdateFailCount"), "0");
+    EXPECT_EQ(Counter("FwUpdateFailCountMax"), "100");
+    EXPECT_TRUE(prompts.texts.isEmpty());
+}
+
+TEST_F(FirmwareCheckTest, NothingNewerPostsZeroAndTheOperatingSystemMessageWhenAsked)
+{
+    StartTester();
+    StartServer({"Kestrel2-V1.0.3_FW.lod", "Kestrel2-V1.0.2.lod", "Kestrel2-V2.0.0_OS.lod"});
+    CFirmwareCheck check(&frame, server, "Scleron");
+    const int osMessage = UM_FIRMWARE_VERSION + 1;
+    ASSERT_TRUE(StartCheck(check, osMessage));
+    ASSERT_TRUE(WaitFor([&] { return frame.received.size() == 2; }));
+    // The operating-system result first (this family installs none), then the firmware's.
+    EXPECT_EQ(frame.received[0].first, osMessage);
+    EXPECT_TRUE(frame.received[0].second.IsNull());
+    EXPECT_EQ(frame.received[1].first, UM_FIRMWARE_VERSION);
+    EXPECT_TRUE(frame.received[1].second.IsNull());
+}
+
+TEST_F(FirmwareCheckTest, AFirstGenerationTesterLeavesTheRegistryAlone)
+{
+    StartTester({"--model", "kestrel1"});
+    CFirmwareCheck check(&frame, Unreachable(), "Scleron");
+    EXPECT_FALSE(StartCheck(check));
+    EXPECT_TRUE(check.WaitForCheck(0));
+    EXPECT_FALSE(QFile::exists(registryFile));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(frame.received.empty());
+}
+
+TEST_F(FirmwareCheckTest, FailedContactsAreCountedAndTooManyRemindTheUser)
+{
+    StartTester();
+    struct Case {
+        const char* name;
+        QString count, max; // registry before (null: value absent)
+        bool keyMissing;
+        const char* countAfter;
+        const char* maxAfter;
+        bool reminder;
+    };
+    const Case cases[] = {
+        {"10 of 10: one too many", "10", "10", false, "0", "5", true},
+        {"3 of 100", "3", "100", false, "4", "100", false},
+        {"100 of 100", "100", "100", false, "0", "50", true},
+        {"6 of 6: at most 10 failures give 10", "6", "6", false, "0", "10", true},
+        {"no threshold value reads 100", "7", QString(), false, "8", "100", false},
+        {"a text that is no number counts 0", "many", "x", false, "0", "10", true},
+        {"no key: threshold 1, count 0", QString(), QString(), true, "1", "1", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(registryFile);
+        if (!c.keyMissing)
+            SetCounters(c.count, c.max);
+        prompts.texts.clear();
+        CFirmwareCheck check(&frame, Unreachable(), "Scleron");
+        ASSERT_TRUE(StartCheck(check));
+        ASSERT_TRUE(check.WaitForCheck(15000));
+        // The thread shows no box itself: the reminder waits for the user-interface thread.
+        EXPECT_TRUE(prompts.texts.isEmpty());
+        EXPECT_EQ(Counter("FwUpdateFailCount"), c.countAfter);
+        EXPECT_EQ(Counter("FwUpdateFailCountMax"), c.maxAfter);
+        QCoreApplication::processEvents();
+        if (c.reminder) {
+            ASSERT_EQ(prompts.texts.size(), 1);
+            EXPECT_TRUE(prompts.texts[0].startsWith(kReminderStart));
+            EXPECT_TRUE(prompts.texts[0].contains("for the Lexamet Kestrel 2 device.\n"));
+            EXPECT_EQ(prompts.icons[0], PromptIcon::Information);
+        } else {
+            EXPECT_TRUE(prompts.texts.isEmpty());
+        }
+        EXPECT_TRUE(prompts.onUiThread);
+        EXPECT_TRUE(frame.received.empty()) << "a failed contact posts nothing";
+    }
+}
+
+TEST_F(FirmwareCheckTest, ARefusedLoginAndAMissingFolderCountAsFailures)
+{
+    StartTester({"--model", "kestrel2", "--firmware", "1.0.3", "--device-id", "0x12345678"});
+    StartServer({});
+    SetCounters("0", "100");
+    SUpdateServer wrongPassword = server;
+    wrongPassword.password = "wrong";
+    // The tester's folder 12345678 does not exist on the server.
+    for (const SUpdateServer& target : {wrongPassword, server}) {
+        CFirmwareCheck check(&frame, target, "Scleron");
+        ASSERT_TRUE(StartCheck(check));
+        EXPECT_EQ(check.Folder(), "12345678");
+        ASSERT_TRUE(check.WaitForCheck(15000));
+    }
+    EXPECT_EQ(Counter("FwUpdateFailCount"), "2");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(prompts.texts.isEmpty()) << "the connection errors themselves are not shown";
+    EXPECT_TRUE(frame.received.empty());
+}
+
+TEST_F(FirmwareCheckTest, ACheckThatHangsIsStoppedNotKilled)
+{
+    // A server that takes the connection and never says a word.
+    const int listener = socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(listener, 4), 0);
+    socklen_t length = sizeof address;
+    getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
+    const SUpdateServer silent{QStringLiteral("127.0.0.1"), ntohs(address.sin_port), "tester", "secret"};
+
+    StartTester();
+    SetCounters("3", "100");
+    {
+        CFirmwareCheck check(&frame, silent, "Scleron");
+        ASSERT_TRUE(StartCheck(check));
+        EXPECT_FALSE(check.WaitForCheck(300)) << "still waiting for the server";
+        // Destroying the check asks the thread to stop and waits for it.
+    }
+    // A second connect while a check hangs: the new Start ends the old check.
+    {
+        CFirmwareCheck check(&frame, silent, "Scleron");
+        ASSERT_TRUE(StartCheck(check));
+        ASSERT_TRUE(StartCheck(check));
+    }
+    close(listener);
+    QCoreApplication::processEvents();
+    // A check that was stopped neither counted a failure nor posted anything.
+    EXPECT_EQ(Counter("FwUpdateFailCount"), "3");
+    EXPECT_TRUE(frame.received.empty());
+    EXPECT_TRUE(prompts.texts.isEmpty());
+}
+
+} // namespace
