@@ -4,9 +4,12 @@
 #include "app/CommandIds.h"
 #include "app/ControlIds.h"
 #include "app/TableArea.h"
+#include "app/VerdictOverlay.h"
 #include "data/UserPrompts.h"
 #include "devicelink/DeviceLink.h"
+#include "grid/GridCtrl.h"
 #include "mirror/DeviceMirror.h"
+#include "quality/LimitsSettings.h"
 #include "resources/StringTable.h"
 #include "update/FirmwareCheck.h"
 
@@ -37,6 +40,7 @@ CChildView::CChildView()
     AddDeviceCommands();
     AddTableCommands();
     CreateSettingsDialog();
+    AddQualityCommands();
 }
 
 CChildView::~CChildView()
@@ -63,6 +67,8 @@ void CChildView::Create(QWidget* parent, IViewFrame* frame, const QStringList& c
     m_frame = frame;
     ShowStatus(ResString(AppText::Offline));
     m_table = CreateTableWindow(store, this);
+    m_limits = LimitsSettings::Load();
+    store.grid->SetCellOverlay(MakeVerdictOverlay(store, m_limits));
     std::fill(std::begin(store.displayCodes), std::end(store.displayCodes), ' ');
     store.displayMode = 0;
     SetupTableArea(store);

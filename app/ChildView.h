@@ -11,6 +11,7 @@
 #include "data/MeasurementStore.h"
 #include "mirror/DIBSectionLiteNP.h"
 #include "mirror/MirrorGeometry.h"
+#include "quality/ToleranceLimits.h"
 
 #include <QRect>
 #include <QStringList>
@@ -111,6 +112,15 @@ public:
 
     // Where Save and Open report the files they wrote and read (not owned; nullptr: nowhere).
     void SetRecentFiles(IRecentFiles* recent) { m_recent = recent; }
+    // The tolerance limits in use (loaded from the user's settings when the view is created).
+    const CToleranceTable& Limits() const { return m_limits; }
+    // "Tolerance limits…" (Settings menu): the dialog, opened on the focus series' scale and
+    // material; OK keeps the limits in the user's settings and redraws the verdicts.
+    void EditToleranceLimits();
+    // "Report…" (File menu): asks for a PDF file name and writes the inspection report there.
+    void WriteReport();
+    // The series of the table's focus row (else of its first selected row); -1: none.
+    int FocusSeries() const;
 
     // The commands the view carries out, with their enable rules.
     const CommandHandlers& Commands() const { return m_commands; }
@@ -138,8 +148,14 @@ public:
     int KeyHighlight() const { return m_keyHighlight; }
     MirrorGeometry::Area HighlightedArea() const { return m_highlightArea; }
 
+signals:
+    // The tolerance limits changed (the chart beside the table redraws).
+    void LimitsChanged();
+
 private:
-    // Declared before the store: the store's link refers to them until the store is gone.
+    // Declared before the store: the store's link refers to them until the store is gone, and the
+    // table's verdict overlay to the limits until its grid is gone.
+    CToleranceTable m_limits;
     CViewLinkFollowUps m_followUps;
     CTransferProgress m_progress;
 
@@ -198,6 +214,8 @@ private:
     // The settings dialog object and its command (ViewDeviceSettings.cpp).
     void CreateSettingsDialog();
     void OnDeviceSettings();
+    // Report and Tolerance limits.
+    void AddQualityCommands();
     void SaveFile();
     // Clear device memory, the firmware upgrade and the conversion standard.
     void AddDeviceCommands();

@@ -63,7 +63,7 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
     CMainFrame frame;
     const QStringList want = {
         "&File>", "  &Save=32733", "  &Open=32734", "  &Export=32701", "  Export as &CSV...=32741",
-        "  Export s&tatistics as CSV...=32742", "  &Print=32702", "  -", "  E&xit=57665",
+        "  Export s&tatistics as CSV...=32742", "  &Print=32702", "  &Report…=33160", "  -", "  E&xit=57665",
         "Device>", "  &Connect device=32703", "  &Device settings=32704", "  Clear device &memory=58456",
         "  &DoDovavez=32730",
         "Edit>",
@@ -77,6 +77,7 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
         "  &Language>", "    &English=32705", "    &Deutsch=32706", "    &Français=32707", "    &Italiano=32708",
         "    &Español=32709", "    &Português=32710", "    &Russkiy yazyk=32711", "    中文 (&C)=32713",
         "  &Conversion standard>", "    &default=58464", "    &Custom J=58465",
+        "  &Tolerance limits…=33161",
         "&Help>", "  &Check for updates...=58466", "  -", "  &Help Scleron=57670", "  -",
         "  Product Registration=2100", "  Customer Feedback=2101", "  -", "  &About Scleron...=57664",
     };
@@ -86,9 +87,9 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
 TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
 {
     // Without an application object nobody handles "About"; a frame alone has "Connect device",
-    // "Open", the firmware upgrade, the conversion standards (always enabled), "Exit", "Check
-    // for updates" and the two web links; the commands on measurements wait for a series, those
-    // on the tester for an open port.
+    // "Open", the firmware upgrade, the conversion standards and "Tolerance limits" (always
+    // enabled), "Exit", "Check for updates" and the two web links; the commands on measurements
+    // wait for a series, those on the tester for an open port.
     CMainFrame frame;
     frame.UpdateCommandUI();
     QStringList enabled;
@@ -96,8 +97,8 @@ TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
         if (action->isEnabled())
             enabled << QString::number(action->data().toInt());
     enabled.sort();
-    EXPECT_EQ(enabled,
-        (QStringList{"2100", "2101", "32703", "32730", "32734", "57665", "58464", "58465", "58466"}));
+    EXPECT_EQ(enabled, (QStringList{"2100", "2101", "32703", "32730", "32734", "33161", "57665", "58464", "58465",
+                           "58466"}));
     EXPECT_FALSE(frame.RunCommand(Cmd::Save));
     EXPECT_FALSE(frame.RunCommand(Cmd::About));
 }

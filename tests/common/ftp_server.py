@@ -4,6 +4,7 @@ Serves --root read-only to one account on a free port and prints "PORT <n>" once
 Test-only knobs that a friendly server never shows:
   --extra-entry LINE     one more MLSD line (e.g. "type=file;size=10; ../x_V_9_9_9.exe")
   --truncate NAME=BYTES  RETR of NAME ends after BYTES bytes although the listing shows more
+  --refuse-command CMD   CMD (e.g. PWD) is answered with 550
 A refused login is answered at once (auth_failed_timeout = 0), not after pyftpdlib's pause.
 """
 import argparse
@@ -58,6 +59,7 @@ def main():
     p.add_argument("--password", default="secret")
     p.add_argument("--extra-entry", action="append", default=[])
     p.add_argument("--truncate", action="append", default=[])
+    p.add_argument("--refuse-command", action="append", default=[])
     a = p.parse_args()
 
     truncations = {}
@@ -67,7 +69,12 @@ def main():
 
     auth = DummyAuthorizer()
     auth.add_user(a.user, a.password, a.root, perm="elr")
-    handler = FTPHandler
+    class Handler(FTPHandler):
+        pass
+
+    for command in a.refuse_command:
+        setattr(Handler, "ftp_" + command.upper(), lambda self, line: self.respond("550 Refused for the test."))
+    handler = Handler
     handler.authorizer = auth
     handler.auth_failed_timeout = 0
     handler.use_sendfile = False

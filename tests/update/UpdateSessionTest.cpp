@@ -125,6 +125,16 @@ TEST_F(UpdateSessionTest, FailuresGiveTheirTextsAndBoxesOnlyWhenAsked)
     EXPECT_TRUE(session.GetErrorText().startsWith(QStringLiteral("530"))) << qPrintable(session.GetErrorText());
 }
 
+TEST_F(UpdateSessionTest, AServerThatCannotNameItsFolderIsNotConnected)
+{
+    StartServer({QStringLiteral("--refuse-command"), QStringLiteral("PWD")});
+    CUpdateSession session(Server());
+    EXPECT_FALSE(session.ConnectFolder(QStringLiteral("Scleron")));
+    EXPECT_EQ(session.GetErrorText(), QStringLiteral("Failed to connect to FTP server!"));
+    EXPECT_EQ(prompts.messages, QStringList{session.GetErrorText()});
+    EXPECT_FALSE(session.IsConnected());
+}
+
 TEST_F(UpdateSessionTest, ConnectionStateFollowsTheServer)
 {
     StartServer();
