@@ -235,6 +235,46 @@ Check for updates</source>
         <source>Waiting for the tester...</source>
         <translation>正在等待硬度计...</translation>
     </message>
+    <message id="ids.61060">
+        <source>Product name:</source>
+        <translation>产品名称：</translation>
+    </message>
+    <message id="ids.61061">
+        <source>Serial number:</source>
+        <translation>序列号：</translation>
+    </message>
+    <message id="ids.61062">
+        <source>Firmware:</source>
+        <translation>固件：</translation>
+    </message>
+    <message id="ids.61063">
+        <source>Bootloader:</source>
+        <translation>引导程序：</translation>
+    </message>
+    <message id="ids.61064">
+        <source>Hardware Revision:</source>
+        <translation>硬件版本：</translation>
+    </message>
+    <message id="ids.61065">
+        <source>Measurements:</source>
+        <translation>测量值：</translation>
+    </message>
+    <message id="ids.61066">
+        <source>%1 (memory: %2% used)</source>
+        <translation>%1（存储器已用 %2%）</translation>
+    </message>
+    <message id="ids.61067">
+        <source>Clear device memory?
+This deletes all measurements on your Device!</source>
+        <translation>清除仪器存储器？
+这将删除仪器中的所有测量值！</translation>
+    </message>
+    <message id="ids.61068">
+        <source>The file &quot;%1&quot; no longer exists.
+It has been removed from the list of recent files.</source>
+        <translation>文件“%1”已不存在。
+已将其从最近使用的文件列表中删除。</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>请重新启动程序以切换语言。</translation>

@@ -235,6 +235,46 @@ Nach Updates suchen</translation>
         <source>Waiting for the tester...</source>
         <translation>Warte auf das Prüfgerät...</translation>
     </message>
+    <message id="ids.61060">
+        <source>Product name:</source>
+        <translation>Produktname:</translation>
+    </message>
+    <message id="ids.61061">
+        <source>Serial number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message id="ids.61062">
+        <source>Firmware:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message id="ids.61063">
+        <source>Bootloader:</source>
+        <translation>Bootloader:</translation>
+    </message>
+    <message id="ids.61064">
+        <source>Hardware Revision:</source>
+        <translation>Hardware-Revision:</translation>
+    </message>
+    <message id="ids.61065">
+        <source>Measurements:</source>
+        <translation>Messwerte:</translation>
+    </message>
+    <message id="ids.61066">
+        <source>%1 (memory: %2% used)</source>
+        <translation>%1 (Speicher: %2% belegt)</translation>
+    </message>
+    <message id="ids.61067">
+        <source>Clear device memory?
+This deletes all measurements on your Device!</source>
+        <translation>Gerätespeicher löschen?
+Dadurch werden alle Messwerte in Ihrem Gerät gelöscht!</translation>
+    </message>
+    <message id="ids.61068">
+        <source>The file &quot;%1&quot; no longer exists.
+It has been removed from the list of recent files.</source>
+        <translation>Die Datei &quot;%1&quot; existiert nicht mehr.
+Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Starten Sie das Programm neu, um die Sprache zu wechseln.</translation>

@@ -235,6 +235,46 @@ Buscar actualizaciones</translation>
         <source>Waiting for the tester...</source>
         <translation>Esperando al durómetro...</translation>
     </message>
+    <message id="ids.61060">
+        <source>Product name:</source>
+        <translation>Nombre del producto:</translation>
+    </message>
+    <message id="ids.61061">
+        <source>Serial number:</source>
+        <translation>Número de serie:</translation>
+    </message>
+    <message id="ids.61062">
+        <source>Firmware:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message id="ids.61063">
+        <source>Bootloader:</source>
+        <translation>Bootloader:</translation>
+    </message>
+    <message id="ids.61064">
+        <source>Hardware Revision:</source>
+        <translation>Revisión de hardware:</translation>
+    </message>
+    <message id="ids.61065">
+        <source>Measurements:</source>
+        <translation>Mediciones:</translation>
+    </message>
+    <message id="ids.61066">
+        <source>%1 (memory: %2% used)</source>
+        <translation>%1 (memoria: %2% usada)</translation>
+    </message>
+    <message id="ids.61067">
+        <source>Clear device memory?
+This deletes all measurements on your Device!</source>
+        <translation>¿Borrar la memoria del equipo?
+¡Se eliminarán todas las mediciones de su equipo!</translation>
+    </message>
+    <message id="ids.61068">
+        <source>The file &quot;%1&quot; no longer exists.
+It has been removed from the list of recent files.</source>
+        <translation>El archivo &quot;%1&quot; ya no existe.
+Se ha quitado de la lista de archivos recientes.</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Reinicie la aplicación para cambiar el idioma.</translation>

@@ -235,6 +235,46 @@ Rechercher des mises à jour</translation>
         <source>Waiting for the tester...</source>
         <translation>En attente du duromètre...</translation>
     </message>
+    <message id="ids.61060">
+        <source>Product name:</source>
+        <translation>Nom du produit :</translation>
+    </message>
+    <message id="ids.61061">
+        <source>Serial number:</source>
+        <translation>Numéro de série :</translation>
+    </message>
+    <message id="ids.61062">
+        <source>Firmware:</source>
+        <translation>Micrologiciel :</translation>
+    </message>
+    <message id="ids.61063">
+        <source>Bootloader:</source>
+        <translation>Bootloader :</translation>
+    </message>
+    <message id="ids.61064">
+        <source>Hardware Revision:</source>
+        <translation>Révision matérielle :</translation>
+    </message>
+    <message id="ids.61065">
+        <source>Measurements:</source>
+        <translation>Mesures :</translation>
+    </message>
+    <message id="ids.61066">
+        <source>%1 (memory: %2% used)</source>
+        <translation>%1 (mémoire : %2% utilisée)</translation>
+    </message>
+    <message id="ids.61067">
+        <source>Clear device memory?
+This deletes all measurements on your Device!</source>
+        <translation>Effacer la mémoire de l'appareil ?
+Toutes les mesures de votre appareil seront supprimées !</translation>
+    </message>
+    <message id="ids.61068">
+        <source>The file &quot;%1&quot; no longer exists.
+It has been removed from the list of recent files.</source>
+        <translation>Le fichier « %1 » n'existe plus.
+Il a été retiré de la liste des fichiers récents.</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Redémarrez l'application pour changer de langue.</translation>

@@ -235,6 +235,46 @@ Cerca aggiornamenti</translation>
         <source>Waiting for the tester...</source>
         <translation>In attesa del durometro...</translation>
     </message>
+    <message id="ids.61060">
+        <source>Product name:</source>
+        <translation>Nome del prodotto:</translation>
+    </message>
+    <message id="ids.61061">
+        <source>Serial number:</source>
+        <translation>Numero di serie:</translation>
+    </message>
+    <message id="ids.61062">
+        <source>Firmware:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message id="ids.61063">
+        <source>Bootloader:</source>
+        <translation>Bootloader:</translation>
+    </message>
+    <message id="ids.61064">
+        <source>Hardware Revision:</source>
+        <translation>Revisione hardware:</translation>
+    </message>
+    <message id="ids.61065">
+        <source>Measurements:</source>
+        <translation>Misure:</translation>
+    </message>
+    <message id="ids.61066">
+        <source>%1 (memory: %2% used)</source>
+        <translation>%1 (memoria: %2% occupata)</translation>
+    </message>
+    <message id="ids.61067">
+        <source>Clear device memory?
+This deletes all measurements on your Device!</source>
+        <translation>Cancellare la memoria dello strumento?
+Tutte le misure dello strumento verranno eliminate!</translation>
+    </message>
+    <message id="ids.61068">
+        <source>The file &quot;%1&quot; no longer exists.
+It has been removed from the list of recent files.</source>
+        <translation>Il file &quot;%1&quot; non esiste più.
+È stato rimosso dall'elenco dei file recenti.</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Riavviare l'applicazione per cambiare lingua.</translation>

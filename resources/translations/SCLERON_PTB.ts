@@ -235,6 +235,46 @@ Procurar atualizações</translation>
         <source>Waiting for the tester...</source>
         <translation>Aguardando o durômetro...</translation>
     </message>
+    <message id="ids.61060">
+        <source>Product name:</source>
+        <translation>Nome do produto:</translation>
+    </message>
+    <message id="ids.61061">
+        <source>Serial number:</source>
+        <translation>Número de série:</translation>
+    </message>
+    <message id="ids.61062">
+        <source>Firmware:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message id="ids.61063">
+        <source>Bootloader:</source>
+        <translation>Bootloader:</translation>
+    </message>
+    <message id="ids.61064">
+        <source>Hardware Revision:</source>
+        <translation>Revisão de hardware:</translation>
+    </message>
+    <message id="ids.61065">
+        <source>Measurements:</source>
+        <translation>Medições:</translation>
+    </message>
+    <message id="ids.61066">
+        <source>%1 (memory: %2% used)</source>
+        <translation>%1 (memória: %2% usada)</translation>
+    </message>
+    <message id="ids.61067">
+        <source>Clear device memory?
+This deletes all measurements on your Device!</source>
+        <translation>Apagar a memória do aparelho?
+Todas as medições do seu aparelho serão excluídas!</translation>
+    </message>
+    <message id="ids.61068">
+        <source>The file &quot;%1&quot; no longer exists.
+It has been removed from the list of recent files.</source>
+        <translation>O arquivo &quot;%1&quot; não existe mais.
+Ele foi removido da lista de arquivos recentes.</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Reinicie o aplicativo para mudar o idioma.</translation>

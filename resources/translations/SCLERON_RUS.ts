@@ -235,6 +235,46 @@ Check for updates</source>
         <source>Waiting for the tester...</source>
         <translation>Ожидание твердомера...</translation>
     </message>
+    <message id="ids.61060">
+        <source>Product name:</source>
+        <translation>Изделие:</translation>
+    </message>
+    <message id="ids.61061">
+        <source>Serial number:</source>
+        <translation>Серийный номер:</translation>
+    </message>
+    <message id="ids.61062">
+        <source>Firmware:</source>
+        <translation>Микропрограмма:</translation>
+    </message>
+    <message id="ids.61063">
+        <source>Bootloader:</source>
+        <translation>Загрузчик:</translation>
+    </message>
+    <message id="ids.61064">
+        <source>Hardware Revision:</source>
+        <translation>Ревизия аппаратуры:</translation>
+    </message>
+    <message id="ids.61065">
+        <source>Measurements:</source>
+        <translation>Измерения:</translation>
+    </message>
+    <message id="ids.61066">
+        <source>%1 (memory: %2% used)</source>
+        <translation>%1 (память занята на %2%)</translation>
+    </message>
+    <message id="ids.61067">
+        <source>Clear device memory?
+This deletes all measurements on your Device!</source>
+        <translation>Очистить память прибора?
+Все измерения в приборе будут удалены!</translation>
+    </message>
+    <message id="ids.61068">
+        <source>The file &quot;%1&quot; no longer exists.
+It has been removed from the list of recent files.</source>
+        <translation>Файл «%1» больше не существует.
+Он удалён из списка последних файлов.</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Перезапустите программу, чтобы сменить язык.</translation>
