@@ -63,6 +63,7 @@ TEST(DeviceArea, ColumnWidthsFollowTheViewWidth)
         void SetStatusText(const QString&) override {}
         QString StatusText() const override { return {}; }
         void ForgetNewestFirmware() override {}
+        void OpenDocument(const QString&) override {}
     } noFrame;
     CChildView view;
     view.Create(nullptr, &noFrame, {});
