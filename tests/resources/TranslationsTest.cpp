@@ -47,7 +47,7 @@ QHash<QByteArray, Translation> ReadTs(const QString& path)
 // printf-style conversions ("%s", "%+0.1f", "%d") in order; "%%" is no placeholder.
 QStringList PrintfPlaceholders(const QString& text)
 {
-    static const QRegularExpression pattern(QStringLiteral("%(?:%|[-+ #0]*\\d*(?:\\.\\d+)?(?:l|ll|h)?[diouxXeEfgGcsS])"));
+    static const QRegularExpression pattern(QStringLiteral("%(?:%|[-+#0]*\\d*(?:\\.\\d+)?(?:l|ll|h)?[diouxXeEfgGcsS])"));
     QStringList found;
     for (auto it = pattern.globalMatch(text); it.hasNext();) {
         const QString match = it.next().captured();
