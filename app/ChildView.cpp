@@ -4,8 +4,11 @@
 #include "app/CommandIds.h"
 #include "app/ControlIds.h"
 #include "app/TableArea.h"
+#include "app/VerdictOverlay.h"
 #include "data/UserPrompts.h"
 #include "devicelink/DeviceLink.h"
+#include "grid/GridCtrl.h"
+#include "quality/LimitsSettings.h"
 #include "resources/StringTable.h"
 #include "update/FirmwareCheck.h"
 
@@ -31,6 +34,7 @@ CChildView::CChildView()
     AddFileCommands();
     AddTableCommands();
     CreateSettingsDialog();
+    AddQualityCommands();
 }
 
 CChildView::~CChildView()
@@ -57,6 +61,8 @@ void CChildView::Create(QWidget* parent, IViewFrame* frame, const QStringList& c
     m_frame = frame;
     ShowStatus(ResString(AppText::Offline));
     m_table = CreateTableWindow(store, this);
+    m_limits = LimitsSettings::Load();
+    store.grid->SetCellOverlay(MakeVerdictOverlay(store, m_limits));
     std::fill(std::begin(store.displayCodes), std::end(store.displayCodes), ' ');
     store.displayMode = 0;
     SetupTableArea(store);

@@ -9,6 +9,7 @@
 #include "app/TransferProgress.h"
 #include "app/ViewLinkFollowUps.h"
 #include "data/MeasurementStore.h"
+#include "quality/ToleranceLimits.h"
 
 #include <QRect>
 #include <QStringList>
@@ -89,6 +90,16 @@ public:
     // The program file the upgrade tool is looked for beside (empty: the running executable).
     void SetProgramFile(const QString& path) { m_programFile = path; }
 
+    // The tolerance limits in use (loaded from the user's settings when the view is created).
+    const CToleranceTable& Limits() const { return m_limits; }
+    // "Tolerance limits…" (Settings menu): the dialog, opened on the focus series' scale and
+    // material; OK keeps the limits in the user's settings and redraws the verdicts.
+    void EditToleranceLimits();
+    // "Report…" (File menu): asks for a PDF file name and writes the inspection report there.
+    void WriteReport();
+    // The series of the table's focus row (else of its first selected row); -1: none.
+    int FocusSeries() const;
+
     // The commands the view carries out, with their enable rules.
     const CommandHandlers& Commands() const { return m_commands; }
 
@@ -104,8 +115,14 @@ public:
     static QRect DeviceScreenRect(int W);
     static QRect IdentityRect(int W);
 
+signals:
+    // The tolerance limits changed (the chart beside the table redraws).
+    void LimitsChanged();
+
 private:
-    // Declared before the store: the store's link refers to them until the store is gone.
+    // Declared before the store: the store's link refers to them until the store is gone, and the
+    // table's verdict overlay to the limits until its grid is gone.
+    CToleranceTable m_limits;
     CViewLinkFollowUps m_followUps;
     CTransferProgress m_progress;
 
@@ -159,6 +176,8 @@ private:
     // The settings dialog object and its command (ViewDeviceSettings.cpp).
     void CreateSettingsDialog();
     void OnDeviceSettings();
+    // Report and Tolerance limits.
+    void AddQualityCommands();
     void SaveFile();
     // Asks for a file and writes the measurements (or the series statistics) as CSV in the
     // dialect of the user's locale.

@@ -11,6 +11,7 @@ constexpr int Export = 32701;
 constexpr int Print = 32702;
 constexpr int ExportCsv = 32741;
 constexpr int ExportCsvStatistics = 32742;
+constexpr int Report = 33160;
 constexpr int Exit = 57665;
 // Device
 constexpr int ConnectDevice = 32703;
@@ -41,6 +42,7 @@ constexpr int LanguageRussian = 32711;
 constexpr int LanguageChinese = 32713;
 constexpr int StandardDefault = 58464;
 constexpr int StandardCustomJ = 58465;
+constexpr int ToleranceLimits = 33161;
 // Help
 constexpr int CheckForUpdates = 58466;
 constexpr int Help = 57670;

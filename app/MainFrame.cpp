@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "app/AppStrings.h"
+#include "app/ChartDock.h"
 #include "app/CommandIds.h"
 #include "app/ControlIds.h"
 #include "app/MainMenu.h"
@@ -27,6 +28,7 @@ CMainFrame::CMainFrame(const Options& options)
     SetTableHost(this);
     m_view.Create(this, this, options.commandLine);
     setCentralWidget(&m_view);
+    AddSeriesChartDock(*this, m_view);
     setFocusProxy(&m_view);
     CreateToolBar();
     CreateStatusBar();

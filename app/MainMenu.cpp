@@ -52,7 +52,7 @@ const std::vector<MenuEntry>& MainMenuLayout()
 {
     static const std::vector<MenuEntry> layout = {
         Popup("file", {Item(Cmd::Save), Item(Cmd::Open), Item(Cmd::Export), Item(Cmd::ExportCsv),
-                          Item(Cmd::ExportCsvStatistics), Item(Cmd::Print), Separator(),
+                          Item(Cmd::ExportCsvStatistics), Item(Cmd::Print), Item(Cmd::Report), Separator(),
                           Item(Cmd::Exit)}),
         Popup("device", {Item(Cmd::ConnectDevice), Item(Cmd::DeviceSettings), Item(Cmd::ClearDeviceMemory),
                             Item(Cmd::FirmwareUpgrade)}),
@@ -72,6 +72,7 @@ const std::vector<MenuEntry>& MainMenuLayout()
                         Item(Cmd::LanguageItalian), Item(Cmd::LanguageSpanish), Item(Cmd::LanguagePortuguese),
                         Item(Cmd::LanguageRussian), Item(Cmd::LanguageChinese)}),
                 Popup("settings.standard", {Item(Cmd::StandardDefault), Item(Cmd::StandardCustomJ)}),
+                Item(Cmd::ToleranceLimits),
             }),
         Popup("help", {Item(Cmd::CheckForUpdates), Separator(), Item(Cmd::Help), Separator(),
                           Item(Cmd::ProductRegistration), Item(Cmd::CustomerFeedback), Separator(), Item(Cmd::About)}),

@@ -73,7 +73,7 @@ void CChildView::ExportCsv(bool statistics)
     if (!path.isEmpty()) {
         // The wait cursor only while the file is written, not over the dialog or the error box.
         CWaitCursor wait;
-        written = WriteCsvFile(store, statistics, CsvDialect::Locale(), path, &reason);
+        written = WriteCsvFile(store, statistics, CsvDialect::Locale(), path, &reason, &Limits());
     }
     if (!written)
         Prompts().Message(ResString(ExportStrings::ExportFailed).arg(path, reason), PromptButtons::Ok, PromptIcon::Error);

@@ -38,12 +38,12 @@ QByteArray MeasurementsCsv(const CMeasurementStore& store, const CsvDialect& dia
     return bytes;
 }
 
-QByteArray StatisticsCsv(const CMeasurementStore& store, const CsvDialect& dialect)
+QByteArray StatisticsCsv(const CMeasurementStore& store, const CsvDialect& dialect, const CToleranceTable* limits)
 {
     const std::vector<ExportColumn>& columns = StatisticsColumns();
     QByteArray bytes = Start(columns, dialect);
     for (int k = 0; k < store.series.GetSize(); ++k)
-        bytes += CsvLine(Cells(columns, SeriesFacts(store, k), nullptr), dialect);
+        bytes += CsvLine(Cells(columns, SeriesFacts(store, k, limits), nullptr), dialect);
     return bytes;
 }
 
@@ -57,9 +57,9 @@ QByteArray MeasurementCsvRow(const CMeasurementStore& store, int series, int mea
 }
 
 bool WriteCsvFile(const CMeasurementStore& store, bool statistics, const CsvDialect& dialect, const QString& path,
-                  QString* error)
+                  QString* error, const CToleranceTable* limits)
 {
-    const QByteArray bytes = statistics ? StatisticsCsv(store, dialect) : MeasurementsCsv(store, dialect);
+    const QByteArray bytes = statistics ? StatisticsCsv(store, dialect, limits) : MeasurementsCsv(store, dialect);
     // Through the program's file writer: a device or FIFO is written into, never replaced, and
     // an existing file only once the new one is complete.
     return FileWriter::WriteFile(path, bytes, error) == FileWriter::Result::Written;

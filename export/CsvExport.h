@@ -12,10 +12,13 @@
 #include <QByteArray>
 
 class CMeasurementStore;
+class CToleranceTable;
 
 // The whole file: the byte-order mark when the dialect has one, the header line, then the rows.
 QByteArray MeasurementsCsv(const CMeasurementStore& store, const CsvDialect& dialect);
-QByteArray StatisticsCsv(const CMeasurementStore& store, const CsvDialect& dialect);
+// limits: the tolerance limits for the statistics' limit and verdict columns (nullptr: none).
+QByteArray StatisticsCsv(const CMeasurementStore& store, const CsvDialect& dialect,
+                         const CToleranceTable* limits = nullptr);
 
 // The row of measurement `measurement` of series `series`, as MeasurementsCsv writes it; with
 // `discarded` the row of the live logger that records a discard: hidden 1, no value, status
@@ -26,4 +29,4 @@ QByteArray MeasurementCsvRow(const CMeasurementStore& store, int series, int mea
 // Writes the file of the export (measurements, or the statistics) to path, replacing it only once
 // it is complete. False with the reason on failure; a file already there is then left as it was.
 bool WriteCsvFile(const CMeasurementStore& store, bool statistics, const CsvDialect& dialect, const QString& path,
-                  QString* error);
+                  QString* error, const CToleranceTable* limits = nullptr);

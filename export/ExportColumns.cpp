@@ -4,6 +4,7 @@
 #include "conversion/ConversionTypes.h"
 #include "conversion/NumberText.h"
 #include "data/MeasurementStore.h"
+#include "quality/Verdicts.h"
 
 #include <QDateTime>
 
@@ -170,10 +171,38 @@ Cell StatisticsStatus(const SeriesFacts& s, const MeasurementFacts*)
     return Cell::Of(QLatin1String(s.visible == 0 ? ExportStatus::NoVisibleValues : ExportStatus::NotConvertible));
 }
 
+// ---- tolerance limits ------------------------------------------------------------------------
+
+ToleranceLimits LimitsOf(const SeriesFacts& s)
+{
+    return s.limits ? s.limits->Find(s.serie.scale, s.serie.material) : ToleranceLimits{};
+}
+
+Cell LowerLimit(const SeriesFacts& s, const MeasurementFacts*)
+{
+    const ToleranceLimits limits = LimitsOf(s);
+    return limits.lower ? Cell::OfNumber(LimitNumberText(*limits.lower)) : Cell();
+}
+
+Cell UpperLimit(const SeriesFacts& s, const MeasurementFacts*)
+{
+    const ToleranceLimits limits = LimitsOf(s);
+    return limits.upper ? Cell::OfNumber(LimitNumberText(*limits.upper)) : Cell();
+}
+
+// "OK" or "NOT OK" as the table marks the series; empty when nothing was judged.
+Cell SeriesVerdictCell(const SeriesFacts& s, const MeasurementFacts*)
+{
+    if (!s.limits || !LimitsOf(s).IsSet())
+        return Cell();
+    return Cell::Of(SeriesVerdictText(JudgeSeries(s.store, s.index, *s.limits)));
+}
+
 } // namespace
 
-SeriesFacts::SeriesFacts(const CMeasurementStore& store, int series)
-    : store(store), index(series), serie(*store.series[series]), stats(ComputeSeriesStatistics(store, series))
+SeriesFacts::SeriesFacts(const CMeasurementStore& store, int series, const CToleranceTable* limits)
+    : store(store), limits(limits), index(series), serie(*store.series[series]),
+      stats(ComputeSeriesStatistics(store, series))
 {
     for (const MEAS* meas : serie.measurements)
         if (!meas->hidden)
@@ -224,6 +253,9 @@ const std::vector<ExportColumn>& StatisticsColumns()
         {"range", S::Statistics, Range},
         {"mean_angle", S::Statistics, MeanAngle},
         {"status", S::Statistics, StatisticsStatus},
+        {"lower_limit", S::Statistics, LowerLimit},
+        {"upper_limit", S::Statistics, UpperLimit},
+        {"verdict", S::Statistics, SeriesVerdictCell},
     };
     return columns;
 }

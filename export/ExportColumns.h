@@ -14,6 +14,7 @@
 #include <vector>
 
 class CMeasurementStore;
+class CToleranceTable;
 struct MEAS;
 struct MSERIE;
 
@@ -37,9 +38,11 @@ struct ExportCell {
 
 // What the cells of one series are computed from (once per series).
 struct SeriesFacts {
-    SeriesFacts(const CMeasurementStore& store, int series);
+    // limits: the tolerance limits in use (nullptr: none).
+    SeriesFacts(const CMeasurementStore& store, int series, const CToleranceTable* limits = nullptr);
 
     const CMeasurementStore& store;
+    const CToleranceTable* limits;
     int index;            // position in the store
     const MSERIE& serie;
     SeriesStatistics stats;
@@ -77,7 +80,9 @@ struct ExportColumn {
 // scale, material, impact_body, angle, raw_leeb, hidden, status.
 const std::vector<ExportColumn>& MeasurementColumns();
 // The columns of the series statistics export, in file order: series, time, scale, unit,
-// material, impact_body, count, mean, deviation, minimum, maximum, range, mean_angle, status.
+// material, impact_body, count, mean, deviation, minimum, maximum, range, mean_angle, status,
+// lower_limit, upper_limit, verdict (the tolerance limits of the series' scale and material and
+// "OK" / "NOT OK" when its values were judged; empty without limits).
 const std::vector<ExportColumn>& StatisticsColumns();
 
 // The `status` texts of a measurement without a value (and of a discard written by the logger).

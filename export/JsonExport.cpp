@@ -36,9 +36,9 @@ void AddColumns(QJsonObject& object, const std::vector<ExportColumn>& columns, C
             object.insert(QLatin1String(column.name), JsonValue(column.cell(series, measurement)));
 }
 
-QJsonObject SeriesObject(const CMeasurementStore& store, int k)
+QJsonObject SeriesObject(const CMeasurementStore& store, int k, const CToleranceTable* limits)
 {
-    const SeriesFacts series(store, k);
+    const SeriesFacts series(store, k, limits);
     QJsonObject object;
     AddColumns(object, MeasurementColumns(), ColumnScope::Series, series, nullptr);
     object.insert(QStringLiteral("scale_type"), series.serie.scale);
@@ -73,11 +73,11 @@ QJsonObject DeviceObject(const CMeasurementStore& store)
 
 } // namespace
 
-QByteArray MeasurementsJson(const CMeasurementStore& store)
+QByteArray MeasurementsJson(const CMeasurementStore& store, const CToleranceTable* limits)
 {
     QJsonArray series;
     for (int k = 0; k < store.series.GetSize(); ++k)
-        series.append(SeriesObject(store, k));
+        series.append(SeriesObject(store, k, limits));
     const QJsonObject root{
         {QStringLiteral("format"), QLatin1String(kJsonExportFormat)},
         {QStringLiteral("format_version"), kJsonExportVersion},
@@ -89,9 +89,9 @@ QByteArray MeasurementsJson(const CMeasurementStore& store)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-bool WriteJsonFile(const CMeasurementStore& store, const QString& path, QString* error)
+bool WriteJsonFile(const CMeasurementStore& store, const QString& path, QString* error, const CToleranceTable* limits)
 {
-    const QByteArray bytes = MeasurementsJson(store);
+    const QByteArray bytes = MeasurementsJson(store, limits);
     // Through the program's file writer: a device or FIFO is written into, never replaced, and
     // an existing file only once the new one is complete.
     return FileWriter::WriteFile(path, bytes, error) == FileWriter::Result::Written;

@@ -12,13 +12,16 @@
 #include <QString>
 
 class CMeasurementStore;
+class CToleranceTable;
 
 // Format name and version written at the top; the version changes with any change of meaning.
 inline constexpr const char* kJsonExportFormat = "scleron-measurements";
 inline constexpr int kJsonExportVersion = 1;
 
-// The document, UTF-8, indented.
-QByteArray MeasurementsJson(const CMeasurementStore& store);
+// The document, UTF-8, indented. limits: the tolerance limits for the statistics' limit and
+// verdict keys (nullptr: none, the keys are null).
+QByteArray MeasurementsJson(const CMeasurementStore& store, const CToleranceTable* limits = nullptr);
 
 // Writes it to path, replacing the file only once complete. False with the reason on failure.
-bool WriteJsonFile(const CMeasurementStore& store, const QString& path, QString* error);
+bool WriteJsonFile(const CMeasurementStore& store, const QString& path, QString* error,
+                   const CToleranceTable* limits = nullptr);

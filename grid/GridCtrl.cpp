@@ -477,3 +477,9 @@ void CGridCtrl::Invalidate()
     viewport()->update();
     horizontalHeader()->viewport()->update();
 }
+
+void CGridCtrl::SetCellOverlay(CellOverlayFn overlay)
+{
+    m_overlay = std::move(overlay);
+    Invalidate();
+}

@@ -32,6 +32,7 @@
 #include <QTableView>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class CGridModel;
@@ -89,6 +90,14 @@ struct GridRange {
     int maxColumn = -1;
     bool IsValid() const { return minRow >= 0 && minColumn >= 0 && maxRow >= minRow && maxColumn >= minColumn; }
     bool operator==(const GridRange&) const = default;
+};
+
+// What the screen shows over a body cell without it being part of the cell (see
+// CGridCtrl::SetCellOverlay): a background tint and a short mark at the cell's left edge.
+struct GridCellOverlay {
+    QColor tint;        // invalid: the cell's own background
+    QString mark;       // empty: none; drawn bold, in markColour, at the left edge
+    QColor markColour;
 };
 
 class CGridCtrl;
@@ -290,6 +299,15 @@ public:
     // Repaints the visible cells.
     void Invalidate();
 
+    // ---- screen overlay ---------------------------------------------------------------------
+    // A function asked, while a body cell is painted on the screen, for what to show over it
+    // (grid row and column). The overlay is never part of the cell: texts, colours, copies, the
+    // text output and the printout stay as they are; a selected cell shows the selection instead
+    // of the tint. An empty function removes the overlay. Call Invalidate when its answers change.
+    using CellOverlayFn = std::function<GridCellOverlay(int row, int column)>;
+    void SetCellOverlay(CellOverlayFn overlay);
+    const CellOverlayFn& CellOverlay() const { return m_overlay; }
+
     // ---- copy and text output ---------------------------------------------------------------
     // The clipboard text of the selection: for every row of the selected range whose column 1
     // cell is selected and whose height is not 0, the texts of columns 1 .. the range's right
@@ -366,4 +384,5 @@ private:
     bool m_columnResize = true;
     bool m_rowResize = true;
     GridCellId m_editedCell;   // cell whose editor stored a changed value, until the editor closes
+    CellOverlayFn m_overlay;
 };

@@ -9,6 +9,20 @@
 #include <QPainter>
 #include <QPixmap>
 
+namespace {
+// A short mark at the left edge of a cell, bold, over whatever the cell drew.
+void PaintOverlayMark(QPainter& painter, const QRect& rect, QFont font, const QColor& colour, const QString& mark)
+{
+    painter.save();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.setClipRect(rect);
+    painter.drawText(rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, mark);
+    painter.restore();
+}
+} // namespace
+
 CGridItemDelegate::CGridItemDelegate(CGridCtrl* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
 
 void CGridItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -36,7 +50,14 @@ void CGridItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         const QVariant fore = index.data(Qt::ForegroundRole);
         look.textColour = fore.isValid() ? fore.value<QColor>() : palette.color(QPalette::Text);
     }
+    GridCellOverlay overlay;
+    if (m_grid->CellOverlay() && !fixed)
+        overlay = m_grid->CellOverlay()(index.row() + m_grid->GetFixedRowCount(), index.column());
+    if (!selected && overlay.tint.isValid())
+        look.background = overlay.tint;
     PaintGridCell(*painter, option.rect, look);
+    if (!overlay.mark.isEmpty())
+        PaintOverlayMark(*painter, option.rect, look.font, selected ? look.textColour : overlay.markColour, overlay.mark);
 
     if (option.state & QStyle::State_HasFocus) {
         painter->save();

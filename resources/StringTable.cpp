@@ -19,6 +19,8 @@ const IdText kStrings[] = {
 #include "resources/strings/data.inc"
 #include "resources/strings/conversion.inc"
 #include "resources/strings/table.inc"
+#include "resources/strings/quality.inc"
+#include "resources/strings/report.inc"
 #include "resources/strings/devicelink.inc"
 #include "resources/strings/settings.inc"
 #include "resources/strings/device.inc"

@@ -60,7 +60,7 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
     CMainFrame frame;
     const QStringList want = {
         "&File>", "  &Save=32733", "  &Open=32734", "  &Export=32701", "  Export as &CSV...=32741",
-        "  Export s&tatistics as CSV...=32742", "  &Print=32702", "  -", "  E&xit=57665",
+        "  Export s&tatistics as CSV...=32742", "  &Print=32702", "  &Report…=33160", "  -", "  E&xit=57665",
         "Device>", "  &Connect device=32703", "  &Device settings=32704", "  Clear device &memory=58456",
         "  &DoDovavez=32730",
         "Edit>",
@@ -74,6 +74,7 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
         "  &Language>", "    &English=32705", "    &Deutsch=32706", "    &Français=32707", "    &Italiano=32708",
         "    &Español=32709", "    &Português=32710", "    &Russkiy yazyk=32711", "    中文 (&C)=32713",
         "  &Conversion standard>", "    &default=58464", "    &Custom J=58465",
+        "  &Tolerance limits…=33161",
         "&Help>", "  &Check for updates...=58466", "  -", "  &Help Scleron=57670", "  -",
         "  Product Registration=2100", "  Customer Feedback=2101", "  -", "  &About Scleron...=57664",
     };
@@ -83,8 +84,8 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
 TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
 {
     // Without an application object nobody handles "About"; a frame alone has "Connect device",
-    // "Open" and the firmware upgrade (always enabled), "Exit", "Check for updates" and the two
-    // web links; the commands on measurements wait for a series.
+    // "Open", the firmware upgrade and "Tolerance limits" (always enabled), "Exit", "Check for
+    // updates" and the two web links; the commands on measurements wait for a series.
     CMainFrame frame;
     frame.UpdateCommandUI();
     QStringList enabled;
@@ -93,7 +94,8 @@ TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
             enabled << QString::number(action->data().toInt());
     enabled.sort();
     EXPECT_EQ(enabled, (QStringList{QStringLiteral("2100"), QStringLiteral("2101"), QStringLiteral("32703"),
-                           QStringLiteral("32730"), QStringLiteral("32734"), QStringLiteral("57665"),
+                           QStringLiteral("32730"), QStringLiteral("32734"), QStringLiteral("33161"),
+                           QStringLiteral("57665"),
                            QStringLiteral("58466")}));
     EXPECT_FALSE(frame.RunCommand(Cmd::Save));
     EXPECT_FALSE(frame.RunCommand(Cmd::About));

@@ -22,7 +22,8 @@ BOM = b"\xef\xbb\xbf"
 MEASUREMENT_COLUMNS = ["series", "measurement", "time", "value", "unit", "scale", "material",
                        "impact_body", "angle", "raw_leeb", "hidden", "status"]
 STATISTICS_COLUMNS = ["series", "time", "scale", "unit", "material", "impact_body", "count", "mean",
-                      "deviation", "minimum", "maximum", "range", "mean_angle", "status"]
+                      "deviation", "minimum", "maximum", "range", "mean_angle", "status",
+                      "lower_limit", "upper_limit", "verdict"]
 
 
 def run(args, locale="C", tz="UTC", expect=0):
@@ -176,7 +177,8 @@ class CsvExport(unittest.TestCase):
                         else:
                             self.assertEqual(number(record[column], decimal), parsed[0], (record, column))
                     self.assertEqual(record["status"] == "", count is not None)
-        statuses = {r[0]: r[-1] for r in read_csv(export("--format", "csv", "--statistics"), ",")[1][1:]}
+        status = STATISTICS_COLUMNS.index("status")
+        statuses = {r[0]: r[status] for r in read_csv(export("--format", "csv", "--statistics"), ",")[1][1:]}
         self.assertEqual(statuses["2"], "not convertible")
         self.assertEqual(statuses["9"], "no visible values")
 

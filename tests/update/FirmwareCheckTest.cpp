@@ -304,4 +304,36 @@ TEST_F(FirmwareCheckTest, ACheckThatHangsIsStoppedNotKilled)
     EXPECT_TRUE(prompts.texts.isEmpty());
 }
 
+TEST_F(FirmwareCheckTest, CountersAreReadAsTheirTextsSay)
+{
+    struct Case {
+        const char* name;
+        QByteArray values; // registry lines below the key (null: no key at all)
+        int count, max;    // read into counters that held 7 and 1 before
+    };
+    const Case cases[] = {
+        {"no key keeps both", QByteArray(), 7, 1},
+        {"empty key: count kept, threshold 100", "", 7, 100},
+        {"texts", "\"FwUpdateFailCount\"=\"12\"\n\"FwUpdateFailCountMax\"=\"50\"\n", 12, 50},
+        {"numbers are not texts", "\"FwUpdateFailCount\"=dword:00000003\n\"FwUpdateFailCountMax\"=dword:00000005\n", 7, 100},
+        {"leading number of a text", "\"FwUpdateFailCount\"=\" 4 tries\"\n\"FwUpdateFailCountMax\"=\"-2\"\n", 4, -2},
+        {"out of range", "\"FwUpdateFailCount\"=\"99999999999\"\n", 2147483647, 100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(registryFile);
+        if (!c.values.isNull())
+            WriteWholeFile(registryFile, "[" + kKey.toUtf8() + "]\n" + c.values);
+        SFirmwareCounters counters{7, 1};
+        ReadFirmwareCounters(kKey, counters);
+        EXPECT_EQ(counters.failCount, c.count);
+        EXPECT_EQ(counters.failCountMax, c.max);
+    }
+    // A count at the end of the range does not turn negative with one more failure.
+    SFirmwareCounters full{2147483647, 100};
+    EXPECT_TRUE(CountFirmwareCheckFailure(full));
+    EXPECT_EQ(full.failCount, 0);
+    EXPECT_EQ(full.failCountMax, 50);
+}
+
 } // namespace

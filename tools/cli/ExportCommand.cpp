@@ -15,6 +15,7 @@
 #include "data/MeasurementStore.h"
 #include "export/CsvExport.h"
 #include "export/JsonExport.h"
+#include "quality/LimitsSettings.h"
 #include "table/TableExport.h"
 #include "table/TablePopulation.h"
 #include "table/TableSheet.h"
@@ -117,6 +118,8 @@ int RunExportCommand(const QStringList& args)
     CTableSheet sheet;
     RefreshTable(store, sheet);
 
+    // The statistics CSV and the JSON carry the tolerance limits of the user's settings.
+    const CToleranceTable limits = LimitsSettings::Load();
     QByteArray bytes;
     switch (parsed.format) {
     case Format::Hkp:
@@ -129,10 +132,10 @@ int RunExportCommand(const QStringList& args)
         break;
     }
     case Format::Csv:
-        bytes = parsed.statistics ? StatisticsCsv(store, parsed.dialect) : MeasurementsCsv(store, parsed.dialect);
+        bytes = parsed.statistics ? StatisticsCsv(store, parsed.dialect, &limits) : MeasurementsCsv(store, parsed.dialect);
         break;
     case Format::Json:
-        bytes = MeasurementsJson(store);
+        bytes = MeasurementsJson(store, &limits);
         break;
     }
     QString reason;

@@ -4,9 +4,11 @@
 #include "ScleronVersion.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 int RunPortsCommand(const QStringList& args);
 int RunScanCommand(const QStringList& args);
@@ -14,6 +16,7 @@ int RunDownloadCommand(const QStringList& args);
 int RunExportCommand(const QStringList& args);
 int RunWatchCommand(const QStringList& args);
 int RunVersionCommand(const QStringList& args);
+int RunReportCommand(const QStringList& args);
 
 namespace {
 
@@ -27,6 +30,7 @@ const Subcommand kSubcommands[] = {
     {"watch", "watch [--port N] [-o FILE.csv] [--csv-dialect c|locale] [--hkp FILE.hkp]\n"
               "                          print a tester's new impacts as they arrive; log them as CSV, keep a file current", RunWatchCommand},
     {"version", "version [FILE]          print the version block of this program or of another of its executables", RunVersionCommand},
+    {"report", "report FILE.hkp -o REPORT.pdf   write a measurement file's inspection report as a PDF", RunReportCommand},
     {nullptr, nullptr, nullptr}, // keeps the array non-empty while no subcommand is built in
 };
 
@@ -50,8 +54,13 @@ void PrintHelp()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // The report lays out text: it needs fonts, so a GUI application, but never a display.
+    const bool needsFonts = argc > 1 && std::strcmp(argv[1], "report") == 0;
+    if (needsFonts && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app = needsFonts ? std::make_unique<QGuiApplication>(argc, argv)
+                                                       : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
         PrintHelp();
         return args.isEmpty() ? 2 : 0;
