@@ -9,7 +9,8 @@ namespace {
 constexpr int kIndexColumn = 1;
 constexpr int kValueColumn = 4;
 const QColor kInsideTint(205, 240, 205);
-const QColor kOutsideTint(250, 200, 200);
+const QColor kBelowTint(255, 224, 160);
+const QColor kAboveTint(250, 195, 195);
 const QColor kOkMark(20, 130, 40);
 const QColor kNotOkMark(200, 30, 30);
 
@@ -20,8 +21,8 @@ GridCellOverlay MeasurementOverlay(const CMeasurementStore& store, const RowKey&
         return overlay; // a row not yet refilled after a deletion
     switch (JudgeMeasurement(store, key.series, key.sub - 1, limits)) {
     case Verdict::Inside: overlay.tint = kInsideTint; break;
-    case Verdict::Below:
-    case Verdict::Above: overlay.tint = kOutsideTint; break;
+    case Verdict::Below: overlay.tint = kBelowTint; break;
+    case Verdict::Above: overlay.tint = kAboveTint; break;
     case Verdict::NotJudged: break;
     }
     return overlay;

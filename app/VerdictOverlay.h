@@ -1,6 +1,6 @@
 #pragma once
 // The verdicts drawn over the table: the value cell of a judged measurement tinted (green inside,
-// red below or above) and "OK" / "NOT OK" at the left of a judged series' Index cell. Worked out
+// amber below, red above) and "OK" / "NOT OK" at the left of a judged series' Index cell. Worked out
 // from the store and the limits each time a cell is painted, so the overlay follows every
 // conversion, hide and deletion at once; the table's own texts and colours stay as they are.
 
