@@ -16,7 +16,12 @@ constexpr int Saving = 58157;           // "Save..."
 constexpr int Opening = 58158;          // "Open..."
 constexpr int Exporting = 58159;        // "Export..."
 constexpr int NoConnection = 58162;     // "No connection!"
+constexpr int KeyLeft = 58163;          // "Kestrel button left"
+constexpr int KeyRight = 58164;         // "Kestrel button right"
+constexpr int KeyDown = 58165;          // "Kestrel button down"
 constexpr int SearchDevice = 58166;     // "Search device..."
+constexpr int KeysLocked = 58173;       // "Keys locked"
+constexpr int KeysUnlocked = 58174;     // "Key unlocked"
 constexpr int AskSaveMeasurements = 58179;
 constexpr int VersionLine = 61003;      // "Scleron Version %1"
 constexpr int RightsLine = 61004;
@@ -29,4 +34,14 @@ constexpr int DownloadProgress = 61022;      // "Downloading measurements: %1 of
 constexpr int PortsNotOpened = 61023;        // no tester found, ports that could not be opened
 constexpr int WaitingForTester = 61030;      // "Waiting for the tester..."
 constexpr int UpgradeToolRunning = 61500;    // "Firmware upgrade tool is running..."
+// The identity texts of the device area, labels of its six lines.
+constexpr int ProductNameLabel = 61060;      // "Product name:"
+constexpr int SerialNumberLabel = 61061;     // "Serial number:"
+constexpr int FirmwareLabel = 61062;         // "Firmware:"
+constexpr int BootloaderLabel = 61063;       // "Bootloader:"
+constexpr int HardwareRevisionLabel = 61064; // "Hardware Revision:"
+constexpr int MeasurementsLabel = 61065;     // "Measurements:"
+constexpr int MeasurementsValue = 61066;     // "%1 (memory: %2% used)"
+constexpr int AskClearDeviceMemory = 61067;
+constexpr int RecentFileMissing = 61068;     // a recent file that is gone
 } // namespace AppText

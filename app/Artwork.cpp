@@ -49,3 +49,17 @@ QImage AboutArtwork()
 {
     return RenderArtwork(QStringLiteral(":/art/about.svg"));
 }
+
+QImage ViewImage(int resource)
+{
+    switch (resource) {
+    case 228:
+        return RenderArtwork(QStringLiteral(":/device/band.svg"));
+    case 231:
+        return RenderArtwork(QStringLiteral(":/device/lock-locked.svg"));
+    case 232:
+        return RenderArtwork(QStringLiteral(":/device/lock-unlocked.svg"));
+    default:
+        return {};
+    }
+}

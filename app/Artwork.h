@@ -1,6 +1,6 @@
 #pragma once
 // The program's own pictures, compiled in from SVG files under resources/: toolbar buttons,
-// the program icon and the About box artwork.
+// the program icon, the About box artwork and the main view's pictures.
 
 #include <QIcon>
 #include <QImage>
@@ -15,3 +15,6 @@ QIcon ToolbarIcon(const QString& name);
 QIcon ProgramIcon();
 // Bitmap 170, the About box artwork.
 QImage AboutArtwork();
+// The main view's pictures: 228 (the background of the device area left of the tester), 231
+// (keys locked) and 232 (keys unlocked). A null image for any other number.
+QImage ViewImage(int resource);

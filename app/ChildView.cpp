@@ -8,6 +8,7 @@
 #include "data/UserPrompts.h"
 #include "devicelink/DeviceLink.h"
 #include "grid/GridCtrl.h"
+#include "mirror/DeviceMirror.h"
 #include "quality/LimitsSettings.h"
 #include "resources/StringTable.h"
 #include "update/FirmwareCheck.h"
@@ -27,11 +28,16 @@ CChildView::CChildView()
     connect(&m_pollTimer, &QTimer::timeout, this, &CChildView::OnPollTimer);
     SetControlId(this, CtrlId::View);
     setFocusPolicy(Qt::StrongFocus);
+    // The device area is painted whole on every paint: no background is erased beneath it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
     store.link = MakeLayerPtr(new CDeviceLink(store));
     store.link->SetFollowUps(&m_followUps);
+    store.screen = MakeLayerPtr(new CDeviceMirror(store));
     m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
     m_commands.Add(Cmd::FirmwareUpgrade, [this] { UpgradeFirmware(); });
     AddFileCommands();
+    AddDeviceCommands();
     AddTableCommands();
     CreateSettingsDialog();
     AddQualityCommands();
@@ -66,7 +72,7 @@ void CChildView::Create(QWidget* parent, IViewFrame* frame, const QStringList& c
     std::fill(std::begin(store.displayCodes), std::end(store.displayCodes), ' ');
     store.displayMode = 0;
     SetupTableArea(store);
-    // The view's pictures (device, key lock open and closed) are loaded here with its painting.
+    LoadViewImages();
     CreateDeviceList();
     const QString file = MeasurementFileArgument(commandLine);
     if (!file.isEmpty()) {
@@ -94,8 +100,7 @@ void CChildView::CreateDeviceList()
 void CChildView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (m_table)
-        m_table->setGeometry(0, kDeviceAreaHeight, width(), qMax(0, height() - kDeviceAreaHeight));
+    PlaceTable(width(), height());
 }
 
 void CChildView::ShowStatus(const QString& text)

@@ -9,6 +9,8 @@
 #include "app/TransferProgress.h"
 #include "app/ViewLinkFollowUps.h"
 #include "data/MeasurementStore.h"
+#include "mirror/DIBSectionLiteNP.h"
+#include "mirror/MirrorGeometry.h"
 #include "quality/ToleranceLimits.h"
 
 #include <QRect>
@@ -16,6 +18,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 class CDeviceLink;
@@ -33,6 +36,14 @@ public:
     // Forgets the newer tester firmware the frame offers and rebuilds its update menu, so its
     // "Update Kestrel to version ..." item goes.
     virtual void ForgetNewestFirmware() = 0;
+};
+
+// Where the view keeps the measurement files the user opened or saved last (the File menu's
+// list); optional.
+class IRecentFiles {
+public:
+    virtual ~IRecentFiles() = default;
+    virtual void Add(const QString& path) = 0;
 };
 
 class CChildView : public QWidget {
@@ -90,6 +101,17 @@ public:
     // The program file the upgrade tool is looked for beside (empty: the running executable).
     void SetProgramFile(const QString& path) { m_programFile = path; }
 
+    // Clear device memory (58456): asks, discards the loaded data (asking to save them) and
+    // leaves the memory clear to the polling timer.
+    void ClearDeviceMemory();
+    // Conversion standard "default" (0) or "Custom J" (1): the table is converted again and the
+    // data count as changed.
+    void SetConversionStandard(int standard);
+    // Redraws the key-lock symbol after the current device's keysLocked changed.
+    void RedrawKeyLock();
+
+    // Where Save and Open report the files they wrote and read (not owned; nullptr: nowhere).
+    void SetRecentFiles(IRecentFiles* recent) { m_recent = recent; }
     // The tolerance limits in use (loaded from the user's settings when the view is created).
     const CToleranceTable& Limits() const { return m_limits; }
     // "Tolerance limits…" (Settings menu): the dialog, opened on the focus series' scale and
@@ -115,6 +137,17 @@ public:
     static QRect DeviceScreenRect(int W);
     static QRect IdentityRect(int W);
 
+    // Widths of the table's nine columns for a view W pixels wide: fixed up to 960 pixels, wider
+    // ones share the room, less a little when the table shows its vertical scroll bar.
+    static std::array<int, 9> TableColumnWidths(int W, bool verticalScrollBar);
+    // The value of the "Measurements:" line: the count and how much of the tester's memory it
+    // fills; empty while there is neither a tester nor a series.
+    QString MeasurementsText() const;
+
+    // 1 while a key or the lock symbol is framed under the mouse; which one.
+    int KeyHighlight() const { return m_keyHighlight; }
+    MirrorGeometry::Area HighlightedArea() const { return m_highlightArea; }
+
 signals:
     // The tolerance limits changed (the chart beside the table redraws).
     void LimitsChanged();
@@ -136,6 +169,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void ShowStatus(const QString& text);
@@ -179,6 +217,22 @@ private:
     // Report and Tolerance limits.
     void AddQualityCommands();
     void SaveFile();
+    // Clear device memory, the firmware upgrade and the conversion standard.
+    void AddDeviceCommands();
+
+    // ---- painting (ViewPainting.cpp) ---------------------------------------------------------
+    void LoadViewImages();
+    void PlaceTable(int W, int H);
+    void DrawIdentityTexts(QPainter& painter);
+    void DrawHighlightFrame(QPainter& painter, int W);
+
+    // ---- mouse (ViewMouse.cpp) ---------------------------------------------------------------
+    // A press on a key or the lock symbol while the link is open; false when nothing was done.
+    bool ActOnPress(MirrorGeometry::Area area);
+    void ToggleKeyLock();
+    void ShowHighlight(MirrorGeometry::Area area);
+    void EndHighlight();
+    QString AreaText(MirrorGeometry::Area area) const;
     // Asks for a file and writes the measurements (or the series statistics) as CSV in the
     // dialect of the user's locale.
     void ExportCsv(bool statistics);
@@ -198,6 +252,14 @@ private:
     // The firmware update check, from the first attached tester on.
     std::unique_ptr<CFirmwareCheck> m_firmwareCheck;
     CommandHandlers m_commands;
+    IRecentFiles* m_recent = nullptr;
+    // Images 228 (the background left of the tester), 231 (keys locked) and 232 (keys unlocked).
+    CDIBSectionLiteNP m_bandImage;
+    CDIBSectionLiteNP m_lockedImage;
+    CDIBSectionLiteNP m_unlockedImage;
+    // 1 while a key or the lock symbol is framed under the mouse.
+    int m_keyHighlight = 0;
+    MirrorGeometry::Area m_highlightArea = MirrorGeometry::Area::None;
 };
 
 // The measurement file a command line names: the first argument that is not an option ("-..."),

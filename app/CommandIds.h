@@ -13,6 +13,9 @@ constexpr int ExportCsv = 32741;
 constexpr int ExportCsvStatistics = 32742;
 constexpr int Report = 33160;
 constexpr int Exit = 57665;
+// The recent files listed above "Exit", newest first.
+constexpr int RecentFile1 = 57616;
+constexpr int RecentFileCount = 4;
 // Device
 constexpr int ConnectDevice = 32703;
 constexpr int DeviceSettings = 32704;

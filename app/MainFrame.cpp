@@ -6,12 +6,14 @@
 #include "app/ControlIds.h"
 #include "app/MainMenu.h"
 #include "app/MainToolBar.h"
+#include "data/UserPrompts.h"
 #include "devicelink/DeviceLink.h"
 #include "resources/StringTable.h"
 #include "updatewizard/AutoUpdate.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -35,8 +37,14 @@ CMainFrame::CMainFrame(const Options& options)
     BuildMainMenu(menuBar(), m_actions, [this](QMenu* menu) {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     });
+    ApplyStandardShortcuts(m_actions);
+    m_view.SetRecentFiles(&m_recentFiles);
+    AddRecentFileItems();
     AddFrameCommands();
     CreateUpdateService(options);
+    for (int i = 0; i < Cmd::RecentFileCount; ++i)
+        m_commands.Add(Cmd::RecentFile1 + i, [this, i] { OpenRecentFile(i); },
+            [this, i](CommandState& state) { state.enabled = i < m_recentFiles.Files().size(); });
 
     connect(&m_idleTimer, &QTimer::timeout, this, [this] {
         UpdateCommandUI();
@@ -55,6 +63,7 @@ CMainFrame::CMainFrame()
 CMainFrame::~CMainFrame()
 {
     m_idleTimer.stop();
+    m_view.SetRecentFiles(nullptr);
     // Ends a background search still running before anything it could post to goes.
     m_updateService.reset();
     // The view is a member: the window must not delete it a second time.
@@ -192,4 +201,47 @@ void CMainFrame::RemoveUpdateMenu()
     // Later: the menu may be the one whose item is being carried out right now.
     m_updateMenu->deleteLater();
     m_updateMenu = nullptr;
+}
+
+void CMainFrame::AddRecentFileItems()
+{
+    QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("file"));
+    QAction* exit = m_actions.Find(Cmd::Exit);
+    if (!file || !exit)
+        return;
+    for (int i = 0; i < Cmd::RecentFileCount; ++i)
+        file->insertAction(exit, m_actions.Get(Cmd::RecentFile1 + i));
+    QAction* separator = file->insertSeparator(exit);
+    separator->setObjectName(QStringLiteral("recentFilesSeparator"));
+    connect(file, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentFileItems);
+    UpdateRecentFileItems();
+}
+
+void CMainFrame::UpdateRecentFileItems()
+{
+    const int count = static_cast<int>(m_recentFiles.Files().size());
+    for (int i = 0; i < Cmd::RecentFileCount; ++i) {
+        QAction* action = m_actions.Get(Cmd::RecentFile1 + i);
+        action->setVisible(i < count);
+        action->setText(m_recentFiles.MenuText(i));
+        action->setStatusTip(i < count ? m_recentFiles.Files()[i] : QString());
+    }
+    if (QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("file")))
+        if (QAction* separator = file->findChild<QAction*>(QStringLiteral("recentFilesSeparator")))
+            separator->setVisible(count > 0);
+}
+
+void CMainFrame::OpenRecentFile(int i)
+{
+    if (i < 0 || i >= m_recentFiles.Files().size())
+        return;
+    const QString path = m_recentFiles.Files()[i];
+    if (!QFileInfo(path).isFile()) {
+        m_recentFiles.Remove(path);
+        UpdateRecentFileItems();
+        Prompts().Message(ResString(AppText::RecentFileMissing).arg(path), PromptButtons::Ok, PromptIcon::Warning);
+        return;
+    }
+    m_view.OpenFile(path);
+    UpdateRecentFileItems();
 }

@@ -8,6 +8,7 @@
 #include "app/CommandActions.h"
 #include "app/CommandHandlers.h"
 #include "app/LockKeys.h"
+#include "app/RecentFiles.h"
 #include "table/TableHost.h"
 #include "update/Version.h"
 
@@ -77,6 +78,10 @@ public:
     QMenu* UpdateMenu() const { return m_updateMenu; }
     // A measurement file dropped on the window (only the first of several counts).
     void DropFiles(const QStringList& paths);
+    // The recent measurement files of the File menu.
+    CRecentFiles& RecentFiles() { return m_recentFiles; }
+    // Opens entry i of the recent files; a file that is gone is taken off the list with a message.
+    void OpenRecentFile(int i);
 
     // Replaces where the Caps Lock and Num Lock states come from (tests).
     void SetLockKeySource(std::function<bool(LockKey)> source);
@@ -111,9 +116,13 @@ private:
     void RebuildUpdateMenu();
     // Commands 2100 and 2101: the web page of string textId.
     void OpenWebLink(int textId);
+    // The recent files above "Exit" in the File menu, brought up to date when it opens.
+    void AddRecentFileItems();
+    void UpdateRecentFileItems();
     // A menu or toolbar prompt (empty: none, the status text returns).
     void ShowPrompt(const QString& prompt);
 
+    CRecentFiles m_recentFiles;
     QString m_statusText;
     QLabel* m_statusPane = nullptr;
     QLabel* m_capsPane = nullptr;

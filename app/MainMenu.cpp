@@ -4,6 +4,8 @@
 #include "app/CommandIds.h"
 #include "resources/StringTable.h"
 
+#include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -88,4 +90,19 @@ void BuildMainMenu(QMenuBar* bar, CommandActions& actions, const std::function<v
         onPopup(menu);
         AddEntries(menu, top.items, actions, onPopup);
     }
+}
+
+void ApplyStandardShortcuts(CommandActions& actions)
+{
+    // The desktop's own keys for these commands, shown beside them in the menus. Ctrl+C and
+    // Ctrl+A stay the table's own keys while it has the focus.
+    const std::pair<int, QKeySequence::StandardKey> shortcuts[] = {
+        {Cmd::Open, QKeySequence::Open},
+        {Cmd::Save, QKeySequence::Save},
+        {Cmd::Print, QKeySequence::Print},
+        {Cmd::Copy, QKeySequence::Copy},
+        {Cmd::Help, QKeySequence::HelpContents},
+    };
+    for (const auto& [command, key] : shortcuts)
+        actions.Get(command)->setShortcuts(key);
 }

@@ -22,3 +22,7 @@ const std::vector<MenuEntry>& MainMenuLayout();
 // Fills the menu bar from the layout; items get their actions from actions. Every popup created
 // is passed to onPopup (the frame refreshes the command states when one is about to show).
 void BuildMainMenu(QMenuBar* bar, CommandActions& actions, const std::function<void(QMenu*)>& onPopup);
+
+// Gives Open, Save, Print, Copy and Help the desktop's standard keys (Ctrl+O, Ctrl+S, Ctrl+P,
+// Ctrl+C, F1), shown in the menus beside their texts.
+void ApplyStandardShortcuts(CommandActions& actions);

@@ -17,12 +17,17 @@
 void CChildView::AddFileCommands()
 {
     const auto hasSeries = [this](CommandState& state) { state.enabled = store.series.GetSize() > 0; };
-    // Save is offered only while there is something not yet saved.
+    // Save is offered only while there is something not yet saved: a changed measurement or
+    // series, or a change the records do not carry (the conversion standard, new data from the
+    // tester).
     m_commands.Add(Cmd::Save, [this] { SaveFile(); }, [this](CommandState& state) {
-        state.enabled = store.series.GetSize() > 0 && store.HasChanges();
+        state.enabled = store.series.GetSize() > 0 && (store.HasChanges() || store.unsavedData == 1);
     });
     m_commands.Add(Cmd::Open, [this] { OpenFile(QString()); });
-    m_commands.Add(Cmd::Copy, [this] { store.grid->Copy(); }, hasSeries);
+    m_commands.Add(Cmd::Copy, [this] {
+        CWaitCursor wait;
+        store.grid->Copy();
+    }, hasSeries);
     m_commands.Add(Cmd::Export, [this] { ExportTable(store); }, hasSeries);
     m_commands.Add(Cmd::ExportCsv, [this] { ExportCsv(false); }, hasSeries);
     m_commands.Add(Cmd::ExportCsvStatistics, [this] { ExportCsv(true); }, hasSeries);
@@ -43,7 +48,8 @@ void CChildView::SaveFile()
 {
     // No wait cursor: the file dialog is the user's to answer, and writing takes a moment only.
     ShowStatus(ResString(AppText::Saving));
-    store.SaveMeasurements();
+    if (store.SaveMeasurements() == 1 && m_recent)
+        m_recent->Add(store.LastFilePath());
     ShowStatus(ResString(Link().IsOpen() ? AppText::Online : AppText::Offline));
 }
 
@@ -53,6 +59,8 @@ void CChildView::OpenFile(const QString& path)
         ShowStatus(ResString(AppText::Opening));
         store.OpenMeasurements(path);
         RefreshTableArea(store);
+        if (m_recent && !store.LastFilePath().isEmpty())
+            m_recent->Add(store.LastFilePath());
     }
     ShowStatus(ConnectionText());
     update();

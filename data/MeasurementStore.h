@@ -56,6 +56,9 @@ public:
     bool SaveMeasurementsTo(const QString& path, QString* error);
     // path empty: asks for a file. Appends the file's series to the store.
     void OpenMeasurements(const QString& path);
+    // The measurement file the last of the two operations above wrote or read; empty when it
+    // was cancelled or failed. The program keeps its list of recent files with it.
+    const QString& LastFilePath() const { return lastFilePath; }
 
     // ---- members, in declaration order ----------------------------------------------------
     QStringList columnTitles;
@@ -98,6 +101,11 @@ public:
     CArray<DEVICE*> laterDevices;
     CArray<int> laterPorts;
     LayerPtr<CSettings> settingsDialog = NullLayerPtr<CSettings>();
+
+private:
+    QString lastFilePath;
+
+public:
 
     // Custom-curve slots: HC1..HC3 live at indices 14..16 of customD and customDL.
     static constexpr int kCustomCurveFirst = 14;

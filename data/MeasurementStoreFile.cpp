@@ -32,6 +32,7 @@ bool CMeasurementStore::SaveMeasurementsTo(const QString& path, QString* error)
 
 int CMeasurementStore::SaveMeasurements()
 {
+    lastFilePath.clear();
     const QString path = Prompts().FileName(MeasurementFileDialog(true));
     if (path.isEmpty())
         return 0;
@@ -43,11 +44,13 @@ int CMeasurementStore::SaveMeasurements()
     }
     unsavedData = 0;
     ClearChanges();
+    lastFilePath = path;
     return 1;
 }
 
 void CMeasurementStore::OpenMeasurements(const QString& path)
 {
+    lastFilePath.clear();
     QString chosen = path;
     if (chosen.isEmpty()) {
         chosen = Prompts().FileName(MeasurementFileDialog(false));
@@ -56,6 +59,9 @@ void CMeasurementStore::OpenMeasurements(const QString& path)
     }
     // Files that cannot be opened or carry another version are passed over silently; one too
     // large to be a measurement file is worth a word, since it cannot be what the user meant.
-    if (MeasurementFile::Load(*this, chosen) == MeasurementFile::ReadResult::TooLarge)
+    const MeasurementFile::ReadResult result = MeasurementFile::Load(*this, chosen);
+    if (result == MeasurementFile::ReadResult::Read)
+        lastFilePath = chosen;
+    else if (result == MeasurementFile::ReadResult::TooLarge)
         Prompts().Message(ResString(Ids::FileTooLarge).arg(chosen), PromptButtons::Ok, PromptIcon::Error);
 }

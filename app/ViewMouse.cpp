@@ -1,0 +1,111 @@
+// The mouse on the tester's picture: its three keys press the tester's keys, the lock symbol
+// locks and unlocks them, and whatever lies under the mouse is framed with its name in the
+// status bar. Nothing is sent and nothing redrawn while the port is closed.
+#include "app/ChildView.h"
+
+#include "app/AppStrings.h"
+#include "devicelink/DeviceLink.h"
+#include "resources/StringTable.h"
+
+#include <QMouseEvent>
+
+using MirrorGeometry::Area;
+
+void CChildView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const int W = width();
+        if (ActOnPress(MirrorGeometry::PressArea(event->position().toPoint(), W))) {
+            update(MirrorGeometry::KeysRect(W));
+            event->accept();
+            return;
+        }
+    }
+    QWidget::mousePressEvent(event);
+}
+
+bool CChildView::ActOnPress(Area area)
+{
+    if (area == Area::None || !Link().IsOpen())
+        return false;
+    if (area == Area::KeyLock)
+        ToggleKeyLock();
+    else
+        Link().PressKey(MirrorGeometry::KeyOf(area));
+    return true;
+}
+
+void CChildView::ToggleKeyLock()
+{
+    DEVICE& device = store.device;
+    device.keysLocked = device.keysLocked == 1 ? 0 : 1;
+    Link().SetKeyLock(static_cast<int>(device.keysLocked));
+    if (m_followUps.IsSettingsDialogVisible())
+        m_followUps.RefreshSettingsDialog();
+    ShowStatus(ResString(device.keysLocked == 1 ? AppText::KeysLocked : AppText::KeysUnlocked));
+}
+
+void CChildView::mouseMoveEvent(QMouseEvent* event)
+{
+    const Area area = MirrorGeometry::MoveArea(event->position().toPoint(), width());
+    if (area == Area::None) {
+        if (m_keyHighlight == 1)
+            EndHighlight();
+    } else if (m_keyHighlight == 0 || area != m_highlightArea) {
+        // Straight from one key to another (a fast move) frames the new one.
+        if (m_keyHighlight == 1)
+            update(MirrorGeometry::HighlightFrame(m_highlightArea, width()));
+        ShowHighlight(area);
+        ShowStatus(AreaText(area));
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void CChildView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const Area area = MirrorGeometry::ReleaseArea(event->position().toPoint(), width());
+        if (area != Area::None)
+            ShowHighlight(area);
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CChildView::leaveEvent(QEvent* event)
+{
+    // The mouse may leave the window straight from a key: the frame and its text go with it.
+    if (m_keyHighlight == 1)
+        EndHighlight();
+    QWidget::leaveEvent(event);
+}
+
+void CChildView::ShowHighlight(Area area)
+{
+    m_highlightArea = area;
+    m_keyHighlight = 1;
+    update(MirrorGeometry::HighlightFrame(area, width()));
+}
+
+void CChildView::EndHighlight()
+{
+    update(MirrorGeometry::KeysRect(width()));
+    m_keyHighlight = 0;
+    m_highlightArea = Area::None;
+    ShowStatus(ResString(Link().IsOpen() ? AppText::Online : AppText::Offline));
+}
+
+QString CChildView::AreaText(Area area) const
+{
+    switch (area) {
+    case Area::LeftKey:
+        return ResString(AppText::KeyLeft);
+    case Area::RightKey:
+        return ResString(AppText::KeyRight);
+    case Area::DownKey:
+        return ResString(AppText::KeyDown);
+    case Area::KeyLock:
+        return ResString(store.device.keysLocked == 1 ? AppText::KeysLocked : AppText::KeysUnlocked);
+    default:
+        return {};
+    }
+}
