@@ -12,7 +12,7 @@ void CChildView::CreateSettingsDialog()
 {
     // The dialog is a window of its own above the view; the view redraws its lock symbol when
     // the dialog's "Lock Keys" changed the key lock.
-    store.settingsDialog = MakeLayerPtr(new CSettings(store, this, [this] { update(); }));
+    store.settingsDialog = MakeLayerPtr(new CSettings(store, this, [this] { RedrawKeyLock(); }));
     m_commands.Add(Cmd::DeviceSettings, [this] { OnDeviceSettings(); },
                    [this](CommandState& state) { state.enabled = Link().IsOpen(); });
 }

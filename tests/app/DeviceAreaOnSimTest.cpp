@@ -141,6 +141,36 @@ TEST_F(DeviceAreaOnSim, HoverFramesAKeyNamesItAndLeavingRestoresTheConnectionTex
     EXPECT_EQ(QColor(shot.pixel(W - 210, 114)), QColor(200, 200, 200));
 }
 
+TEST_F(DeviceAreaOnSim, ClearDeviceMemoryAsksAndLeavesTheClearToTheTimer)
+{
+    Attach();
+    ASSERT_EQ(SimState("records"), "6");
+    // No: nothing changes.
+    prompts.answers.push_back(PromptAnswer::No);
+    view->ClearDeviceMemory();
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0], "Clear device memory?\nThis deletes all measurements on your Device!");
+    EXPECT_EQ(prompts.icons[0], PromptIcon::Warning);
+    EXPECT_EQ(view->Link().jobs, 0u);
+    EXPECT_EQ(view->store.series.GetSize(), 2);
+
+    // Yes, then Cancel to the question about the unsaved download: still nothing.
+    prompts.answers.push_back(PromptAnswer::Yes);
+    prompts.answers.push_back(PromptAnswer::Cancel);
+    view->ClearDeviceMemory();
+    EXPECT_EQ(view->Link().jobs, 0u);
+    EXPECT_EQ(view->store.series.GetSize(), 2);
+
+    // Yes and No (not saved): the table empties, the tester is kept, the timer clears its memory.
+    prompts.answers.push_back(PromptAnswer::Yes);
+    prompts.answers.push_back(PromptAnswer::No);
+    view->ClearDeviceMemory();
+    EXPECT_EQ(view->store.series.GetSize(), 0);
+    EXPECT_TRUE(view->Link().IsOpen());
+    EXPECT_EQ(view->store.device.name, "Kestrel 2");
+    EXPECT_TRUE(WaitFor([&] { return view->Link().jobs == 0 && SimState("records") == "0"; }, 10000));
+}
+
 TEST_F(DeviceAreaOnSim, ClosedPortSendsNothing)
 {
     Attach();
