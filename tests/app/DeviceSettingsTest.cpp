@@ -7,7 +7,9 @@
 #include "devicelink/DeviceLink.h"
 #include "settings/Settings.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QTest>
 
 namespace {
 
@@ -79,4 +81,40 @@ TEST_F(ViewOnSim, DeviceSettingsOpensNothingForATesterInItsBootLoader)
     EXPECT_EQ(frame.shown, QStringList({"Settings...", "Online BOOTLOADER!"}));
 }
 
+// The key lock has two switches, the view's lock symbol and the dialog's "Lock Keys": whichever
+// the operator uses, the tester, the store, the box and the status agree.
+TEST_F(ViewOnSim, LockSymbolAndLockKeysBoxAgree)
+{
+    ASSERT_TRUE(StartTesters({{"--model", "kestrel2", "--empty"}}));
+    view->Connect();
+    ASSERT_TRUE(view->Commands().Run(Cmd::DeviceSettings));
+    ASSERT_TRUE(WaitFor([&] { return view->Link().jobs == 0; }, 10000));
+    CSettings& dialog = *view->store.settingsDialog;
+    auto* box = qobject_cast<QCheckBox*>(dialog.Control(1027));
+    ASSERT_FALSE(box->isChecked());
+    // The lock symbol: from (W - 210, 114), 27 x 27 pixels.
+    const QPoint lockSymbol(view->width() - 197, 127);
+    const auto testerLock = [&] { return Sim(0).Command("show").text.contains("lock=1"); };
+
+    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, lockSymbol);
+    EXPECT_EQ(view->store.device.keysLocked, 1u);
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_TRUE(testerLock());
+    EXPECT_EQ(frame.current, "Keys locked");
+
+    box->click();
+    EXPECT_EQ(view->store.device.keysLocked, 0u);
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(testerLock());
+
+    box->click();
+    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, lockSymbol);
+    EXPECT_EQ(view->store.device.keysLocked, 0u);
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(testerLock());
+    EXPECT_EQ(frame.current, "Key unlocked");
+    EXPECT_EQ(view->Link().jobs, 0u); // the key lock is never a job
+}
+
 } // namespace
+
