@@ -67,7 +67,12 @@ void CMainFrame::CreateUpdateService(const Options& options)
 void CMainFrame::CheckForUpdates()
 {
     // The loaded data and the connection go even when the wizard then finds nothing.
-    if (!m_view.ResetData(true) || !m_updateService)
+    if (!m_view.ResetData(true))
+        return;
+    // The link is closed now: the status bar must not go on saying "Online" beside an empty
+    // device list while the wizard runs and after it.
+    SetStatusText(ResString(AppText::Offline));
+    if (!m_updateService)
         return;
     if (m_updateService->RunWizard(true) && m_view.ResetData(true)) {
         // The installer runs: make way for it.

@@ -9,7 +9,9 @@ public:
     PrintDialogChoice Run(QPrinter& printer, QWidget* parent) override
     {
         QPrintDialog dialog(&printer, parent);
-        dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+        // "Print to File (PDF)" stays: on a machine without a printer it is the only way to
+        // print at all, and it is how a table is printed to a PDF file.
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
         dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, true);

@@ -13,8 +13,8 @@ struct PrintDialogChoice {
 class IPrintDialog {
 public:
     virtual ~IPrintDialog() = default;
-    // Lets the user set up printer; printing to a file and page ranges are not offered, printing
-    // only the selection is.
+    // Lets the user set up the printer; printing to a PDF file and printing only the selection
+    // are offered, page ranges are not.
     virtual PrintDialogChoice Run(QPrinter& printer, QWidget* parent) = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "table/TablePrint.h"
 
 #include "data/MeasurementStore.h"
+#include "data/UserPrompts.h"
 #include "grid/GridCtrl.h"
 #include "resources/StringTable.h"
 #include "table/PrintDialogSeam.h"
@@ -184,9 +185,15 @@ void PrintTable(CMeasurementStore& store)
     printer.setDocName(documentName);
     const PrintDialogChoice choice = PrintDialog().Run(printer, window);
     if (choice.accepted) {
-        // As for the export: the wait cursor only once the dialog is closed.
-        CWaitCursor wait;
-        PrintTableOn(store, printer, choice.selectionOnly);
+        bool printed = false;
+        {
+            // As for the export: the wait cursor only once the dialog is closed, and not over
+            // the error box.
+            CWaitCursor wait;
+            printed = PrintTableOn(store, printer, choice.selectionOnly);
+        }
+        if (!printed)
+            Prompts().Message(ResString(TableStrings::PrintFailed), PromptButtons::Ok, PromptIcon::Error);
     }
     ShowConnectionStatus();
 }

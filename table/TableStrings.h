@@ -17,4 +17,5 @@ constexpr int Statistic = 61200;       // "Statistic": column 1 of a statistics 
 constexpr int SaveGridFailed = 61201;  // "Unable to save grid list"
 constexpr int CannotCreateFile = 61202; // "Cannot create \"%1\":\n%2"
 constexpr int DeleteItem = 61203;      // "Delete Item": status text while rows are deleted
+constexpr int PrintFailed = 61204;     // "Unable to print the table: ..." when the printer does not start
 } // namespace TableStrings

@@ -1,6 +1,7 @@
 // Printing the table to a PDF file and reading the text back.
 #include "TableTestSupport.h"
 
+#include "common/ScriptedPrompts.h"
 #include "common/TempDir.h"
 #include "table/PrintDialogSeam.h"
 #include "table/TablePopulation.h"
@@ -114,6 +115,27 @@ TEST_F(TablePrint, CancelledDialogPrintsNothing)
     PrintTable(store);
     EXPECT_EQ(dialog.shown, 1);
     EXPECT_FALSE(QFile::exists(dir.filePath("table.pdf")));
+}
+
+TEST_F(TablePrint, PrinterThatDoesNotStartIsReportedNotPassedOverInSilence)
+{
+    AddPlainSeries(store, 7, true, 3);
+    RefreshTable(store);
+    RecordingHost host;
+    ScriptedPrompts prompts;
+    // A PDF file in a folder that does not exist: the printer cannot be opened.
+    PdfPrintDialog dialog(dir.filePath("missing/table.pdf"));
+    PrintTable(store);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].startsWith("Unable to print the table"));
+    EXPECT_EQ(prompts.icons, QList<PromptIcon>({PromptIcon::Error}));
+    EXPECT_EQ(host.statusTexts.last(), "Offline");
+
+    // A printer that starts prints without a message.
+    dialog.path = dir.filePath("table.pdf");
+    PrintTable(store);
+    EXPECT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(QFile::exists(dialog.path));
 }
 
 TEST_F(TablePrint, RowsArePaginatedByTheirHeights)
