@@ -1559,6 +1559,10 @@ Report</source>
         <source>Delete Item</source>
         <translation>删除条目</translation>
     </message>
+    <message id="ids.61204">
+        <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
+        <translation>无法打印表格：未选择打印机，或无法打开打印机或文件。</translation>
+    </message>
     <message id="ids.22000">
         <source>Downloading...</source>
         <translation>正在下载...</translation>

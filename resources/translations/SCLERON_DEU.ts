@@ -1559,6 +1559,10 @@ Bericht</translation>
         <source>Delete Item</source>
         <translation>Eintrag löschen</translation>
     </message>
+    <message id="ids.61204">
+        <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
+        <translation>Die Tabelle konnte nicht gedruckt werden: Es wurde kein Drucker gewählt, oder der Drucker bzw. die Datei konnte nicht geöffnet werden.</translation>
+    </message>
     <message id="ids.22000">
         <source>Downloading...</source>
         <translation>Wird heruntergeladen...</translation>

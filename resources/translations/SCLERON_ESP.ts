@@ -1559,6 +1559,10 @@ Informe</translation>
         <source>Delete Item</source>
         <translation>Eliminar elemento</translation>
     </message>
+    <message id="ids.61204">
+        <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
+        <translation>No se pudo imprimir la tabla: no se eligió ninguna impresora, o no se pudo abrir la impresora o el archivo.</translation>
+    </message>
     <message id="ids.22000">
         <source>Downloading...</source>
         <translation>Descargando...</translation>

@@ -1559,6 +1559,10 @@ Rapport</translation>
         <source>Delete Item</source>
         <translation>Supprimer l'élément</translation>
     </message>
+    <message id="ids.61204">
+        <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
+        <translation>Impossible d'imprimer le tableau : aucune imprimante n'a été choisie, ou l'imprimante ou le fichier n'a pas pu être ouvert.</translation>
+    </message>
     <message id="ids.22000">
         <source>Downloading...</source>
         <translation>Téléchargement...</translation>

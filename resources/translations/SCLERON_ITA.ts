@@ -1559,6 +1559,10 @@ Rapporto</translation>
         <source>Delete Item</source>
         <translation>Elimina elemento</translation>
     </message>
+    <message id="ids.61204">
+        <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
+        <translation>Impossibile stampare la tabella: non è stata scelta alcuna stampante, oppure non è stato possibile aprire la stampante o il file.</translation>
+    </message>
     <message id="ids.22000">
         <source>Downloading...</source>
         <translation>Scaricamento...</translation>

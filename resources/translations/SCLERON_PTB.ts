@@ -1559,6 +1559,10 @@ Relatório</translation>
         <source>Delete Item</source>
         <translation>Excluir item</translation>
     </message>
+    <message id="ids.61204">
+        <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
+        <translation>Não foi possível imprimir a tabela: nenhuma impressora foi escolhida, ou a impressora ou o arquivo não pôde ser aberto.</translation>
+    </message>
     <message id="ids.22000">
         <source>Downloading...</source>
         <translation>Baixando...</translation>

@@ -1559,6 +1559,10 @@ Report</source>
         <source>Delete Item</source>
         <translation>Удаление строк</translation>
     </message>
+    <message id="ids.61204">
+        <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
+        <translation>Не удалось напечатать таблицу: принтер не выбран, либо не удалось открыть принтер или файл.</translation>
+    </message>
     <message id="ids.22000">
         <source>Downloading...</source>
         <translation>Загрузка...</translation>
