@@ -33,12 +33,12 @@ CSettings::CSettings(CMeasurementStore& store, QWidget* parent, std::function<vo
     setProperty(kControlIdProperty, kResourceId);
     setWindowTitle(ResString(SettingsText::Title));
     QWidget* previous = nullptr;
-    for (const SSettingsControl& spec : SettingsControls()) {
-        QWidget* control = CreateControl(spec);
-        m_layout.emplace_back(control, &spec);
-        if (spec.id != SettingsCtrl::Static) {
-            control->setProperty(kControlIdProperty, spec.id);
-            m_controls[spec.id] = control;
+    for (const SSettingsControl& entry : SettingsControls()) {
+        QWidget* control = CreateControl(entry);
+        m_layout.emplace_back(control, &entry);
+        if (entry.id != SettingsCtrl::Static) {
+            control->setProperty(kControlIdProperty, entry.id);
+            m_controls[entry.id] = control;
         }
         // The Tab key follows the control list.
         if (control->focusPolicy() != Qt::NoFocus) {
@@ -53,14 +53,14 @@ CSettings::CSettings(CMeasurementStore& store, QWidget* parent, std::function<vo
 
 CSettings::~CSettings() = default;
 
-QWidget* CSettings::CreateControl(const SSettingsControl& spec)
+QWidget* CSettings::CreateControl(const SSettingsControl& entry)
 {
-    const QString text = spec.textId ? ResString(spec.textId) : QString();
-    switch (spec.kind) {
+    const QString text = entry.textId ? ResString(entry.textId) : QString();
+    switch (entry.kind) {
     case ControlKind::Label:
     case ControlKind::LabelRight: {
         auto* label = new QLabel(text, this);
-        label->setAlignment((spec.kind == ControlKind::LabelRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        label->setAlignment((entry.kind == ControlKind::LabelRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         return label;
     }
     case ControlKind::DigitsEditRight: {
@@ -107,8 +107,8 @@ void CSettings::LayOut()
     m_layingOut = true;
     const SDialogBaseUnits base = FitText(DialogBaseUnits(fontMetrics()));
     setFixedSize(DialogUnitsToPixels(QRect(0, 0, kSettingsWidthUnits, kSettingsHeightUnits), base).size());
-    for (const auto& [control, spec] : m_layout) {
-        QRect rect = DialogUnitsToPixels(spec->units, base);
+    for (const auto& [control, entry] : m_layout) {
+        QRect rect = DialogUnitsToPixels(entry->units, base);
         if (auto* list = qobject_cast<QComboBox*>(control)) {
             // The rectangle of a drop-down list includes its dropped list; the closed box is as
             // high as the font needs, and the rest tells how many lines the list shows.
@@ -128,13 +128,13 @@ SDialogBaseUnits CSettings::FitText(SDialogBaseUnits base) const
     // label short: the whole dialog then grows across, keeping its proportions, until every
     // fixed text fits.
     const SDialogBaseUnits fontBase = base;
-    for (const auto& [control, spec] : m_layout) {
-        if (spec->textId == 0 || spec->id == SettingsCtrl::Tester || spec->units.width() <= 0)
+    for (const auto& [control, entry] : m_layout) {
+        if (entry->textId == 0 || entry->id == SettingsCtrl::Tester || entry->units.width() <= 0)
             continue;
         int needed = control->sizeHint().width();
         if (auto* label = qobject_cast<QLabel*>(control))
             needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
-        while (DialogUnitsToPixelsX(spec->units.width(), base) < needed && base.x < 2 * fontBase.x)
+        while (DialogUnitsToPixelsX(entry->units.width(), base) < needed && base.x < 2 * fontBase.x)
             ++base.x;
     }
     return base;

@@ -64,7 +64,7 @@ protected:
 
 private:
     // ---- construction (Settings.cpp) -------------------------------------------------------
-    QWidget* CreateControl(const SSettingsControl& spec);
+    QWidget* CreateControl(const SSettingsControl& entry);
     // Places every control from its dialog-unit rectangle with the dialog font's base units.
     void LayOut();
     // The base units of the dialog font, widened where a fixed text would not fit its control.

@@ -121,12 +121,12 @@ TEST_F(DialogLayout, ControlsSitAtTheirDialogUnitsAndKeepProportionsAtAnyFontSiz
         for (int id : {1014, 58013, 1027, 1015, 58012, 1010, 1012}) {
             SCOPED_TRACE(id);
             const QRect at = dialog.Control(id)->geometry();
-            const auto spec = std::find_if(SettingsControls().begin(), SettingsControls().end(),
+            const auto entry = std::find_if(SettingsControls().begin(), SettingsControls().end(),
                                            [&](const SSettingsControl& c) { return c.id == id; });
-            EXPECT_NEAR(at.x(), spec->units.x() * x, 2.0);
-            EXPECT_NEAR(at.width(), spec->units.width() * x, 2.0);
-            EXPECT_EQ(at.y(), DialogUnitsToPixelsY(spec->units.y(), base));
-            EXPECT_EQ(at.height(), DialogUnitsToPixelsY(spec->units.y() + spec->units.height(), base) - at.y());
+            EXPECT_NEAR(at.x(), entry->units.x() * x, 2.0);
+            EXPECT_NEAR(at.width(), entry->units.width() * x, 2.0);
+            EXPECT_EQ(at.y(), DialogUnitsToPixelsY(entry->units.y(), base));
+            EXPECT_EQ(at.height(), DialogUnitsToPixelsY(entry->units.y() + entry->units.height(), base) - at.y());
         }
         // Every fixed text fits its control.
         for (QLabel* label : dialog.findChildren<QLabel*>()) {
