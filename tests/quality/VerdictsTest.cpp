@@ -1,3 +1,4 @@
+#include "common/SeriesFixture.h"
 #include "conversion/Conversion.h"
 #include "quality/Verdicts.h"
 
@@ -8,10 +9,7 @@
 
 namespace {
 
-struct Value {
-    float raw;
-    int hidden = 0;
-};
+using Value = TestValue;
 
 class VerdictsTest : public ::testing::Test {
 protected:
@@ -19,17 +17,7 @@ protected:
 
     int AddSeries(int scale, int material, std::initializer_list<Value> values)
     {
-        auto* serie = new MSERIE;
-        serie->SetScale(scale);
-        serie->SetMaterial(material);
-        for (const Value& v : values) {
-            auto* meas = new MEAS;
-            meas->SetValue(v.raw);
-            meas->SetHidden(v.hidden);
-            serie->AddMeasurement(meas);
-        }
-        store.AddSeries(serie);
-        return store.series.GetSize() - 1;
+        return AddTestSeries(store, scale, material, values);
     }
 
     CMeasurementStore store;

@@ -1,4 +1,5 @@
 // The chart is checked by what it drew (points, bars, lines), not by its pixels.
+#include "common/SeriesFixture.h"
 #include "conversion/Conversion.h"
 #include "report/SeriesChart.h"
 
@@ -10,10 +11,7 @@
 
 namespace {
 
-struct Value {
-    float raw;
-    int hidden = 0;
-};
+using Value = TestValue;
 
 class SeriesChartTest : public ::testing::Test {
 protected:
@@ -21,17 +19,7 @@ protected:
 
     int AddSeries(int scale, int material, std::initializer_list<Value> values)
     {
-        auto* serie = new MSERIE;
-        serie->SetScale(scale);
-        serie->SetMaterial(material);
-        for (const Value& v : values) {
-            auto* meas = new MEAS;
-            meas->SetValue(v.raw);
-            meas->SetHidden(v.hidden);
-            serie->AddMeasurement(meas);
-        }
-        store.AddSeries(serie);
-        return store.series.GetSize() - 1;
+        return AddTestSeries(store, scale, material, values);
     }
 
     ChartDrawCounts Paint(int series)
