@@ -5,6 +5,7 @@
 // Pictures are named relative to the Markdown file and are scaled down to the page's width. The
 // pages are A4 with page numbers at their foot. Runs without a display.
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -18,14 +19,14 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
-#include <QUrl>
 
 #include <cstdio>
 
 namespace {
 
-// Pictures wider than the text are drawn at the text's width.
-void FitImages(QTextDocument& document, const QString& folder)
+// Pictures are named relative to the Markdown file; they are looked up by their full path, and
+// those wider than the text are drawn at the text's width.
+void PlaceImages(QTextDocument& document, const QString& folder)
 {
     const qreal width = document.textWidth();
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -34,11 +35,13 @@ void FitImages(QTextDocument& document, const QString& folder)
             QTextImageFormat format = fragment.charFormat().toImageFormat();
             if (!format.isValid())
                 continue;
-            const QSize size = QImageReader(folder + QLatin1Char('/') + format.name()).size();
-            if (!size.isValid() || size.width() <= width)
-                continue;
-            format.setWidth(width);
-            format.setHeight(width * size.height() / size.width());
+            const QString path = QDir::cleanPath(QDir(folder).absoluteFilePath(format.name()));
+            format.setName(path);
+            const QSize size = QImageReader(path).size();
+            if (size.isValid() && size.width() > width) {
+                format.setWidth(width);
+                format.setHeight(width * size.height() / size.width());
+            }
             QTextCursor cursor(&document);
             cursor.setPosition(fragment.position());
             cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
@@ -77,7 +80,6 @@ int main(int argc, char** argv)
     writer.setCreator(QStringLiteral("Scleron"));
 
     QTextDocument document;
-    document.setBaseUrl(QUrl::fromLocalFile(folder + QLatin1Char('/')));
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(10.5);
     document.setDefaultFont(font);
@@ -86,7 +88,7 @@ int main(int argc, char** argv)
     // The document is laid out at the screen's 96 dots per inch and printed scaled to the page,
     // so a picture may be as wide as the printable width at that resolution.
     document.setTextWidth(writer.pageLayout().paintRect(QPageLayout::Inch).width() * 96.0);
-    FitImages(document, folder);
+    PlaceImages(document, folder);
     const QString title = document.metaInformation(QTextDocument::DocumentTitle);
     writer.setTitle(title.isEmpty() ? QFileInfo(args[1]).baseName() : title);
     document.print(&writer);
