@@ -1,5 +1,6 @@
 // The live logger's CSV log: header on creation, an existing log's own dialect, files that are not
 // logs left alone, and whole lines only, also when the disk (here a file size limit) runs out.
+#include "common/FileSizeLimit.h"
 #include "common/TempDir.h"
 
 #include "export/CsvLog.h"
@@ -9,9 +10,7 @@
 
 #include <QFile>
 
-#include <csignal>
 #include <sys/stat.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -76,28 +75,6 @@ TEST(CsvLog, LeavesAFileThatIsNotALogAlone)
     EXPECT_FALSE(log.Open(fifo, CsvDialect::C(), &error));
     EXPECT_FALSE(error.isEmpty());
 }
-
-// A file size limit makes the kernel write only part of a line, as a full disk does.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the test
-        rlimit limit = saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit saved{};
-    void (*previousHandler)(int) = nullptr;
-};
 
 TEST(CsvLog, ALineThatDoesNotFitIsTakenBackWhole)
 {

@@ -2,6 +2,7 @@
 #include "TableTestSupport.h"
 
 #include "common/ScriptedPrompts.h"
+#include "common/FileSizeLimit.h"
 #include "common/TempDir.h"
 #include "data/MeasurementFile.h"
 #include "table/TableExport.h"
@@ -11,8 +12,6 @@
 #include <QClipboard>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -139,28 +138,6 @@ TEST_F(TableExport, FileThatCannotBeCreatedIsReported)
     EXPECT_EQ(store.series.GetSize(), 1);
     EXPECT_EQ(Grid().GetRowCount(), 2);
 }
-
-// Limits the size of files this process may write, for the test's lifetime.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit saved{};
-    void (*previousHandler)(int) = nullptr;
-};
 
 TEST_F(TableExport, WriteErrorIsReportedAndTheOldFileStays)
 {
