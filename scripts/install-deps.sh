@@ -24,5 +24,8 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo="sudo"
 fi
 export DEBIAN_FRONTEND=noninteractive
+# Several builds of one machine may install at once: one apt at a time.
+exec 9>"${TMPDIR:-/tmp}/scleron-install-deps.lock"
+flock 9
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
