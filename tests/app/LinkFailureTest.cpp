@@ -24,22 +24,6 @@ int TesterFixedImpacts(SimProcess& sim)
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
-// Counts the paints of a widget and the status texts they showed.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(const RecordingFrame& frame) : m_frame(frame) {}
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            paintedWith << m_frame.current;
-        return QObject::eventFilter(watched, event);
-    }
-    QStringList paintedWith;
-
-private:
-    const RecordingFrame& m_frame;
-};
-
 const char* const kSettingsRefused =
     "The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.";
 const char* const kCurveRefused = "The tester did not acknowledge custom curve HC1 (impact body D, register 0): the "
@@ -81,7 +65,7 @@ TEST_F(ViewOnSim, SendSettingsReportsWhatDidNotArriveAndTheDialogShowsWhatTheTes
         view->store.fixedImpacts = 9;
         view->store.customD[14] = CPARA{0, 2, 1, 10.0f};
         dialog.Refresh();
-        PaintCounter painted(frame);
+        PaintWatcher painted(frame);
         view->installEventFilter(&painted);
         QElapsedTimer clock;
         clock.start();
