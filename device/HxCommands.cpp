@@ -26,27 +26,27 @@ bool CHxCommands::SetLineMode(std::uint8_t crlf, bool probe)
     return true;
 }
 
-bool CHxCommands::SendText(const std::string& command, std::int32_t timeoutMs)
+LinkResult CHxCommands::SendText(const std::string& command, std::int32_t timeoutMs)
 {
     reply[0] = '\0';
     if (stream == nullptr)
-        return false;
+        return LinkResult::NotOpen;
     try {
         return Exchange(command, timeoutMs);
     } catch (const StreamIO::CFileException&) {
-        return false;
+        return LinkResult::StreamFailed;
     }
 }
 
-bool CHxCommands::Exchange(const std::string& command, std::int32_t timeoutMs)
+LinkResult CHxCommands::Exchange(const std::string& command, std::int32_t timeoutMs)
 {
     stream->PurgeInput();
     stream->WriteByte(kPromptRequest);
     if (!stream->SetTimeouts(timeoutMs, timeoutMs))
-        return false;
+        return LinkResult::StreamFailed;
     std::uint8_t prompt = 0;
     if (!ReadOneByte(prompt))
-        return false;
+        return LinkResult::NoReply;
     if (!command.empty())
         stream->Write(command.data(), static_cast<std::uint32_t>(command.size()));
     stream->WriteByte(kEndOfCommand);
@@ -54,16 +54,16 @@ bool CHxCommands::Exchange(const std::string& command, std::int32_t timeoutMs)
     char line[kLineBufferSize];
     const int length = GatherLine(line, kLineBufferSize);
     if (length == 0)
-        return false;
+        return LinkResult::BadReply;
     if (command.empty())
-        return true;
+        return LinkResult::Ok;
     std::string answer;
     if (!ExtractTextAnswer(std::string(line, static_cast<std::size_t>(length)), answer))
-        return false;
+        return LinkResult::BadReply;
     // The answer came from a line of at most 1022 bytes, so it always fits.
     std::memcpy(reply, answer.data(), answer.size());
     reply[answer.size()] = '\0';
-    return answer.find('?') == std::string::npos;
+    return answer.find('?') == std::string::npos ? LinkResult::Ok : LinkResult::BadReply;
 }
 
 bool ExtractTextAnswer(const std::string& line, std::string& answer)
@@ -124,27 +124,33 @@ bool CHxCommands::ReadOneByte(std::uint8_t& byte)
     return stream->Read(&byte, 1) == 1;
 }
 
-bool CHxCommands::QueryIdentity(std::wstring& text)
+LinkResult CHxCommands::QueryIdentity(std::wstring& text)
 {
     text.clear();
-    if (!SendText("@ID@", kIdentityTimeoutMs))
-        return false;
+    const LinkResult result = SendText("@ID@", kIdentityTimeoutMs);
+    if (result != LinkResult::Ok)
+        return result;
     // The tester's text is 8-bit; every byte becomes the character of the same code.
     for (const char* c = reply; *c != '\0'; ++c)
         text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*c)));
-    return true;
+    return LinkResult::Ok;
 }
 
-int CHxCommands::SendCommand(std::uint8_t code, const std::uint8_t* data, int n, std::uint8_t* replyBytes,
-                             int expected, std::int32_t timeoutMs)
+LinkResult CHxCommands::SendCommand(std::uint8_t code, const std::uint8_t* data, int n, std::uint8_t* replyBytes,
+                                    int expected, std::int32_t timeoutMs, int* received)
 {
+    int count = 0;
+    if (received != nullptr)
+        *received = 0;
+    if (stream == nullptr)
+        return LinkResult::NotOpen;
     if (static_cast<unsigned>(n) > kMaxDataBytes || static_cast<unsigned>(expected) > kMaxReplyBytes
-        || timeoutMs < 0 || stream == nullptr || (n > 0 && data == nullptr)
-        || (expected > 0 && replyBytes == nullptr))
-        return -1;
+        || timeoutMs < 0 || (n > 0 && data == nullptr) || (expected > 0 && replyBytes == nullptr))
+        return LinkResult::BadRequest;
     bool lowered = false;
+    LinkResult result = LinkResult::StreamFailed;
     try {
-        return ExchangeCommand(code, data, n, replyBytes, expected, timeoutMs, lowered);
+        result = ExchangeCommand(code, data, n, replyBytes, expected, timeoutMs, lowered, count);
     } catch (const StreamIO::CFileException&) {
         if (lowered) {
             try {
@@ -152,12 +158,15 @@ int CHxCommands::SendCommand(std::uint8_t code, const std::uint8_t* data, int n,
             } catch (const StreamIO::CFileException&) {
             }
         }
-        return -1;
     }
+    if (received != nullptr)
+        *received = count;
+    return result;
 }
 
-int CHxCommands::ExchangeCommand(std::uint8_t code, const std::uint8_t* data, int n, std::uint8_t* replyBytes,
-                                 int expected, std::int32_t timeoutMs, bool& lowered)
+LinkResult CHxCommands::ExchangeCommand(std::uint8_t code, const std::uint8_t* data, int n,
+                                        std::uint8_t* replyBytes, int expected, std::int32_t timeoutMs,
+                                        bool& lowered, int& received)
 {
     std::uint8_t frame[2 + kMaxDataBytes];
     frame[0] = static_cast<std::uint8_t>(kShortFrameBase + n);
@@ -167,15 +176,16 @@ int CHxCommands::ExchangeCommand(std::uint8_t code, const std::uint8_t* data, in
     stream->PurgeInput();
     const auto frameSize = static_cast<std::uint32_t>(n + 2);
     if (stream->Write(frame, frameSize) != frameSize)
-        return -1;
+        return LinkResult::StreamFailed;
     if (expected == 0)
-        return 0;
+        return LinkResult::Ok;
 
     stream->SetTimeouts(timeoutMs, timeoutMs);
     std::uint8_t count = 0;
-    if (!ReadOneByte(count) || count >= kFirstErrorCount || count != expected)
-        return -1;
-    int received = 0;
+    if (!ReadOneByte(count))
+        return LinkResult::NoReply;
+    if (count >= kFirstErrorCount || count != expected)
+        return LinkResult::BadReply;
     while (received < count) {
         if (!ReadOneByte(replyBytes[received]))
             break;
@@ -191,13 +201,13 @@ int CHxCommands::ExchangeCommand(std::uint8_t code, const std::uint8_t* data, in
         stream->SetTimeouts(timeoutMs, timeoutMs);
         lowered = false;
     }
-    return received;
+    return received == count ? LinkResult::Ok : LinkResult::BadReply;
 }
 
 std::uint32_t CHxCommands::GetDeviceId()
 {
     std::uint8_t bytes[4] = {};
-    if (SendCommand(kDeviceIdCommand, nullptr, 0, bytes, 4, kDeviceIdTimeoutMs) != 4)
+    if (SendCommand(kDeviceIdCommand, nullptr, 0, bytes, 4, kDeviceIdTimeoutMs) != LinkResult::Ok)
         return kNoDeviceId;
     return static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8)
         | (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);

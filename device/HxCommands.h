@@ -10,8 +10,12 @@
 //   count byte c: 0..239 data bytes follow, 240..255 is an error answer with nothing behind it.
 //
 // The channel never owns or closes its stream, and no stream exception leaves it: every exchange
-// reports failure through its result. It is used from one thread at a time, and nothing else may
+// answers with a LinkResult (NotOpen without a stream, NoReply when the tester stayed silent,
+// BadReply for an answer cut short, refused or not the one asked for, StreamFailed when the port
+// itself failed). It is used from one thread at a time, and nothing else may
 // use the stream while an exchange runs.
+
+#include "streams/LinkResult.h"
 
 #include <cstdint>
 #include <string>
@@ -57,26 +61,28 @@ public:
     bool SetLineMode(std::uint8_t crlf, bool probe);
     std::uint8_t LineMode() const { return crlfMode; }
 
-    // One text exchange; on success the answer is in Reply(). The time-outs it sets
-    // (timeoutMs, timeoutMs) stay in force afterwards.
-    bool SendText(const std::string& command, std::int32_t timeoutMs);
+    // One text exchange; on Ok the answer is in Reply(). No prompt byte: NoReply, and the command
+    // is not sent; no complete line, no answer in it, or an answer holding '?' (the tester's error):
+    // BadReply. The time-outs it sets (timeoutMs, timeoutMs) stay in force afterwards.
+    LinkResult SendText(const std::string& command, std::int32_t timeoutMs);
     // Reads one reply line into buffer (NUL-terminated): it ends after an LF, in CR-or-LF mode also
     // after a CR, or when only the terminator's place is left. A line whose last byte is a CR is
     // complete when the tester falls silent. Returns the bytes stored (line ends included); 0 for
     // no buffer, size < 2, silence before a complete line, or a stream failure.
     int ReadLine(char* buffer, int size);
     // "@ID@" with 2000 ms; the answer as wide text (each byte one character, codes 0..255).
-    bool QueryIdentity(std::wstring& text);
+    LinkResult QueryIdentity(std::wstring& text);
 
-    // One binary exchange. Returns the number of data bytes read into reply (fewer than expected
-    // when the tester fell silent), 0 without reading when expected is 0, or -1: n above 30,
-    // expected above 239 (both taken as unsigned, so negative values count as too big), timeoutMs
-    // below 0, a short write, no count byte, an error count (240..255), a count other than
-    // expected, or a stream failure. The count byte and the first data byte may each take
-    // timeoutMs; later data bytes 50 ms each (when timeoutMs is above 50), after which the
-    // time-outs are (timeoutMs, timeoutMs) again.
-    int SendCommand(std::uint8_t code, const std::uint8_t* data, int n, std::uint8_t* reply, int expected,
-                    std::int32_t timeoutMs);
+    // One binary exchange. Ok when all expected data bytes were read into reply (at once, without
+    // reading, when expected is 0). BadRequest, with nothing sent: n above 30, expected above 239
+    // (both taken as unsigned, so negative values count as too big), timeoutMs below 0. NoReply: no
+    // count byte. BadReply: an error count (240..255), a count other than expected, or a tester that
+    // fell silent in the middle of the data. StreamFailed: a short write or a failing port.
+    // received (when given) is the number of data bytes read, also when the reply stopped short.
+    // The count byte and the first data byte may each take timeoutMs; later data bytes 50 ms each
+    // (when timeoutMs is above 50), after which the time-outs are (timeoutMs, timeoutMs) again.
+    LinkResult SendCommand(std::uint8_t code, const std::uint8_t* data, int n, std::uint8_t* reply, int expected,
+                           std::int32_t timeoutMs, int* received = nullptr);
     // Command 0xF1: the tester's 32-bit id (4 bytes, little-endian); 0xFFFFFFFF for any other
     // answer.
     std::uint32_t GetDeviceId();
@@ -85,9 +91,9 @@ public:
     const char* Reply() const { return reply; }
 
 private:
-    bool Exchange(const std::string& command, std::int32_t timeoutMs);
-    int ExchangeCommand(std::uint8_t code, const std::uint8_t* data, int n, std::uint8_t* replyBytes, int expected,
-                        std::int32_t timeoutMs, bool& lowered);
+    LinkResult Exchange(const std::string& command, std::int32_t timeoutMs);
+    LinkResult ExchangeCommand(std::uint8_t code, const std::uint8_t* data, int n, std::uint8_t* replyBytes,
+                               int expected, std::int32_t timeoutMs, bool& lowered, int& received);
     int GatherLine(char* buffer, int size);
     bool ReadOneByte(std::uint8_t& byte);
 

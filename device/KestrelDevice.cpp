@@ -15,7 +15,7 @@ bool CKestrelDevice::ReadIdentity(SShortIdentity& shortIdentity)
     if (!IsReady())
         return false;
     std::wstring answer;
-    if (!channel->QueryIdentity(answer))
+    if (channel->QueryIdentity(answer) != LinkResult::Ok)
         return false;
     return DecodeIdentity(answer, classCode, identity, shortIdentity);
 }

@@ -24,18 +24,6 @@ CDeviceLink::~CDeviceLink()
     stream.CloseSafe();
 }
 
-const char* LinkResultName(LinkResult result)
-{
-    switch (result) {
-    case LinkResult::Ok: return "ok";
-    case LinkResult::NoReply: return "no reply";
-    case LinkResult::BadReply: return "bad reply";
-    case LinkResult::NotOpen: return "port not open";
-    case LinkResult::StreamFailed: return "stream failed";
-    }
-    return "?";
-}
-
 LinkResult CDeviceLink::OpenPort(int port)
 {
     // Another port may well have a tester that talks: its line is not known to be dead.

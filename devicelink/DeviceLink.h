@@ -15,7 +15,7 @@
 // Other layers ask for device work by assigning a whole mask to `jobs`; RunJobs carries the
 // pending jobs out once, in bit order, and clears the bit of each job that succeeded.
 
-#include "devicelink/LinkResult.h"
+#include "streams/LinkResult.h"
 #include "streams/Rs232Stream.h"
 
 #include <QString>

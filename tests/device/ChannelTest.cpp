@@ -16,7 +16,7 @@ struct TextCase {
     const char* name;
     std::uint8_t crlfMode;
     std::string line;       // what the tester answers
-    bool accepted;
+    LinkResult result;
     std::string reply;      // the channel's Reply() afterwards
     std::string leftOver;   // what stays in the driver's buffer
 };
@@ -27,7 +27,7 @@ TEST(HxChannel, TextCommandGoesOutAfterThePromptAndLeavesItsTimeouts)
     stream.AnswerText("Kestr2 ;B2;123456;04A1B2C3;1.2.3;0.9\r");
     CHxCommands channel(&stream);
     ASSERT_TRUE(channel.SetLineMode(0, false));
-    ASSERT_TRUE(channel.SendText("@ID@", 2000));
+    ASSERT_EQ(channel.SendText("@ID@", 2000), LinkResult::Ok);
     EXPECT_STREQ(channel.Reply(), "Kestr2 ;B2;123456;04A1B2C3;1.2.3;0.9");
     EXPECT_EQ(stream.written, std::string("\x10@ID@\r"));
     EXPECT_EQ(stream.purges, 1);
@@ -39,21 +39,21 @@ TEST(HxChannel, TextCommandGoesOutAfterThePromptAndLeavesItsTimeouts)
 TEST(HxChannel, ReplyLinesInBothLineModes)
 {
     const TextCase cases[] = {
-        {"CR ends the line", 0, "ANSWER\r", true, "ANSWER", ""},
-        {"CR LF: the LF waits in the driver", 0, "ANSWER\r\n", true, "ANSWER", "\n"},
-        {"LF mode: a CR line is complete when the tester falls silent", 1, "ANSWER\r", true, "ANSWER", ""},
+        {"CR ends the line", 0, "ANSWER\r", LinkResult::Ok, "ANSWER", ""},
+        {"CR LF: the LF waits in the driver", 0, "ANSWER\r\n", LinkResult::Ok, "ANSWER", "\n"},
+        {"LF mode: a CR line is complete when the tester falls silent", 1, "ANSWER\r", LinkResult::Ok, "ANSWER", ""},
         // In LF mode a line with an LF is taken for an echoed one: without a space it has no answer.
-        {"LF mode: CR LF without echo", 1, "ANSWER\r\n", false, "", ""},
-        {"echo: command, space, answer, LF", 0, "@ID@ Kestr2 ;B2\n", true, "Kestr2 ;B2", ""},
-        {"echo in LF mode", 1, "@ID@ Kestr2 ;B2\n", true, "Kestr2 ;B2", ""},
-        {"echo ending in CR LF", 1, "@ID@ ANSWER\r\n", true, "ANSWER", ""},
-        {"echo without a space", 0, "@ID@ANSWER\n", false, "", ""},
-        {"'?' anywhere is the error answer", 0, "ANS?WER\r", false, "ANS?WER", ""},
-        {"'?' alone", 0, "?\r", false, "?", ""},
-        {"an empty answer", 0, "\r", true, "", ""},
-        {"no line end before the silence", 0, "ANSWER", false, "", ""},
-        {"LF mode: no line end at all", 1, "ANSWER", false, "", ""},
-        {"nothing after the prompt", 0, "", false, "", ""},
+        {"LF mode: CR LF without echo", 1, "ANSWER\r\n", LinkResult::BadReply, "", ""},
+        {"echo: command, space, answer, LF", 0, "@ID@ Kestr2 ;B2\n", LinkResult::Ok, "Kestr2 ;B2", ""},
+        {"echo in LF mode", 1, "@ID@ Kestr2 ;B2\n", LinkResult::Ok, "Kestr2 ;B2", ""},
+        {"echo ending in CR LF", 1, "@ID@ ANSWER\r\n", LinkResult::Ok, "ANSWER", ""},
+        {"echo without a space", 0, "@ID@ANSWER\n", LinkResult::BadReply, "", ""},
+        {"'?' anywhere is the error answer", 0, "ANS?WER\r", LinkResult::BadReply, "ANS?WER", ""},
+        {"'?' alone", 0, "?\r", LinkResult::BadReply, "?", ""},
+        {"an empty answer", 0, "\r", LinkResult::Ok, "", ""},
+        {"no line end before the silence", 0, "ANSWER", LinkResult::BadReply, "", ""},
+        {"LF mode: no line end at all", 1, "ANSWER", LinkResult::BadReply, "", ""},
+        {"nothing after the prompt", 0, "", LinkResult::BadReply, "", ""},
     };
     for (const TextCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -61,7 +61,7 @@ TEST(HxChannel, ReplyLinesInBothLineModes)
         stream.AnswerText(c.line);
         CHxCommands channel(&stream);
         channel.SetLineMode(c.crlfMode, false);
-        EXPECT_EQ(channel.SendText("@ID@", 2000), c.accepted);
+        EXPECT_EQ(channel.SendText("@ID@", 2000), c.result);
         EXPECT_EQ(std::string(channel.Reply()), c.reply);
         EXPECT_EQ(stream.Pending(), c.leftOver);
     }
@@ -73,10 +73,10 @@ TEST(HxChannel, LeftOverBytesAreDiscardedByTheNextExchange)
     stream.AnswerText("FIRST\r\n");
     CHxCommands channel(&stream);
     channel.SetLineMode(0, false);
-    ASSERT_TRUE(channel.SendText("A", 500));
+    ASSERT_EQ(channel.SendText("A", 500), LinkResult::Ok);
     ASSERT_EQ(stream.Pending(), "\n");
     stream.AnswerText("SECOND\r\n");
-    ASSERT_TRUE(channel.SendText("B", 500));
+    ASSERT_EQ(channel.SendText("B", 500), LinkResult::Ok);
     EXPECT_STREQ(channel.Reply(), "SECOND");
 }
 
@@ -86,7 +86,7 @@ TEST(HxChannel, ALongReplyLineIsCutAfter1022BytesAndAccepted)
     stream.AnswerText(std::string(1100, 'A') + "\r");
     CHxCommands channel(&stream);
     channel.SetLineMode(0, false);
-    ASSERT_TRUE(channel.SendText("@ID@", 2000));
+    ASSERT_EQ(channel.SendText("@ID@", 2000), LinkResult::Ok);
     EXPECT_EQ(std::string(channel.Reply()), std::string(1022, 'A'));
     EXPECT_EQ(stream.Pending(), std::string(78, 'A') + "\r");
 }
@@ -97,7 +97,7 @@ TEST(HxChannel, AnEmptyCommandSucceedsOnAnyLine)
     stream.AnswerText("?\r");
     CHxCommands channel(&stream);
     channel.SetLineMode(0, false);
-    EXPECT_TRUE(channel.SendText("", 500));
+    EXPECT_EQ(channel.SendText("", 500), LinkResult::Ok);
     EXPECT_EQ(stream.written, std::string("\x10\r"));
 }
 
@@ -107,7 +107,7 @@ TEST(HxChannel, WithoutAPromptTheCommandIsNotSent)
     stream.answerPrompt = false;
     stream.AnswerText("ANSWER\r");
     CHxCommands channel(&stream);
-    EXPECT_FALSE(channel.SendText("@ID@", 100));
+    EXPECT_EQ(channel.SendText("@ID@", 100), LinkResult::NoReply);
     EXPECT_EQ(stream.written, std::string("\x10"));
 }
 
@@ -144,9 +144,9 @@ TEST(HxChannel, StreamFailuresNeverLeaveTheChannel)
         stream.FailRead(failing);
         CHxCommands channel(&stream);
         channel.SetLineMode(0, false);
-        bool result = true;
+        LinkResult result = LinkResult::Ok;
         EXPECT_NO_THROW(result = channel.SendText("@ID@", 2000));
-        EXPECT_FALSE(result);
+        EXPECT_EQ(result, LinkResult::StreamFailed);
         EXPECT_STREQ(channel.Reply(), "");
     }
 }
@@ -158,7 +158,9 @@ TEST(HxChannel, BinaryCommandFrameAndReply)
     CHxCommands channel(&stream);
     const std::uint8_t data[2] = {0xAB, 0xCD};
     std::uint8_t reply[4] = {};
-    EXPECT_EQ(channel.SendCommand(0x42, data, 2, reply, 4, 2000), 4);
+    int received = 0;
+    EXPECT_EQ(channel.SendCommand(0x42, data, 2, reply, 4, 2000, &received), LinkResult::Ok);
+    EXPECT_EQ(received, 4);
     EXPECT_EQ(stream.written, std::string("\xC2\x42\xAB\xCD", 4));
     EXPECT_EQ(reply[0], 0x44);
     EXPECT_EQ(reply[3], 0x11);
@@ -175,7 +177,7 @@ TEST(HxChannel, ShortTimeoutsAreNotLowered)
     stream.AnswerFrame({3, 1, 2, 3});
     CHxCommands channel(&stream);
     std::uint8_t reply[3] = {};
-    EXPECT_EQ(channel.SendCommand(0x10, nullptr, 0, reply, 3, 50), 3);
+    EXPECT_EQ(channel.SendCommand(0x10, nullptr, 0, reply, 3, 50), LinkResult::Ok);
     EXPECT_EQ(stream.timeoutCalls, (std::vector<std::pair<int, int>>{{50, 50}}));
 }
 
@@ -185,18 +187,19 @@ TEST(HxChannel, BinaryRepliesThatFail)
         const char* name;
         CScriptedStream::Reply reply;
         int expected;
-        int result;
-        int reads; // reads the channel made
+        LinkResult result;
+        int received; // data bytes read into the reply
+        int reads;    // reads the channel made
     };
     const Case cases[] = {
-        {"no count byte", {S}, 4, -1, 1},
-        {"error count 0xF3: nothing more is read", {0xF3, 1, 2, 3, 4}, 4, -1, 1},
-        {"error count 240", {240}, 4, -1, 1},
-        {"error count 255", {255}, 4, -1, 1},
-        {"count other than expected", {5, 1, 2, 3, 4, 5}, 4, -1, 1},
-        {"tester falls silent after three bytes", {4, 1, 2, 3, S}, 4, 3, 5},
-        {"silent after the count", {4, S}, 4, 0, 2},
-        {"nothing expected: nothing read", {4, 1, 2, 3, 4}, 0, 0, 0},
+        {"no count byte", {S}, 4, LinkResult::NoReply, 0, 1},
+        {"error count 0xF3: nothing more is read", {0xF3, 1, 2, 3, 4}, 4, LinkResult::BadReply, 0, 1},
+        {"error count 240", {240}, 4, LinkResult::BadReply, 0, 1},
+        {"error count 255", {255}, 4, LinkResult::BadReply, 0, 1},
+        {"count other than expected", {5, 1, 2, 3, 4, 5}, 4, LinkResult::BadReply, 0, 1},
+        {"tester falls silent after three bytes", {4, 1, 2, 3, S}, 4, LinkResult::BadReply, 3, 5},
+        {"silent after the count", {4, S}, 4, LinkResult::BadReply, 0, 2},
+        {"nothing expected: nothing read", {4, 1, 2, 3, 4}, 0, LinkResult::Ok, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -204,7 +207,9 @@ TEST(HxChannel, BinaryRepliesThatFail)
         stream.AnswerFrame(c.reply);
         CHxCommands channel(&stream);
         std::uint8_t reply[8] = {};
-        EXPECT_EQ(channel.SendCommand(0x20, nullptr, 0, reply, c.expected, 2000), c.result);
+        int received = -1;
+        EXPECT_EQ(channel.SendCommand(0x20, nullptr, 0, reply, c.expected, 2000, &received), c.result);
+        EXPECT_EQ(received, c.received);
         EXPECT_EQ(static_cast<int>(stream.readTimeouts.size()), c.reads);
         // Whatever happened, the full time-out is what is left.
         if (!stream.timeoutCalls.empty()) {
@@ -227,14 +232,20 @@ TEST(HxChannel, RejectedArgumentsSendNothing)
         SCOPED_TRACE(testing::Message() << c.n << " " << c.expected << " " << c.timeout);
         CScriptedStream stream;
         CHxCommands channel(&stream);
-        EXPECT_EQ(channel.SendCommand(0x20, data, c.n, reply, c.expected, c.timeout), -1);
+        EXPECT_EQ(channel.SendCommand(0x20, data, c.n, reply, c.expected, c.timeout), LinkResult::BadRequest);
         EXPECT_TRUE(stream.written.empty());
     }
+    // Without a stream nothing can be sent at all.
+    CHxCommands unbound(nullptr);
+    EXPECT_EQ(unbound.SendCommand(0x20, data, 1, reply, 4, 2000), LinkResult::NotOpen);
+    EXPECT_EQ(unbound.SendText("@ID@", 2000), LinkResult::NotOpen);
     // The limits themselves are allowed.
     CScriptedStream stream;
     stream.AnswerFrame({239});
     CHxCommands channel(&stream);
-    EXPECT_EQ(channel.SendCommand(0x20, data, 30, reply, 239, 100), 0);
+    int received = -1;
+    EXPECT_EQ(channel.SendCommand(0x20, data, 30, reply, 239, 100, &received), LinkResult::BadReply);
+    EXPECT_EQ(received, 0);
     EXPECT_EQ(stream.written.size(), 32u);
     EXPECT_EQ(static_cast<std::uint8_t>(stream.written[0]), 0xDE);
 }
@@ -247,9 +258,9 @@ TEST(HxChannel, AFailureMidReplyRestoresTheTimeouts)
     stream.FailRead(3);
     CHxCommands channel(&stream);
     std::uint8_t reply[4] = {};
-    int result = 0;
+    LinkResult result = LinkResult::Ok;
     EXPECT_NO_THROW(result = channel.SendCommand(0x20, nullptr, 0, reply, 4, 2000));
-    EXPECT_EQ(result, -1);
+    EXPECT_EQ(result, LinkResult::StreamFailed);
     EXPECT_EQ(stream.timeoutCalls, (std::vector<std::pair<int, int>>{{2000, 2000}, {50, 50}, {2000, 2000}}));
 
     // Failing on the count byte: nothing was lowered, nothing to restore.
@@ -257,7 +268,7 @@ TEST(HxChannel, AFailureMidReplyRestoresTheTimeouts)
     early.AnswerFrame({4, 1, 2, 3, 4});
     early.FailRead(1);
     CHxCommands earlyChannel(&early);
-    EXPECT_EQ(earlyChannel.SendCommand(0x20, nullptr, 0, reply, 4, 2000), -1);
+    EXPECT_EQ(earlyChannel.SendCommand(0x20, nullptr, 0, reply, 4, 2000), LinkResult::StreamFailed);
     EXPECT_EQ(early.timeoutCalls, (std::vector<std::pair<int, int>>{{2000, 2000}}));
 }
 
@@ -290,7 +301,7 @@ TEST(HxChannel, IdentityTextKeepsEveryByteAsItsCharacter)
     CHxCommands channel(&stream);
     channel.SetLineMode(0, false);
     std::wstring text;
-    ASSERT_TRUE(channel.QueryIdentity(text));
+    ASSERT_EQ(channel.QueryIdentity(text), LinkResult::Ok);
     EXPECT_EQ(text, L"Pr\u00FCf;1");
     EXPECT_EQ(stream.written, std::string("\x10@ID@\r"));
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The outcome of one exchange with a tester, the same for every exchange of the link.
+// The outcome of one exchange with a tester, the same for every exchange of the link and of the
+// second-generation command channel.
 
 enum class LinkResult {
     Ok,           // the reply arrived whole and was accepted
@@ -7,6 +8,8 @@ enum class LinkResult {
     BadReply,     // an answer came, but cut short, refused or not what the request asks for
     NotOpen,      // the port is not open: nothing was sent
     StreamFailed, // the serial port itself failed (the operating system reported an error)
+    BadRequest,   // the request could not be framed (too many data bytes, too long a reply asked
+                  // for, a negative time-out): nothing was sent
 };
 
 inline bool Succeeded(LinkResult result) { return result == LinkResult::Ok; }
