@@ -118,11 +118,22 @@ TEST_F(UpdateSessionTest, FailuresGiveTheirTextsAndBoxesOnlyWhenAsked)
             EXPECT_FALSE(session.IsConnected());
         }
     }
-    // The refused login names the server's answer.
+    // The refused login says so in the program's words, and names the server's answer below.
     CUpdateSession session(Server(QStringLiteral("wrong")));
     session.SetShowMessages(false);
     EXPECT_FALSE(session.ConnectFolder(QStringLiteral("Scleron")));
-    EXPECT_TRUE(session.GetErrorText().startsWith(QStringLiteral("530"))) << qPrintable(session.GetErrorText());
+    EXPECT_EQ(session.LastFailure(), UpdateFailure::Login);
+    EXPECT_TRUE(session.GetErrorText().startsWith(QStringLiteral("The update server did not accept the program's login.\n530")))
+        << qPrintable(session.GetErrorText());
+    CUpdateSession offline({QStringLiteral("127.0.0.1"), UnusedLocalPort(), QStringLiteral("u"), QStringLiteral("p")});
+    offline.SetShowMessages(false);
+    EXPECT_FALSE(offline.ConnectFolder(QStringLiteral("Scleron")));
+    EXPECT_EQ(offline.LastFailure(), UpdateFailure::Unreachable);
+    EXPECT_TRUE(offline.GetErrorText().startsWith(QStringLiteral("The update server could not be reached.")));
+    CUpdateSession reached(Server());
+    reached.SetShowMessages(false);
+    EXPECT_FALSE(reached.ConnectFolder(QStringLiteral("Nothing")));
+    EXPECT_EQ(reached.LastFailure(), UpdateFailure::NotFound);
 }
 
 TEST_F(UpdateSessionTest, AServerThatCannotNameItsFolderIsNotConnected)
