@@ -46,13 +46,21 @@ void CUpdateWorker::Run(QObject* receiver, std::function<void()> job, std::funct
 
 void CUpdateWorker::Cancel()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     if (m_cancelled)
         *m_cancelled = true;
-    if (m_busy)
+    if (m_busy) {
         m_session.RequestStop();
-    else
+        return;
+    }
+    lock.unlock();
+    // Even saying goodbye (QUIT) waits for the server's answer: not on the caller's thread.
+    Wait();
+    m_busy = true;
+    m_thread = std::thread([this] {
         m_session.Disconnect();
+        m_busy = false;
+    });
 }
 
 void CUpdateWorker::Wait()

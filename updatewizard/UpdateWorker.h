@@ -26,7 +26,8 @@ public:
     // Runs job on the worker thread, then done on receiver's thread (unless cancelled meanwhile or
     // receiver is gone). Waits for a previous, cancelled job first.
     void Run(QObject* receiver, std::function<void()> job, std::function<void()> done);
-    // Also closes the session's connection (the job does that itself when it is still running).
+    // Also closes the session's connection, on the worker thread (a running job does that itself
+    // once it has stopped).
     void Cancel();
     // Waits for the thread (a cancelled job ends soon).
     void Wait();
