@@ -16,14 +16,6 @@
 
 namespace {
 
-QByteArray Content(qsizetype size)
-{
-    QByteArray bytes(size, '\0');
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = char((i * 13 + i / 211) & 0xFF);
-    return bytes;
-}
-
 QStringList NamesAndSizes(const QList<SRemoteEntry>& entries)
 {
     QStringList names;
@@ -85,11 +77,11 @@ TEST_F(DownloadTest, HostileNamesAreDropped)
 
 TEST_F(DownloadTest, AServerWithoutMlsdIsListedWithList)
 {
-    Put(QStringLiteral("Scleron_V_3_1_0.exe"), Content(5000));
-    Put(QStringLiteral("Scleron V 3_0_9.exe"), Content(10));
-    Put(QStringLiteral("Kestrel-V1.0.3_FW.lod"), Content(7));
-    Put(QStringLiteral("exe.\u202eSc_V_9_9_9.exe"), Content(1));
-    Put(QStringLiteral("a\u2028_V_9_9_9.exe"), Content(1));
+    Put(QStringLiteral("Scleron_V_3_1_0.exe"), PatternBytes(5000));
+    Put(QStringLiteral("Scleron V 3_0_9.exe"), PatternBytes(10));
+    Put(QStringLiteral("Kestrel-V1.0.3_FW.lod"), PatternBytes(7));
+    Put(QStringLiteral("exe.\u202eSc_V_9_9_9.exe"), PatternBytes(1));
+    Put(QStringLiteral("a\u2028_V_9_9_9.exe"), PatternBytes(1));
     ASSERT_TRUE(QDir(Folder()).mkdir(QStringLiteral("sub_V_9_9_9.exe")));
     const QStringList expected{QStringLiteral("Kestrel-V1.0.3_FW.lod=7"), QStringLiteral("Scleron V 3_0_9.exe=10"),
                                QStringLiteral("Scleron_V_3_1_0.exe=5000")};
@@ -121,7 +113,7 @@ TEST_F(DownloadTest, TlsIsRequiredByFtpsAndTheCertificateIsChecked)
     QTemporaryDir certificates;
     QString error;
     ASSERT_TRUE(MakeTestCertificates(certificates.path(), &error)) << qPrintable(error);
-    Put(QStringLiteral("Scleron_V_3_1_0.exe"), Content(3000));
+    Put(QStringLiteral("Scleron_V_3_1_0.exe"), PatternBytes(3000));
     FtpServer tls;
     ASSERT_TRUE(tls.Start(root.path(), TlsServerArguments(certificates.path()), &error)) << qPrintable(error);
     StartServer(); // plain
@@ -166,7 +158,7 @@ TEST_F(DownloadTest, TlsIsRequiredByFtpsAndTheCertificateIsChecked)
         EXPECT_EQ(NamesAndSizes(*listing), QStringList{QStringLiteral("Scleron_V_3_1_0.exe=3000")}) << c.what;
         const auto bytes = session.Fetch(QStringLiteral("Scleron_V_3_1_0.exe"), 4000);
         ASSERT_TRUE(bytes.has_value()) << c.what << ": " << qPrintable(session.GetErrorText());
-        EXPECT_EQ(*bytes, Content(3000)) << c.what;
+        EXPECT_EQ(*bytes, PatternBytes(3000)) << c.what;
     }
     // A URL names the mode.
     EXPECT_EQ(ParseUpdateUrl(QStringLiteral("ftps://u:p@h:990"))->tls, UpdateTls::Required);
@@ -180,7 +172,7 @@ TEST_F(DownloadTest, OnlyACompleteFileOfTheListedSizeWithATrustedSignatureIsKept
     const MinisignKey key(keys.path(), QStringLiteral("site"));
     const MinisignKey stranger(keys.path(), QStringLiteral("stranger"));
     ASSERT_TRUE(key.Valid() && stranger.Valid());
-    const QByteArray content = Content(300000);
+    const QByteArray content = PatternBytes(300000);
     const auto put = [&](const QString& name, const MinisignKey* signer, bool legacy = false) {
         Put(name, content);
         if (signer)

@@ -13,14 +13,6 @@
 
 namespace {
 
-QByteArray Content(qsizetype size)
-{
-    QByteArray bytes(size, '\0');
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = char((i * 31 + i / 97) & 0xFF);
-    return bytes;
-}
-
 TEST(SignatureTest, FilesSignedWithTheMinisignToolVerifyOnlyUnchangedAndWithATrustedKey)
 {
     QTemporaryDir dir;
@@ -52,7 +44,7 @@ TEST(SignatureTest, FilesSignedWithTheMinisignToolVerifyOnlyUnchangedAndWithATru
     };
     for (const Case& c : cases) {
         const QString path = dir.filePath(QStringLiteral("package.lod"));
-        QByteArray file = Content(200000);
+        QByteArray file = PatternBytes(200000);
         WriteWholeFile(path, file);
         ASSERT_TRUE(c.signer->Sign(path, c.legacy, QStringLiteral("file:package.lod")));
         QByteArray signature = ReadWholeFile(path + QStringLiteral(".minisig"));
