@@ -46,6 +46,9 @@ constexpr int HeaderNoUpdate = 61467;
 constexpr int HeaderSearchFailed = 61468;
 constexpr int HeaderDownloadFailed = 61469;
 constexpr int FirmwareNotOffered = 61470;  // "Newer firmware for the %s device ... not offered:\n%s"
+constexpr int ToolNotStarted = 61471;      // "The firmware upgrade tool could not be started.\nIt was looked for at: %s"
+constexpr int ToolFailed = 61472;          // "... ended with an error (exit code %s)."
+constexpr int FirmwareChanged = 61473;     // "The firmware package %s no longer matches its signature, ..."
 } // namespace UpdateText
 
 // Fills "%s", "%d" and "%ld" in turn with args; "%%" gives "%". Missing arguments leave the rest
