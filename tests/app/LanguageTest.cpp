@@ -120,10 +120,13 @@ TEST(Languages, RegistryCasesOfTheLanguageItems)
         RunningApp running;
         EXPECT_EQ(running.CheckedLanguage(), c.checked);
         EXPECT_EQ(running.MenuTitle(0), QStringLiteral("&File"));
+        // The test program's folder holds no operating instructions: Help says which file is missing.
+        const qsizetype before = prompts.messages.size();
         ASSERT_TRUE(running.Frame().RunCommand(Cmd::Help));
-        ASSERT_EQ(running.opened.size(), 1);
-        EXPECT_EQ(running.opened[0], QCoreApplication::applicationDirPath()
-                + QStringLiteral("/kestrel2tamarin2_OI_%1.pdf").arg(QLatin1String(c.help)));
+        EXPECT_TRUE(running.opened.isEmpty());
+        ASSERT_EQ(prompts.messages.size(), before + 1);
+        EXPECT_EQ(prompts.messages.last(), QStringLiteral("The operating instructions \"%1/kestrel2tamarin2_OI_%2.pdf\" are not installed.")
+                                               .arg(QCoreApplication::applicationDirPath(), QLatin1String(c.help)));
         // Help ends with the connection text.
         EXPECT_EQ(running.Frame().StatusText(), QStringLiteral("Offline"));
     }
