@@ -333,7 +333,7 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 Warmarbeitsstahl</translation>
+        <translation>2 Kaltarbeitsstahl</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -1152,8 +1152,8 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1285,11 +1285,11 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
     </message>
     <message id="ids.61803">
         <source>below</source>
-        <translation>darunter</translation>
+        <translation>unterhalb</translation>
     </message>
     <message id="ids.61804">
         <source>above</source>
-        <translation>darüber</translation>
+        <translation>oberhalb</translation>
     </message>
     <message id="ids.33161">
         <source>Set lower and upper limits for the values of a scale and material
@@ -1383,7 +1383,7 @@ Toleranzgrenzen</translation>
     </message>
     <message id="ids.61831">
         <source>%1 inside, %2 below, %3 above</source>
-        <translation>%1 innerhalb, %2 darunter, %3 darüber</translation>
+        <translation>%1 innerhalb, %2 unterhalb, %3 oberhalb</translation>
     </message>
     <message id="ids.61832">
         <source>%1 without a value, not judged</source>
@@ -1415,7 +1415,7 @@ Toleranzgrenzen</translation>
     </message>
     <message id="ids.61839">
         <source>No measurement series.</source>
-        <translation>Keine Messreihen.</translation>
+        <translation>Keine Messserien.</translation>
     </message>
     <message id="ids.61840">
         <source>Cannot write the report &quot;%1&quot;:

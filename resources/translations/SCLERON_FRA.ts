@@ -16,8 +16,8 @@ Enregistrement du produit</translation>
     <message id="ids.2101">
         <source>Customer Feedback
 Customer Feedback</source>
-        <translation>Avis des clients
-Avis des clients</translation>
+        <translation>Votre avis
+Votre avis</translation>
     </message>
     <message id="ids.2102">
         <source>Update Scleron to version %s</source>
@@ -333,7 +333,7 @@ Il a été retiré de la liste des fichiers récents.</translation>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 Acier à outils</translation>
+        <translation>2 Acier pour travail à froid</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -1152,8 +1152,8 @@ Il a été retiré de la liste des fichiers récents.</translation>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1185,7 +1185,7 @@ Il a été retiré de la liste des fichiers récents.</translation>
     </message>
     <message id="menu.2101">
         <source>Customer Feedback</source>
-        <translation>Avis des clients</translation>
+        <translation>Votre avis</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
@@ -1273,11 +1273,11 @@ Il a été retiré de la liste des fichiers récents.</translation>
     </message>
     <message id="ids.61800">
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Conforme</translation>
     </message>
     <message id="ids.61801">
         <source>NOT OK</source>
-        <translation>NON OK</translation>
+        <translation>Non conforme</translation>
     </message>
     <message id="ids.61802">
         <source>inside</source>
@@ -1323,7 +1323,7 @@ Limites de tolérance</translation>
     </message>
     <message id="ids.61816">
         <source>&amp;Remove these limits</source>
-        <translation>&amp;Supprimer ces limites</translation>
+        <translation>Supp&amp;rimer ces limites</translation>
     </message>
     <message id="ids.61817">
         <source>Limits set:</source>
@@ -1379,7 +1379,7 @@ Limites de tolérance</translation>
     </message>
     <message id="ids.61830">
         <source>Verdict: %1</source>
-        <translation>Verdict : %1</translation>
+        <translation>Conformité : %1</translation>
     </message>
     <message id="ids.61831">
         <source>%1 inside, %2 below, %3 above</source>
@@ -1407,7 +1407,7 @@ Limites de tolérance</translation>
     </message>
     <message id="ids.61837">
         <source>Verdict</source>
-        <translation>Verdict</translation>
+        <translation>Conformité</translation>
     </message>
     <message id="ids.61838">
         <source>hidden</source>

@@ -333,7 +333,7 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 Acciaio per utensili</translation>
+        <translation>2 Acciaio per lavoro a freddo</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -511,7 +511,7 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.61500">
         <source>Firmware upgrade tool is running...</source>
-        <translation>Lo strumento di aggiornamento del firmware è in esecuzione...</translation>
+        <translation>Il programma di aggiornamento del firmware è in esecuzione...</translation>
     </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>
@@ -1152,8 +1152,8 @@ It has been removed from the list of recent files.</source>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1273,11 +1273,11 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.61800">
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Conforme</translation>
     </message>
     <message id="ids.61801">
         <source>NOT OK</source>
-        <translation>NON OK</translation>
+        <translation>Non conforme</translation>
     </message>
     <message id="ids.61802">
         <source>inside</source>
@@ -1583,7 +1583,7 @@ Rapporto</translation>
         <source>There is no update available. &#13;
 You are already using the most recent version of %s.</source>
         <translation>Nessun aggiornamento disponibile. &#13;
-State già usando la versione più recente di %s.</translation>
+Si sta già usando la versione più recente di %s.</translation>
     </message>
     <message id="ids.22009">
         <source>Found a newer version of %s on the server. &#13;

@@ -197,15 +197,15 @@ Check for updates</source>
     </message>
     <message id="ids.61004">
         <source>Copyright (C) the Scleron developers</source>
-        <translation>Copyright (C) разработчики Scleron</translation>
+        <translation>© Разработчики Scleron</translation>
     </message>
     <message id="ids.61005">
         <source>CAP</source>
-        <translation>CAP</translation>
+        <translation>ПРОП</translation>
     </message>
     <message id="ids.61006">
         <source>NUM</source>
-        <translation>NUM</translation>
+        <translation>ЦИФР</translation>
     </message>
     <message id="ids.61007">
         <source>About Scleron</source>
@@ -213,11 +213,11 @@ Check for updates</source>
     </message>
     <message id="ids.61020">
         <source> BOOTLOADER!</source>
-        <translation> BOOTLOADER!</translation>
+        <translation> ЗАГРУЗЧИК!</translation>
     </message>
     <message id="ids.61021">
         <source> BOOTLOADER! Reset or Upgrade Device</source>
-        <translation> BOOTLOADER! Перезапустите прибор или обновите микропрограмму</translation>
+        <translation> ЗАГРУЗЧИК! Перезапустите прибор или обновите микропрограмму</translation>
     </message>
     <message id="ids.61022">
         <source>Downloading measurements: %1 of %2</source>
@@ -253,7 +253,7 @@ Check for updates</source>
     </message>
     <message id="ids.61064">
         <source>Hardware Revision:</source>
-        <translation>Ревизия аппаратуры:</translation>
+        <translation>Версия аппаратной части:</translation>
     </message>
     <message id="ids.61065">
         <source>Measurements:</source>
@@ -281,11 +281,11 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.58100">
         <source>HLD Leeb D raw</source>
-        <translation>HLD Leeb D исх.</translation>
+        <translation>HLD Либ D исх.</translation>
     </message>
     <message id="ids.58101">
         <source>HLD  Leeb D</source>
-        <translation>HLD  Leeb D</translation>
+        <translation>HLD  Либ D</translation>
     </message>
     <message id="ids.58102">
         <source>HV    Vickers</source>
@@ -321,11 +321,11 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.58182">
         <source>HLDL Leeb DL raw</source>
-        <translation>HLDL Leeb DL исх.</translation>
+        <translation>HLDL Либ DL исх.</translation>
     </message>
     <message id="ids.58183">
         <source>HLDL  Leeb DL</source>
-        <translation>HLDL  Leeb DL</translation>
+        <translation>HLDL  Либ DL</translation>
     </message>
     <message id="ids.58110">
         <source>1 Steel and cast steel</source>
@@ -589,7 +589,7 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.61713">
         <source>Watching %1 %2 on COM%3: %4 measurements in its memory. Ctrl+C ends.</source>
-        <translation>Наблюдение за %1 %2 на COM%3: в памяти %4 измерений. Ctrl+C — завершить.</translation>
+        <translation>Наблюдение за %1 %2 на COM%3 (измерений в памяти: %4). Ctrl+C — завершить.</translation>
     </message>
     <message id="ids.61714">
         <source>The connection to the tester was lost; trying again until Ctrl+C.</source>
@@ -1152,8 +1152,8 @@ It has been removed from the list of recent files.</source>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
