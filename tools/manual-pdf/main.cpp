@@ -1,9 +1,10 @@
 // scleron-manual: renders the operating instructions, written in Markdown, to a PDF document.
 //
-//   scleron-manual INPUT.md OUTPUT.pdf
+//   scleron-manual INPUT.md OUTPUT.pdf [PICTURES_DIR]
 //
-// Pictures are named relative to the Markdown file and are scaled down to the page's width. The
-// pages are A4 with page numbers at their foot. Runs without a display.
+// Pictures are named relative to PICTURES_DIR (without it, to the Markdown file's folder) and are
+// scaled down to the page's width. The pages are A4 with page numbers at their foot. Runs without a
+// display.
 
 #include <QDir>
 #include <QFile>
@@ -24,8 +25,8 @@
 
 namespace {
 
-// Pictures are named relative to the Markdown file; they are looked up by their full path, and
-// those wider than the text are drawn at the text's width.
+// Pictures are named relative to folder; they are looked up by their full path, and those wider
+// than the text are drawn at the text's width.
 void PlaceImages(QTextDocument& document, const QString& folder)
 {
     const qreal width = document.textWidth();
@@ -58,8 +59,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: scleron-manual INPUT.md OUTPUT.pdf\n");
+    if (args.size() != 3 && args.size() != 4) {
+        std::fprintf(stderr, "usage: scleron-manual INPUT.md OUTPUT.pdf [PICTURES_DIR]\n");
         return 2;
     }
     QFile input(args[1]);
@@ -67,7 +68,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "scleron-manual: %s: %s\n", qPrintable(args[1]), qPrintable(input.errorString()));
         return 1;
     }
-    const QString folder = QFileInfo(args[1]).absolutePath();
+    const QString folder = args.size() == 4 ? QDir(args[3]).absolutePath() : QFileInfo(args[1]).absolutePath();
 
     QSaveFile output(args[2]);
     if (!output.open(QIODevice::WriteOnly)) {
