@@ -155,7 +155,8 @@ TEST(DialogAccessKeys, EveryEnglishTextWithAnAccessKeyBelongsToAMenuOrAListedDia
     for (const DialogTexts& dialog : Dialogs())
         for (const QByteArray& key : dialog.keys)
             EXPECT_FALSE(AccessKey(english.value(key)).isEmpty()) << dialog.name << ": " << key.constData();
-    EXPECT_EQ(DialogClashes([&](const QByteArray& key) { return english.value(key); }), QStringList());
+    const QStringList clashes = DialogClashes([&](const QByteArray& key) { return english.value(key); });
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QStringLiteral("; ")).toStdString();
 }
 
 TEST(DialogAccessKeys, AClashIsFound)
@@ -165,11 +166,11 @@ TEST(DialogAccessKeys, AClashIsFound)
         {IdsKey(LimitsDialogIds::Remove), QStringLiteral("&Supprimer ces limites")},
         {IdsKey(LimitsDialogIds::Lower), QStringLiteral("R&&D &inférieure")},
     };
-    EXPECT_EQ(DialogClashes([&](const QByteArray& key) { return texts.value(key); }),
-        QStringList{QStringLiteral("tolerance limits: Limite &supérieure : / &Supprimer ces limites")});
-    EXPECT_EQ(AccessKey(QStringLiteral("R&&D &inférieure")), QStringLiteral("i"));
-    EXPECT_EQ(AccessKey(QStringLiteral("标尺(&S)：")), QStringLiteral("s"));
-    EXPECT_EQ(AccessKey(QStringLiteral("&Шкала:")), QStringLiteral("ш"));
+    EXPECT_EQ(DialogClashes([&](const QByteArray& key) { return texts.value(key); }).join(QStringLiteral("; ")).toStdString(),
+        "tolerance limits: Limite &supérieure : / &Supprimer ces limites");
+    EXPECT_EQ(AccessKey(QStringLiteral("R&&D &inférieure")).toStdString(), "i");
+    EXPECT_EQ(AccessKey(QStringLiteral("标尺(&S)：")).toStdString(), "s");
+    EXPECT_EQ(AccessKey(QStringLiteral("&Шкала:")).toStdString(), "ш");
 }
 
 class TranslationsTest : public ::testing::TestWithParam<const char*> {};
@@ -181,7 +182,8 @@ TEST_P(TranslationsTest, DialogAccessKeysDiffer)
     for (const DialogTexts& dialog : Dialogs())
         for (const QByteArray& key : dialog.keys)
             EXPECT_FALSE(AccessKey(translations.value(key).text).isEmpty()) << dialog.name << ": " << key.constData();
-    EXPECT_EQ(DialogClashes([&](const QByteArray& key) { return translations.value(key).text; }), QStringList());
+    const QStringList clashes = DialogClashes([&](const QByteArray& key) { return translations.value(key).text; });
+    EXPECT_TRUE(clashes.isEmpty()) << GetParam() << ": " << clashes.join(QStringLiteral("; ")).toStdString();
 }
 
 TEST_P(TranslationsTest, CoversEveryTextWithTheSamePlaceholders)
@@ -242,8 +244,9 @@ TEST_P(ManualTest, HasEverySectionAndPictureOfTheEnglishManual)
     ASSERT_GE(english.sections.size(), 10);
     ASSERT_FALSE(english.pictures.isEmpty());
     const ManualOutline manual = ReadManual(SourcePath(QStringLiteral("docs/manual/%1.md").arg(QLatin1String(GetParam()))));
-    EXPECT_EQ(manual.sections, english.sections);
-    EXPECT_EQ(manual.pictures, english.pictures);
+    const auto text = [](const QStringList& list) { return list.join(QStringLiteral(" ")).toStdString(); };
+    EXPECT_EQ(text(manual.sections), text(english.sections)) << GetParam() << ": numbered sections differ";
+    EXPECT_EQ(text(manual.pictures), text(english.pictures)) << GetParam() << ": pictures differ";
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ManualTest, ::testing::Values("DEU", "FRA", "ITA", "ESP", "PTB", "RUS", "CHS"));
