@@ -6,7 +6,7 @@
 // LANG is a language code of the Settings menu (ENG, DEU, FRA, ITA, ESP, PTB, RUS, CHS). The
 // tester simulator plays the demo tester (a "Kestrel 2" holding DEMO.hkp); the program runs in a
 // registry of its own with that language and tolerance limits for Vickers on steel, attaches the
-// tester, opens the first series and writes, at the size of a small screen (1024 x 700):
+// tester, opens the first series and writes, with the window at 1280 x 800:
 //   main-window.png       the window with the tester, the table, its verdicts and the chart
 //   device-settings.png   the device settings dialog
 //   tolerance-limits.png  the tolerance limits dialog
@@ -32,13 +32,17 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <csignal>
 #include <cstdio>
 #include <functional>
 
+#include <sys/prctl.h>
+
 namespace {
 
-constexpr int kWidth = 1024;
-constexpr int kHeight = 700;
+// Wide enough for every column of the table beside the chart.
+constexpr int kWidth = 1280;
+constexpr int kHeight = 800;
 
 int Fail(const QString& why)
 {
@@ -91,7 +95,10 @@ public:
 
     QString Start(const QString& program, const QString& memory)
     {
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // The simulator ends with this program, however it ends, and never holds on to the
+        // build's output.
+        m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        m_process.setStandardErrorFile(QProcess::nullDevice());
         m_process.start(program, {QStringLiteral("--model"), QStringLiteral("kestrel2"), QStringLiteral("--serial"),
                                      QStringLiteral("K2-DEMO-0001"), QStringLiteral("--hkp"), memory});
         const QDeadlineTimer deadline(10000);
@@ -202,11 +209,14 @@ int main(int argc, char** argv)
         if (settings)
             settings->close();
 
-        CToleranceLimitsDialog limits(view.store, view.Limits(), {ScaleType::Vickers, MaterialIndex::FirstGroup}, &frame);
-        limits.show();
-        if (!Save(&limits, output, QStringLiteral("tolerance-limits.png")))
-            result = Fail(QStringLiteral("tolerance-limits.png not written"));
-        limits.close();
+        {
+            // Gone before the frame, whose child it is.
+            CToleranceLimitsDialog limits(view.store, view.Limits(), {ScaleType::Vickers, MaterialIndex::FirstGroup},
+                                          &frame);
+            limits.show();
+            if (!Save(&limits, output, QStringLiteral("tolerance-limits.png")))
+                result = Fail(QStringLiteral("tolerance-limits.png not written"));
+        }
 
         app.ExitInstance();
     }
