@@ -253,7 +253,7 @@ Check for updates</source>
     </message>
     <message id="ids.61064">
         <source>Hardware Revision:</source>
-        <translation>Версия аппаратной части:</translation>
+        <translation>Аппаратная версия:</translation>
     </message>
     <message id="ids.61065">
         <source>Measurements:</source>
