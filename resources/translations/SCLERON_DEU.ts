@@ -583,7 +583,7 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
     </message>
     <message id="ids.61414">
         <source>The tester did not acknowledge custom curve HC%1 (impact body %2, register %3): the curves were not all sent. Shown is what the tester holds.</source>
-        <translation>Das Prüfgerät hat die Kundenkurve HC%1 (Schlagkörper %2, Register %3) nicht bestätigt: Die Kurven wurden nicht vollständig gesendet. Angezeigt wird, was das Prüfgerät gespeichert hat.</translation>
+        <translation>Das Prüfgerät hat die Benutzerkurve HC%1 (Schlagkörper %2, Register %3) nicht bestätigt: Die Kurven wurden nicht vollständig gesendet. Angezeigt wird, was das Prüfgerät gespeichert hat.</translation>
     </message>
     <message id="ids.61700">
         <source>its first line is not the header of a measurement log</source>

@@ -1551,7 +1551,7 @@ Rapporto</translation>
     </message>
     <message id="ids.61620">
         <source>HC%1 offset: %2 was not taken; this curve accepts %3 to %4.</source>
-        <translation>Offset di HC%1: %2 non è stato accettato; questa curva accetta da %3 a %4.</translation>
+        <translation>Scostamento di HC%1: %2 non è stato accettato; questa curva accetta da %3 a %4.</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>

@@ -575,7 +575,7 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.61412">
         <source>The tester did not confirm the key lock; its keys stay as they were.</source>
-        <translation>Твердомер не подтвердил блокировку клавиш; его клавиши остались в прежнем состоянии.</translation>
+        <translation>Твердомер не подтвердил блокировку кнопок; его кнопки остались в прежнем состоянии.</translation>
     </message>
     <message id="ids.61413">
         <source>The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.</source>
