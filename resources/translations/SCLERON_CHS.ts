@@ -1774,7 +1774,7 @@ It is advisable to connect your PC once in a while to the Internet to keep the d
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>在更新服务器上找到了 %s 设备的更新固件，但未提供：
+        <translation>在更新服务器上找到了 %s 仪器的更新固件，但未提供：
 %s</translation>
     </message>
     <message id="ids.61471">

@@ -1780,16 +1780,16 @@ Es empfiehlt sich, den PC ab und zu mit dem Internet zu verbinden, damit Firmwar
     <message id="ids.61471">
         <source>The firmware upgrade tool could not be started.
 It was looked for at: %s</source>
-        <translation>Das Firmware-Upgrade-Programm konnte nicht gestartet werden.
+        <translation>Das Firmware-Aktualisierungswerkzeug konnte nicht gestartet werden.
 Es wurde hier gesucht: %s</translation>
     </message>
     <message id="ids.61472">
         <source>The firmware upgrade tool ended with an error (exit code %s).</source>
-        <translation>Das Firmware-Upgrade-Programm wurde mit einem Fehler beendet (Exitcode %s).</translation>
+        <translation>Das Firmware-Aktualisierungswerkzeug wurde mit einem Fehler beendet (Exitcode %s).</translation>
     </message>
     <message id="ids.61473">
         <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
-        <translation>Das Firmware-Paket %s passt nicht mehr zu seiner Signatur; es wurde entfernt und das Upgrade-Programm nicht gestartet.</translation>
+        <translation>Das Firmware-Paket %s passt nicht mehr zu seiner Signatur; es wurde entfernt und das Aktualisierungswerkzeug nicht gestartet.</translation>
     </message>
 </context>
 </TS>

@@ -1774,7 +1774,7 @@ Se recomienda conectar el PC a Internet de vez en cuando para mantener actualiza
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>Se encontró en el servidor de actualizaciones un firmware más reciente para el dispositivo %s, pero no se ofrece:
+        <translation>Se encontró en el servidor de actualizaciones un firmware más reciente para el equipo %s, pero no se ofrece:
 %s</translation>
     </message>
     <message id="ids.61471">

@@ -1780,16 +1780,16 @@ Il est conseillé de connecter le PC de temps en temps à Internet afin de garde
     <message id="ids.61471">
         <source>The firmware upgrade tool could not be started.
 It was looked for at: %s</source>
-        <translation>L'outil de mise à niveau du micrologiciel n'a pas pu être lancé.
+        <translation>L'outil de mise à jour du micrologiciel n'a pas pu être lancé.
 Il a été cherché ici : %s</translation>
     </message>
     <message id="ids.61472">
         <source>The firmware upgrade tool ended with an error (exit code %s).</source>
-        <translation>L'outil de mise à niveau du micrologiciel s'est terminé avec une erreur (code de sortie %s).</translation>
+        <translation>L'outil de mise à jour du micrologiciel s'est terminé avec une erreur (code de sortie %s).</translation>
     </message>
     <message id="ids.61473">
         <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
-        <translation>Le paquet de micrologiciel %s ne correspond plus à sa signature ; il a été supprimé et l'outil de mise à niveau n'a pas été lancé.</translation>
+        <translation>Le paquet de micrologiciel %s ne correspond plus à sa signature ; il a été supprimé et l'outil de mise à jour n'a pas été lancé.</translation>
     </message>
 </context>
 </TS>

@@ -1774,22 +1774,22 @@ Si consiglia di collegare ogni tanto il PC a Internet per mantenere aggiornati i
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>Sul server degli aggiornamenti è stato trovato un firmware più recente per il dispositivo %s, ma non viene offerto:
+        <translation>Sul server degli aggiornamenti è stato trovato un firmware più recente per lo strumento %s, ma non viene offerto:
 %s</translation>
     </message>
     <message id="ids.61471">
         <source>The firmware upgrade tool could not be started.
 It was looked for at: %s</source>
-        <translation>Non è stato possibile avviare lo strumento di aggiornamento del firmware.
+        <translation>Non è stato possibile avviare il programma di aggiornamento del firmware.
 È stato cercato qui: %s</translation>
     </message>
     <message id="ids.61472">
         <source>The firmware upgrade tool ended with an error (exit code %s).</source>
-        <translation>Lo strumento di aggiornamento del firmware è terminato con un errore (codice di uscita %s).</translation>
+        <translation>Il programma di aggiornamento del firmware è terminato con un errore (codice di uscita %s).</translation>
     </message>
     <message id="ids.61473">
         <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
-        <translation>Il pacchetto firmware %s non corrisponde più alla sua firma; è stato rimosso e lo strumento di aggiornamento non è stato avviato.</translation>
+        <translation>Il pacchetto firmware %s non corrisponde più alla sua firma; è stato rimosso e il programma di aggiornamento non è stato avviato.</translation>
     </message>
 </context>
 </TS>

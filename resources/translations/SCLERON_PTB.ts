@@ -1774,7 +1774,7 @@ Recomenda-se conectar o PC à internet de vez em quando para manter atualizados 
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>Um firmware mais recente para o dispositivo %s foi encontrado no servidor de atualizações, mas não é oferecido:
+        <translation>Um firmware mais recente para o aparelho %s foi encontrado no servidor de atualizações, mas não é oferecido:
 %s</translation>
     </message>
     <message id="ids.61471">

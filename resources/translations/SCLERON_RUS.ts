@@ -1774,22 +1774,22 @@ It is advisable to connect your PC once in a while to the Internet to keep the d
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>На сервере обновлений найдена более новая микропрограмма для устройства %s, но она не предлагается:
+        <translation>На сервере обновлений найдена более новая микропрограмма для прибора %s, но она не предлагается:
 %s</translation>
     </message>
     <message id="ids.61471">
         <source>The firmware upgrade tool could not be started.
 It was looked for at: %s</source>
-        <translation>Не удалось запустить программу обновления микропрограммы.
-Она искалась здесь: %s</translation>
+        <translation>Не удалось запустить утилиту обновления микропрограммы.
+Место поиска: %s</translation>
     </message>
     <message id="ids.61472">
         <source>The firmware upgrade tool ended with an error (exit code %s).</source>
-        <translation>Программа обновления микропрограммы завершилась с ошибкой (код выхода %s).</translation>
+        <translation>Утилита обновления микропрограммы завершилась с ошибкой (код выхода %s).</translation>
     </message>
     <message id="ids.61473">
         <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
-        <translation>Пакет микропрограммы %s больше не соответствует своей подписи; он удалён, программа обновления не запущена.</translation>
+        <translation>Пакет микропрограммы %s больше не соответствует своей подписи; он удалён, утилита обновления не запущена.</translation>
     </message>
 </context>
 </TS>
