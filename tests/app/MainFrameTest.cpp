@@ -76,7 +76,7 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
         "&View>", "  Series &chart=33170",
         "&Settings>",
         "  &Language>", "    &English=32705", "    &Deutsch=32706", "    &Français=32707", "    &Italiano=32708",
-        "    E&spañol=32709", "    &Português=32710", "    &Russkiy yazyk=32711", "    中文 (&C)=32713",
+        "    E&spañol=32709", "    &Português=32710", "    &Русский=32711", "    中文 (&C)=32713",
         "  &Conversion standard>", "    &default=58464", "    &Custom J=58465",
         "  &Tolerance limits…=33161",
         "&Help>", "  &Check for updates...=58466", "  -", "  &Help Scleron=57670", "  -",
