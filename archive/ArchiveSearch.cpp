@@ -151,9 +151,9 @@ bool CArchive::Find(const ArchiveFilter& filter, std::vector<FoundSeries>* found
 
     QSqlQuery o(db);
     o.setForwardOnly(true);
-    o.prepare(QStringLiteral("SELECT series_id, kind, file_name, sha256, computer, user_name, recorded_at FROM origins "
-                             "WHERE series_id IN (SELECT s.id FROM series s%1) ORDER BY series_id, recorded_at, id")
-                  .arg(where.sql));
+    o.prepare(QStringLiteral("SELECT series_id, %1 FROM origins WHERE series_id IN (SELECT s.id FROM series s%2) "
+                             "ORDER BY series_id, recorded_at, id")
+                  .arg(QLatin1String(ArchiveSql::kOriginColumns), where.sql));
     Bind(o, where.values);
     if (!ArchiveSql::Exec(o, error))
         return false;
@@ -161,14 +161,7 @@ bool CArchive::Find(const ArchiveFilter& filter, std::vector<FoundSeries>* found
         const auto at = index.find(o.value(0).toLongLong());
         if (at == index.end())
             continue; // beyond the result's limit
-        Provenance p;
-        p.kind = ArchiveSql::KindOf(o.value(1).toString());
-        p.fileName = o.value(2).toString();
-        p.sha256 = o.value(3).toString();
-        p.computer = o.value(4).toString();
-        p.user = o.value(5).toString();
-        p.at = o.value(6).toLongLong();
-        (*found)[at->second].origins.push_back(std::move(p));
+        (*found)[at->second].origins.push_back(ArchiveSql::ReadOrigin(o, 1));
     }
     return true;
 }

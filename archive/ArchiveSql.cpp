@@ -48,6 +48,18 @@ Provenance::Kind KindOf(const QString& text)
     return text == QLatin1String("download") ? Provenance::Kind::Download : Provenance::Kind::File;
 }
 
+Provenance ReadOrigin(const QSqlQuery& query, int first)
+{
+    Provenance p;
+    p.kind = KindOf(query.value(first).toString());
+    p.fileName = query.value(first + 1).toString();
+    p.sha256 = query.value(first + 2).toString();
+    p.computer = query.value(first + 3).toString();
+    p.user = query.value(first + 4).toString();
+    p.at = query.value(first + 5).toLongLong();
+    return p;
+}
+
 QString CurvesText(const ArchivedSeries& series)
 {
     QStringList parts;
@@ -108,19 +120,13 @@ bool ReadSeries(QSqlDatabase& db, std::int64_t id, ArchivedSeries* series, QStri
                                     m.value(5).toInt()});
 
     QSqlQuery o(db);
-    o.prepare(QStringLiteral("SELECT kind, file_name, sha256, computer, user_name, recorded_at FROM origins "
-                             "WHERE series_id = ? ORDER BY recorded_at, id"));
+    o.prepare(QStringLiteral("SELECT %1 FROM origins WHERE series_id = ? ORDER BY recorded_at, id")
+                  .arg(QLatin1String(kOriginColumns)));
     o.addBindValue(QVariant::fromValue<qint64>(id));
     if (!Exec(o, error))
         return false;
-    if (o.next()) {
-        out.provenance.kind = KindOf(o.value(0).toString());
-        out.provenance.fileName = o.value(1).toString();
-        out.provenance.sha256 = o.value(2).toString();
-        out.provenance.computer = o.value(3).toString();
-        out.provenance.user = o.value(4).toString();
-        out.provenance.at = o.value(5).toLongLong();
-    }
+    if (o.next())
+        out.provenance = ReadOrigin(o, 0);
     *series = std::move(out);
     return true;
 }

@@ -24,6 +24,10 @@ void Rollback(QSqlDatabase& db);
 // How an origin's kind is kept: "download" or "file".
 QString KindText(Provenance::Kind kind);
 Provenance::Kind KindOf(const QString& text);
+// The columns every query of origins selects, in this order, and one origin read from them
+// (starting at column `first`).
+inline constexpr const char* kOriginColumns = "kind, file_name, sha256, computer, user_name, recorded_at";
+Provenance ReadOrigin(const QSqlQuery& query, int first);
 
 // The custom curves as kept in the series table: six "scale,material,probe,offset" joined by ";".
 QString CurvesText(const ArchivedSeries& series);
