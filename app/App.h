@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+class CArchiveDesk;
 class CMainFrame;
 class IUserPrompts;
 class QTranslator;
@@ -44,6 +45,7 @@ public:
     // The loaded language's translation; nullptr while the built-in English is used.
     const QTranslator* LanguageModule() const { return m_language.get(); }
     const CommandHandlers& Commands() const { return m_commands; }
+    CArchiveDesk* Archive() const { return m_archive.get(); }
 
 private:
     void LoadLanguage(const QStringList& folders);
@@ -55,5 +57,6 @@ private:
     std::unique_ptr<IUserPrompts> m_prompts;
     std::unique_ptr<SUpdateSetup> m_updateSetup;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<CArchiveDesk> m_archive; // goes before the frame it watches
     CommandHandlers m_commands;
 };
