@@ -62,7 +62,9 @@ protected:
         qputenv("SCLERON_ARCHIVE_URL", url.toLocal8Bit());
         QString error;
         location = *ArchiveLocation::Parse(url, &error);
-        frame = std::make_unique<CMainFrame>(CMainFrame::Options{{DemoFile()}, nullptr});
+        CMainFrame::Options options;
+        options.commandLine = {DemoFile()};
+        frame = std::make_unique<CMainFrame>(options);
         desk = std::make_unique<CArchiveDesk>(*frame);
     }
 
