@@ -181,11 +181,12 @@ bool ReadSeries(CFormattedScanner& in, int version, CMeasurementStore& store)
     std::int32_t seriesCount = 0;
     if (!in.ReadInt(seriesCount) || seriesCount < 0)
         return false;
+    bool whole = true;
     for (int n = 1; n <= seriesCount; ++n) {
         if (in.AtEnd())
             return false;
         SeriesLine line;
-        if (!ReadSeriesLine(in, version, n, line) || line.count < 0)
+        if (!ReadSeriesLine(in, version, n, line))
             return false;
         auto serie = std::make_unique<MSERIE>();
         serie->SetScale(line.scale);
@@ -194,6 +195,10 @@ bool ReadSeries(CFormattedScanner& in, int version, CMeasurementStore& store)
         serie->SetSeriesNo(line.seriesNo);
         serie->SetExpanded(line.expanded);
         serie->SetDeleteMark(0);
+        // A negative count keeps the series without measurements and reading goes on, but the
+        // file is not whole.
+        if (line.count < 0)
+            whole = false;
         bool malformed = false;
         for (int m = 0; m < line.count; ++m) {
             auto meas = std::make_unique<MEAS>();
@@ -207,7 +212,7 @@ bool ReadSeries(CFormattedScanner& in, int version, CMeasurementStore& store)
         if (malformed)
             return false;
     }
-    return true;
+    return whole;
 }
 
 // Reads everything after the version line; true when the whole layout was read.
