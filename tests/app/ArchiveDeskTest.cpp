@@ -148,7 +148,8 @@ TEST_F(ArchiveDeskTest, AServerThatDoesNotAnswerIsToldOnceAndCaughtUpOn)
     ASSERT_TRUE(Eventually([&] { return frame->StatusText().startsWith(unreachable); }));
     ASSERT_TRUE(server.Start());
     ASSERT_TRUE(Eventually([&] { return Archived().size() == 7; }, 30000));
-    EXPECT_TRUE(frame->StatusText().startsWith("The archive answers again")) << qPrintable(frame->StatusText());
+    EXPECT_TRUE(Eventually([&] { return frame->StatusText().startsWith("The archive answers again"); }))
+        << qPrintable(frame->StatusText());
 }
 
 TEST_F(ArchiveDeskTest, SettingsDialogKeepsTheAddressAndRefusesOneWithAPassword)
