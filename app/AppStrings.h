@@ -33,6 +33,9 @@ constexpr int BootloaderResetSuffix = 61021; // " BOOTLOADER! Reset or Upgrade D
 constexpr int DownloadProgress = 61022;      // "Downloading measurements: %1 of %2"
 constexpr int PortsNotOpened = 61023;        // no tester found, ports that could not be opened
 constexpr int WaitingForTester = 61030;      // "Waiting for the tester..."
+constexpr int NoticeClose = 61031;           // "Close" (the notice line's button)
+constexpr int ConnectionLostNotice = 61032;  // the notice of a lost connection
+constexpr int UnfinishedTransferDropped = 61033; // ... and of the download it cut short
 constexpr int UpgradeToolRunning = 61500;    // "Firmware upgrade tool is running..."
 // The identity texts of the device area, labels of its six lines.
 constexpr int ProductNameLabel = 61060;      // "Product name:"

@@ -235,6 +235,18 @@ Rechercher des mises à jour</translation>
         <source>Waiting for the tester...</source>
         <translation>En attente du duromètre...</translation>
     </message>
+    <message id="ids.61031">
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message id="ids.61032">
+        <source>The connection to %1 %2 on COM%3 was lost. The tester is attached again as soon as it answers on its port.</source>
+        <translation>La connexion à %1 %2 sur COM%3 a été perdue. Le duromètre sera reconnecté dès qu'il répondra sur son port.</translation>
+    </message>
+    <message id="ids.61033">
+        <source>The measurements of the unfinished download were not kept.</source>
+        <translation>Les mesures du transfert inachevé n'ont pas été conservées.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Nom du produit :</translation>
@@ -780,6 +792,18 @@ Réglages des archives</translation>
     <message id="ids.61411">
         <source>Saved to %1</source>
         <translation>Enregistré dans %1</translation>
+    </message>
+    <message id="ids.61412">
+        <source>The tester did not confirm the key lock; its keys stay as they were.</source>
+        <translation>Le duromètre n'a pas confirmé le verrouillage ; ses touches restent telles qu'elles étaient.</translation>
+    </message>
+    <message id="ids.61413">
+        <source>The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.</source>
+        <translation>Le duromètre n'a pas confirmé les réglages : ils n'ont pas été envoyés. Ce qui est affiché est ce que le duromètre contient.</translation>
+    </message>
+    <message id="ids.61414">
+        <source>The tester did not acknowledge custom curve HC%1 (impact body %2, register %3): the curves were not all sent. Shown is what the tester holds.</source>
+        <translation>Le duromètre n'a pas confirmé la courbe personnalisée HC%1 (corps de frappe %2, registre %3) : les courbes n'ont pas toutes été envoyées. Ce qui est affiché est ce que le duromètre contient.</translation>
     </message>
     <message id="ids.61700">
         <source>its first line is not the header of a measurement log</source>
@@ -1745,6 +1769,18 @@ Rapport</translation>
         <source>DL</source>
         <translation>DL</translation>
     </message>
+    <message id="ids.61618">
+        <source>Fixed number of impacts: %1 was not taken; the tester accepts %2 to %3.</source>
+        <translation>Nombre fixe d'impacts : %1 n'a pas été retenu ; le duromètre accepte de %2 à %3.</translation>
+    </message>
+    <message id="ids.61619">
+        <source>Measurement counter: %1 was not taken; the tester counts up to %2.</source>
+        <translation>Compteur de mesures : %1 n'a pas été retenu ; le duromètre compte jusqu'à %2.</translation>
+    </message>
+    <message id="ids.61620">
+        <source>HC%1 offset: %2 was not taken; this curve accepts %3 to %4.</source>
+        <translation>Décalage de HC%1 : %2 n'a pas été retenu ; cette courbe accepte de %3 à %4.</translation>
+    </message>
     <message id="ids.58151">
         <source>select</source>
         <translation>sélectionner</translation>
@@ -1884,6 +1920,104 @@ Vous utilisez déjà la version la plus récente de %s.</translation>
 It is advisable to connect your PC once in a while to the Internet to keep the device firmware and OS up-to-date.</source>
         <translation>À plusieurs reprises, le PC n'a pas pu se connecter à Internet pour rechercher un micrologiciel ou un système plus récent pour l'appareil %s.
 Il est conseillé de connecter le PC de temps en temps à Internet afin de garder à jour le micrologiciel et le système de l'appareil.</translation>
+    </message>
+    <message id="ids.61451">
+        <source>The update server could not be reached. Please check the PC's connection to the Internet.</source>
+        <translation>Le serveur de mise à jour est injoignable. Veuillez vérifier la connexion Internet du PC.</translation>
+    </message>
+    <message id="ids.61452">
+        <source>The update server did not accept the program's login.</source>
+        <translation>Le serveur de mise à jour a refusé l'identification du programme.</translation>
+    </message>
+    <message id="ids.61453">
+        <source>The update server does not offer an encrypted connection, so nothing was fetched from it.</source>
+        <translation>Le serveur de mise à jour ne propose pas de connexion chiffrée ; rien n'a donc été téléchargé.</translation>
+    </message>
+    <message id="ids.61454">
+        <source>The encrypted connection to the update server could not be set up or its certificate could not be verified, so nothing was fetched from it.</source>
+        <translation>La connexion chiffrée au serveur de mise à jour n'a pas pu être établie ou son certificat n'a pas pu être vérifié ; rien n'a donc été téléchargé.</translation>
+    </message>
+    <message id="ids.61455">
+        <source>The update server stopped sending data. Please try again later.</source>
+        <translation>Le serveur de mise à jour n'envoie plus de données. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message id="ids.61456">
+        <source>The connection to the update server failed.</source>
+        <translation>La connexion au serveur de mise à jour a échoué.</translation>
+    </message>
+    <message id="ids.61457">
+        <source>The file is not on the update server.</source>
+        <translation>Le fichier n'est pas sur le serveur de mise à jour.</translation>
+    </message>
+    <message id="ids.61458">
+        <source>%s MB of %s MB downloaded (%s MB/s)</source>
+        <translation>%s Mo sur %s Mo téléchargés (%s Mo/s)</translation>
+    </message>
+    <message id="ids.61459">
+        <source>The file on the update server is not the size the server announced, so it was not used.</source>
+        <translation>Le fichier du serveur de mise à jour n'a pas la taille annoncée par le serveur ; il n'a donc pas été utilisé.</translation>
+    </message>
+    <message id="ids.61460">
+        <source>The file was not used because it has no signature on the update server.</source>
+        <translation>Le fichier n'a pas été utilisé car il n'a pas de signature sur le serveur de mise à jour.</translation>
+    </message>
+    <message id="ids.61461">
+        <source>The file was not used because its signature on the update server is damaged.</source>
+        <translation>Le fichier n'a pas été utilisé car sa signature sur le serveur de mise à jour est endommagée.</translation>
+    </message>
+    <message id="ids.61462">
+        <source>The file was not used because it was signed with a key this program does not trust.</source>
+        <translation>Le fichier n'a pas été utilisé car il a été signé avec une clé à laquelle ce programme ne fait pas confiance.</translation>
+    </message>
+    <message id="ids.61463">
+        <source>The file was not used because it does not match its signature: it was changed after it was signed.</source>
+        <translation>Le fichier n'a pas été utilisé car il ne correspond pas à sa signature : il a été modifié après sa signature.</translation>
+    </message>
+    <message id="ids.61464">
+        <source>The file could not be saved on this PC.</source>
+        <translation>Le fichier n'a pas pu être enregistré sur ce PC.</translation>
+    </message>
+    <message id="ids.61465">
+        <source>The new version has been downloaded and its signature checked.
+%s will now close so that the installer can run.</source>
+        <translation>La nouvelle version a été téléchargée et sa signature vérifiée.
+%s va maintenant se fermer pour que le programme d'installation puisse s'exécuter.</translation>
+    </message>
+    <message id="ids.61466">
+        <source>A newer version is available</source>
+        <translation>Une version plus récente est disponible</translation>
+    </message>
+    <message id="ids.61467">
+        <source>No update available</source>
+        <translation>Aucune mise à jour disponible</translation>
+    </message>
+    <message id="ids.61468">
+        <source>The search for updates failed</source>
+        <translation>La recherche de mises à jour a échoué</translation>
+    </message>
+    <message id="ids.61469">
+        <source>The download failed</source>
+        <translation>Le téléchargement a échoué</translation>
+    </message>
+    <message id="ids.61470">
+        <source>Newer firmware for the %s device was found on the update server but is not offered:
+%s</source>
+        <translation>Un micrologiciel plus récent pour l'appareil %s a été trouvé sur le serveur de mise à jour, mais il n'est pas proposé :
+%s</translation>
+    </message>
+    <message id="ids.61471">
+        <source>The firmware upgrade tool could not be started.
+It was looked for at: %s</source>
+        <translation>L'outil de mise à niveau du micrologiciel n'a pas pu être lancé.
+Il a été cherché ici : %s</translation>
+    </message>
+    <message id="ids.61472">
+        <source>The firmware upgrade tool ended with an error (exit code %s).</source>
+        <translation>L'outil de mise à niveau du micrologiciel s'est terminé avec une erreur (code de sortie %s).</translation>
+    </message>
+    <message id="ids.61473">
+        <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
+        <translation>Le paquet de micrologiciel %s ne correspond plus à sa signature ; il a été supprimé et l'outil de mise à niveau n'a pas été lancé.</translation>
     </message>
 </context>
 </TS>

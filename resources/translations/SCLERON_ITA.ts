@@ -235,6 +235,18 @@ Cerca aggiornamenti</translation>
         <source>Waiting for the tester...</source>
         <translation>In attesa del durometro...</translation>
     </message>
+    <message id="ids.61031">
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message id="ids.61032">
+        <source>The connection to %1 %2 on COM%3 was lost. The tester is attached again as soon as it answers on its port.</source>
+        <translation>La connessione a %1 %2 su COM%3 si è interrotta. Il durometro verrà ricollegato appena risponderà sulla sua porta.</translation>
+    </message>
+    <message id="ids.61033">
+        <source>The measurements of the unfinished download were not kept.</source>
+        <translation>Le misure del trasferimento incompleto non sono state conservate.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Nome del prodotto:</translation>
@@ -780,6 +792,18 @@ Impostazioni dell'archivio</translation>
     <message id="ids.61411">
         <source>Saved to %1</source>
         <translation>Salvato in %1</translation>
+    </message>
+    <message id="ids.61412">
+        <source>The tester did not confirm the key lock; its keys stay as they were.</source>
+        <translation>Il durometro non ha confermato il blocco tasti; i suoi tasti restano come erano.</translation>
+    </message>
+    <message id="ids.61413">
+        <source>The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.</source>
+        <translation>Il durometro non ha confermato le impostazioni: non sono state inviate. Viene mostrato ciò che il durometro contiene.</translation>
+    </message>
+    <message id="ids.61414">
+        <source>The tester did not acknowledge custom curve HC%1 (impact body %2, register %3): the curves were not all sent. Shown is what the tester holds.</source>
+        <translation>Il durometro non ha confermato la curva personalizzata HC%1 (corpo di impatto %2, registro %3): le curve non sono state inviate tutte. Viene mostrato ciò che il durometro contiene.</translation>
     </message>
     <message id="ids.61700">
         <source>its first line is not the header of a measurement log</source>
@@ -1745,6 +1769,18 @@ Rapporto</translation>
         <source>DL</source>
         <translation>DL</translation>
     </message>
+    <message id="ids.61618">
+        <source>Fixed number of impacts: %1 was not taken; the tester accepts %2 to %3.</source>
+        <translation>Numero fisso di impatti: %1 non è stato accettato; il durometro accetta da %2 a %3.</translation>
+    </message>
+    <message id="ids.61619">
+        <source>Measurement counter: %1 was not taken; the tester counts up to %2.</source>
+        <translation>Contatore misure: %1 non è stato accettato; il durometro conta fino a %2.</translation>
+    </message>
+    <message id="ids.61620">
+        <source>HC%1 offset: %2 was not taken; this curve accepts %3 to %4.</source>
+        <translation>Offset di HC%1: %2 non è stato accettato; questa curva accetta da %3 a %4.</translation>
+    </message>
     <message id="ids.58151">
         <source>select</source>
         <translation>seleziona</translation>
@@ -1884,6 +1920,104 @@ State già usando la versione più recente di %s.</translation>
 It is advisable to connect your PC once in a while to the Internet to keep the device firmware and OS up-to-date.</source>
         <translation>Più volte non è stato possibile collegare il PC a Internet per cercare un firmware o un sistema operativo più recente per lo strumento %s.
 Si consiglia di collegare ogni tanto il PC a Internet per mantenere aggiornati il firmware e il sistema operativo dello strumento.</translation>
+    </message>
+    <message id="ids.61451">
+        <source>The update server could not be reached. Please check the PC's connection to the Internet.</source>
+        <translation>Il server degli aggiornamenti non è raggiungibile. Controllare la connessione a Internet del PC.</translation>
+    </message>
+    <message id="ids.61452">
+        <source>The update server did not accept the program's login.</source>
+        <translation>Il server degli aggiornamenti non ha accettato l'accesso del programma.</translation>
+    </message>
+    <message id="ids.61453">
+        <source>The update server does not offer an encrypted connection, so nothing was fetched from it.</source>
+        <translation>Il server degli aggiornamenti non offre una connessione cifrata, quindi non è stato scaricato nulla.</translation>
+    </message>
+    <message id="ids.61454">
+        <source>The encrypted connection to the update server could not be set up or its certificate could not be verified, so nothing was fetched from it.</source>
+        <translation>Non è stato possibile stabilire la connessione cifrata con il server degli aggiornamenti o verificarne il certificato, quindi non è stato scaricato nulla.</translation>
+    </message>
+    <message id="ids.61455">
+        <source>The update server stopped sending data. Please try again later.</source>
+        <translation>Il server degli aggiornamenti non invia più dati. Riprovare più tardi.</translation>
+    </message>
+    <message id="ids.61456">
+        <source>The connection to the update server failed.</source>
+        <translation>La connessione al server degli aggiornamenti non è riuscita.</translation>
+    </message>
+    <message id="ids.61457">
+        <source>The file is not on the update server.</source>
+        <translation>Il file non si trova sul server degli aggiornamenti.</translation>
+    </message>
+    <message id="ids.61458">
+        <source>%s MB of %s MB downloaded (%s MB/s)</source>
+        <translation>%s MB di %s MB scaricati (%s MB/s)</translation>
+    </message>
+    <message id="ids.61459">
+        <source>The file on the update server is not the size the server announced, so it was not used.</source>
+        <translation>Il file sul server degli aggiornamenti non ha la dimensione annunciata dal server, quindi non è stato usato.</translation>
+    </message>
+    <message id="ids.61460">
+        <source>The file was not used because it has no signature on the update server.</source>
+        <translation>Il file non è stato usato perché non ha una firma sul server degli aggiornamenti.</translation>
+    </message>
+    <message id="ids.61461">
+        <source>The file was not used because its signature on the update server is damaged.</source>
+        <translation>Il file non è stato usato perché la sua firma sul server degli aggiornamenti è danneggiata.</translation>
+    </message>
+    <message id="ids.61462">
+        <source>The file was not used because it was signed with a key this program does not trust.</source>
+        <translation>Il file non è stato usato perché è stato firmato con una chiave di cui questo programma non si fida.</translation>
+    </message>
+    <message id="ids.61463">
+        <source>The file was not used because it does not match its signature: it was changed after it was signed.</source>
+        <translation>Il file non è stato usato perché non corrisponde alla sua firma: è stato modificato dopo la firma.</translation>
+    </message>
+    <message id="ids.61464">
+        <source>The file could not be saved on this PC.</source>
+        <translation>Non è stato possibile salvare il file su questo PC.</translation>
+    </message>
+    <message id="ids.61465">
+        <source>The new version has been downloaded and its signature checked.
+%s will now close so that the installer can run.</source>
+        <translation>La nuova versione è stata scaricata e la sua firma verificata.
+%s ora si chiuderà per permettere l'esecuzione del programma di installazione.</translation>
+    </message>
+    <message id="ids.61466">
+        <source>A newer version is available</source>
+        <translation>È disponibile una versione più recente</translation>
+    </message>
+    <message id="ids.61467">
+        <source>No update available</source>
+        <translation>Nessun aggiornamento disponibile</translation>
+    </message>
+    <message id="ids.61468">
+        <source>The search for updates failed</source>
+        <translation>La ricerca di aggiornamenti non è riuscita</translation>
+    </message>
+    <message id="ids.61469">
+        <source>The download failed</source>
+        <translation>Il download non è riuscito</translation>
+    </message>
+    <message id="ids.61470">
+        <source>Newer firmware for the %s device was found on the update server but is not offered:
+%s</source>
+        <translation>Sul server degli aggiornamenti è stato trovato un firmware più recente per il dispositivo %s, ma non viene offerto:
+%s</translation>
+    </message>
+    <message id="ids.61471">
+        <source>The firmware upgrade tool could not be started.
+It was looked for at: %s</source>
+        <translation>Non è stato possibile avviare lo strumento di aggiornamento del firmware.
+È stato cercato qui: %s</translation>
+    </message>
+    <message id="ids.61472">
+        <source>The firmware upgrade tool ended with an error (exit code %s).</source>
+        <translation>Lo strumento di aggiornamento del firmware è terminato con un errore (codice di uscita %s).</translation>
+    </message>
+    <message id="ids.61473">
+        <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
+        <translation>Il pacchetto firmware %s non corrisponde più alla sua firma; è stato rimosso e lo strumento di aggiornamento non è stato avviato.</translation>
     </message>
 </context>
 </TS>

@@ -235,6 +235,18 @@ Check for updates</source>
         <source>Waiting for the tester...</source>
         <translation>Ожидание твердомера...</translation>
     </message>
+    <message id="ids.61031">
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message id="ids.61032">
+        <source>The connection to %1 %2 on COM%3 was lost. The tester is attached again as soon as it answers on its port.</source>
+        <translation>Связь с %1 %2 на COM%3 потеряна. Твердомер будет подключён снова, как только ответит на своём порту.</translation>
+    </message>
+    <message id="ids.61033">
+        <source>The measurements of the unfinished download were not kept.</source>
+        <translation>Измерения незавершённой передачи не сохранены.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Изделие:</translation>
@@ -780,6 +792,18 @@ Archive settings</source>
     <message id="ids.61411">
         <source>Saved to %1</source>
         <translation>Сохранено в %1</translation>
+    </message>
+    <message id="ids.61412">
+        <source>The tester did not confirm the key lock; its keys stay as they were.</source>
+        <translation>Твердомер не подтвердил блокировку клавиш; его клавиши остались в прежнем состоянии.</translation>
+    </message>
+    <message id="ids.61413">
+        <source>The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.</source>
+        <translation>Твердомер не подтвердил настройки: они не отправлены. Показано то, что хранит твердомер.</translation>
+    </message>
+    <message id="ids.61414">
+        <source>The tester did not acknowledge custom curve HC%1 (impact body %2, register %3): the curves were not all sent. Shown is what the tester holds.</source>
+        <translation>Твердомер не подтвердил пользовательскую кривую HC%1 (ударник %2, регистр %3): кривые отправлены не полностью. Показано то, что хранит твердомер.</translation>
     </message>
     <message id="ids.61700">
         <source>its first line is not the header of a measurement log</source>
@@ -1745,6 +1769,18 @@ Report</source>
         <source>DL</source>
         <translation>DL</translation>
     </message>
+    <message id="ids.61618">
+        <source>Fixed number of impacts: %1 was not taken; the tester accepts %2 to %3.</source>
+        <translation>Фикс. число ударов: %1 не принято; твердомер допускает от %2 до %3.</translation>
+    </message>
+    <message id="ids.61619">
+        <source>Measurement counter: %1 was not taken; the tester counts up to %2.</source>
+        <translation>Счётчик измерений: %1 не принято; твердомер считает до %2.</translation>
+    </message>
+    <message id="ids.61620">
+        <source>HC%1 offset: %2 was not taken; this curve accepts %3 to %4.</source>
+        <translation>Смещение HC%1: %2 не принято; эта кривая допускает от %3 до %4.</translation>
+    </message>
     <message id="ids.58151">
         <source>select</source>
         <translation>выбрать</translation>
@@ -1884,6 +1920,104 @@ You are already using the most recent version of %s.</source>
 It is advisable to connect your PC once in a while to the Internet to keep the device firmware and OS up-to-date.</source>
         <translation>Несколько раз не удалось подключить компьютер к Интернету, чтобы проверить наличие новой микропрограммы или ОС для прибора %s.
 Рекомендуется время от времени подключать компьютер к Интернету, чтобы микропрограмма и ОС прибора оставались актуальными.</translation>
+    </message>
+    <message id="ids.61451">
+        <source>The update server could not be reached. Please check the PC's connection to the Internet.</source>
+        <translation>Сервер обновлений недоступен. Проверьте подключение компьютера к Интернету.</translation>
+    </message>
+    <message id="ids.61452">
+        <source>The update server did not accept the program's login.</source>
+        <translation>Сервер обновлений не принял вход программы.</translation>
+    </message>
+    <message id="ids.61453">
+        <source>The update server does not offer an encrypted connection, so nothing was fetched from it.</source>
+        <translation>Сервер обновлений не предлагает зашифрованное соединение, поэтому с него ничего не загружено.</translation>
+    </message>
+    <message id="ids.61454">
+        <source>The encrypted connection to the update server could not be set up or its certificate could not be verified, so nothing was fetched from it.</source>
+        <translation>Не удалось установить зашифрованное соединение с сервером обновлений или проверить его сертификат, поэтому с него ничего не загружено.</translation>
+    </message>
+    <message id="ids.61455">
+        <source>The update server stopped sending data. Please try again later.</source>
+        <translation>Сервер обновлений перестал передавать данные. Повторите попытку позже.</translation>
+    </message>
+    <message id="ids.61456">
+        <source>The connection to the update server failed.</source>
+        <translation>Не удалось соединиться с сервером обновлений.</translation>
+    </message>
+    <message id="ids.61457">
+        <source>The file is not on the update server.</source>
+        <translation>Файла нет на сервере обновлений.</translation>
+    </message>
+    <message id="ids.61458">
+        <source>%s MB of %s MB downloaded (%s MB/s)</source>
+        <translation>Загружено %s МБ из %s МБ (%s МБ/с)</translation>
+    </message>
+    <message id="ids.61459">
+        <source>The file on the update server is not the size the server announced, so it was not used.</source>
+        <translation>Размер файла на сервере обновлений не совпадает с заявленным сервером, поэтому файл не использован.</translation>
+    </message>
+    <message id="ids.61460">
+        <source>The file was not used because it has no signature on the update server.</source>
+        <translation>Файл не использован, так как на сервере обновлений для него нет подписи.</translation>
+    </message>
+    <message id="ids.61461">
+        <source>The file was not used because its signature on the update server is damaged.</source>
+        <translation>Файл не использован, так как его подпись на сервере обновлений повреждена.</translation>
+    </message>
+    <message id="ids.61462">
+        <source>The file was not used because it was signed with a key this program does not trust.</source>
+        <translation>Файл не использован, так как он подписан ключом, которому эта программа не доверяет.</translation>
+    </message>
+    <message id="ids.61463">
+        <source>The file was not used because it does not match its signature: it was changed after it was signed.</source>
+        <translation>Файл не использован, так как он не соответствует своей подписи: его изменили после подписания.</translation>
+    </message>
+    <message id="ids.61464">
+        <source>The file could not be saved on this PC.</source>
+        <translation>Не удалось сохранить файл на этом компьютере.</translation>
+    </message>
+    <message id="ids.61465">
+        <source>The new version has been downloaded and its signature checked.
+%s will now close so that the installer can run.</source>
+        <translation>Новая версия загружена, её подпись проверена.
+%s сейчас закроется, чтобы могла запуститься программа установки.</translation>
+    </message>
+    <message id="ids.61466">
+        <source>A newer version is available</source>
+        <translation>Доступна более новая версия</translation>
+    </message>
+    <message id="ids.61467">
+        <source>No update available</source>
+        <translation>Обновлений нет</translation>
+    </message>
+    <message id="ids.61468">
+        <source>The search for updates failed</source>
+        <translation>Не удалось выполнить поиск обновлений</translation>
+    </message>
+    <message id="ids.61469">
+        <source>The download failed</source>
+        <translation>Не удалось выполнить загрузку</translation>
+    </message>
+    <message id="ids.61470">
+        <source>Newer firmware for the %s device was found on the update server but is not offered:
+%s</source>
+        <translation>На сервере обновлений найдена более новая микропрограмма для устройства %s, но она не предлагается:
+%s</translation>
+    </message>
+    <message id="ids.61471">
+        <source>The firmware upgrade tool could not be started.
+It was looked for at: %s</source>
+        <translation>Не удалось запустить программу обновления микропрограммы.
+Она искалась здесь: %s</translation>
+    </message>
+    <message id="ids.61472">
+        <source>The firmware upgrade tool ended with an error (exit code %s).</source>
+        <translation>Программа обновления микропрограммы завершилась с ошибкой (код выхода %s).</translation>
+    </message>
+    <message id="ids.61473">
+        <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
+        <translation>Пакет микропрограммы %s больше не соответствует своей подписи; он удалён, программа обновления не запущена.</translation>
     </message>
 </context>
 </TS>
