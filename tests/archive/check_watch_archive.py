@@ -118,7 +118,7 @@ class WatchArchive(unittest.TestCase):
         for _ in range(4):
             out.wait_for(impact_line, 10, "an impact while the server is down")
         sim.command("discard")
-        out.wait_for(lambda l: l.endswith("  discarded"), 10, "the discard")
+        out.wait_for(lambda l: l.endswith("  discarded"), 30, "the discard")
         out.wait_for(impact_line, 10, "an impact after the discard")
 
         self.server.start()
