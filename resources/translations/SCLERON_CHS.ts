@@ -565,7 +565,7 @@ Archive settings</source>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 工具钢</translation>
+        <translation>2 冷作工具钢</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -593,7 +593,7 @@ Archive settings</source>
     </message>
     <message id="ids.58118">
         <source>9 Wrought copper</source>
-        <translation>9 锻造铜</translation>
+        <translation>9 变形铜合金</translation>
     </message>
     <message id="ids.58119">
         <source>6.1 Alu-AN40 (ABB)</source>
@@ -665,71 +665,71 @@ Archive settings</source>
     </message>
     <message id="ids.61100">
         <source>m: -</source>
-        <translation>m: -</translation>
+        <translation>m：-</translation>
     </message>
     <message id="ids.61101">
         <source>m: %0.1f %s</source>
-        <translation>m: %0.1f %s</translation>
+        <translation>m：%0.1f %s</translation>
     </message>
     <message id="ids.61102">
         <source>m: %0.0f %s</source>
-        <translation>m: %0.0f %s</translation>
+        <translation>m：%0.0f %s</translation>
     </message>
     <message id="ids.61103">
         <source>s: -</source>
-        <translation>s: -</translation>
+        <translation>s：-</translation>
     </message>
     <message id="ids.61104">
         <source>s: %0.2f %s</source>
-        <translation>s: %0.2f %s</translation>
+        <translation>s：%0.2f %s</translation>
     </message>
     <message id="ids.61105">
         <source>s: %0.1f %s</source>
-        <translation>s: %0.1f %s</translation>
+        <translation>s：%0.1f %s</translation>
     </message>
     <message id="ids.61106">
         <source>Min: -</source>
-        <translation>最小: -</translation>
+        <translation>最小：-</translation>
     </message>
     <message id="ids.61107">
         <source>Min: %0.1f %s</source>
-        <translation>最小: %0.1f %s</translation>
+        <translation>最小：%0.1f %s</translation>
     </message>
     <message id="ids.61108">
         <source>Min: %0.0f %s</source>
-        <translation>最小: %0.0f %s</translation>
+        <translation>最小：%0.0f %s</translation>
     </message>
     <message id="ids.61109">
         <source>Max: -</source>
-        <translation>最大: -</translation>
+        <translation>最大：-</translation>
     </message>
     <message id="ids.61110">
         <source>Max: %0.1f %s</source>
-        <translation>最大: %0.1f %s</translation>
+        <translation>最大：%0.1f %s</translation>
     </message>
     <message id="ids.61111">
         <source>Max: %0.0f %s</source>
-        <translation>最大: %0.0f %s</translation>
+        <translation>最大：%0.0f %s</translation>
     </message>
     <message id="ids.61112">
         <source>R: -</source>
-        <translation>R: -</translation>
+        <translation>R：-</translation>
     </message>
     <message id="ids.61113">
         <source>R: %0.1f %s</source>
-        <translation>R: %0.1f %s</translation>
+        <translation>R：%0.1f %s</translation>
     </message>
     <message id="ids.61114">
         <source>R: %0.0f %s</source>
-        <translation>R: %0.0f %s</translation>
+        <translation>R：%0.0f %s</translation>
     </message>
     <message id="ids.61115">
         <source>N: -</source>
-        <translation>N: -</translation>
+        <translation>N：-</translation>
     </message>
     <message id="ids.61116">
         <source>N: %d</source>
-        <translation>N: %d</translation>
+        <translation>N：%d</translation>
     </message>
     <message id="ids.61001">
         <source>Unable to save measurements to &quot;%1&quot;:
@@ -1400,8 +1400,8 @@ Archive settings</source>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -2002,7 +2002,7 @@ It is advisable to connect your PC once in a while to the Internet to keep the d
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>在更新服务器上找到了 %s 设备的更新固件，但未提供：
+        <translation>在更新服务器上找到了 %s 仪器的更新固件，但未提供：
 %s</translation>
     </message>
     <message id="ids.61471">

@@ -565,7 +565,7 @@ Archiv-Einstellungen</translation>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 Warmarbeitsstahl</translation>
+        <translation>2 Kaltarbeitsstahl</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -803,7 +803,7 @@ Archiv-Einstellungen</translation>
     </message>
     <message id="ids.61414">
         <source>The tester did not acknowledge custom curve HC%1 (impact body %2, register %3): the curves were not all sent. Shown is what the tester holds.</source>
-        <translation>Das Prüfgerät hat die Kundenkurve HC%1 (Schlagkörper %2, Register %3) nicht bestätigt: Die Kurven wurden nicht vollständig gesendet. Angezeigt wird, was das Prüfgerät gespeichert hat.</translation>
+        <translation>Das Prüfgerät hat die Benutzerkurve HC%1 (Schlagkörper %2, Register %3) nicht bestätigt: Die Kurven wurden nicht vollständig gesendet. Angezeigt wird, was das Prüfgerät gespeichert hat.</translation>
     </message>
     <message id="ids.61700">
         <source>its first line is not the header of a measurement log</source>
@@ -1400,8 +1400,8 @@ Archiv-Einstellungen</translation>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1537,11 +1537,11 @@ Archiv-Einstellungen</translation>
     </message>
     <message id="ids.61803">
         <source>below</source>
-        <translation>darunter</translation>
+        <translation>unterhalb</translation>
     </message>
     <message id="ids.61804">
         <source>above</source>
-        <translation>darüber</translation>
+        <translation>oberhalb</translation>
     </message>
     <message id="ids.33161">
         <source>Set lower and upper limits for the values of a scale and material
@@ -1635,7 +1635,7 @@ Toleranzgrenzen</translation>
     </message>
     <message id="ids.61831">
         <source>%1 inside, %2 below, %3 above</source>
-        <translation>%1 innerhalb, %2 darunter, %3 darüber</translation>
+        <translation>%1 innerhalb, %2 unterhalb, %3 oberhalb</translation>
     </message>
     <message id="ids.61832">
         <source>%1 without a value, not judged</source>
@@ -1667,7 +1667,7 @@ Toleranzgrenzen</translation>
     </message>
     <message id="ids.61839">
         <source>No measurement series.</source>
-        <translation>Keine Messreihen.</translation>
+        <translation>Keine Messserien.</translation>
     </message>
     <message id="ids.61840">
         <source>Cannot write the report &quot;%1&quot;:
@@ -2008,16 +2008,16 @@ Es empfiehlt sich, den PC ab und zu mit dem Internet zu verbinden, damit Firmwar
     <message id="ids.61471">
         <source>The firmware upgrade tool could not be started.
 It was looked for at: %s</source>
-        <translation>Das Firmware-Upgrade-Programm konnte nicht gestartet werden.
+        <translation>Das Firmware-Aktualisierungswerkzeug konnte nicht gestartet werden.
 Es wurde hier gesucht: %s</translation>
     </message>
     <message id="ids.61472">
         <source>The firmware upgrade tool ended with an error (exit code %s).</source>
-        <translation>Das Firmware-Upgrade-Programm wurde mit einem Fehler beendet (Exitcode %s).</translation>
+        <translation>Das Firmware-Aktualisierungswerkzeug wurde mit einem Fehler beendet (Exitcode %s).</translation>
     </message>
     <message id="ids.61473">
         <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
-        <translation>Das Firmware-Paket %s passt nicht mehr zu seiner Signatur; es wurde entfernt und das Upgrade-Programm nicht gestartet.</translation>
+        <translation>Das Firmware-Paket %s passt nicht mehr zu seiner Signatur; es wurde entfernt und das Aktualisierungswerkzeug nicht gestartet.</translation>
     </message>
 </context>
 </TS>

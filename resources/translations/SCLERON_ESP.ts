@@ -565,7 +565,7 @@ Ajustes del archivo histórico</translation>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 Acero para herramientas</translation>
+        <translation>2 Acero para trabajo en frío</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -593,7 +593,7 @@ Ajustes del archivo histórico</translation>
     </message>
     <message id="ids.58118">
         <source>9 Wrought copper</source>
-        <translation>9 Cobre forjado</translation>
+        <translation>9 Aleaciones de cobre de forja</translation>
     </message>
     <message id="ids.58119">
         <source>6.1 Alu-AN40 (ABB)</source>
@@ -1400,8 +1400,8 @@ Ajustes del archivo histórico</translation>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1525,11 +1525,11 @@ Ajustes del archivo histórico</translation>
     </message>
     <message id="ids.61800">
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Conforme</translation>
     </message>
     <message id="ids.61801">
         <source>NOT OK</source>
-        <translation>NO OK</translation>
+        <translation>No conforme</translation>
     </message>
     <message id="ids.61802">
         <source>inside</source>
@@ -1631,7 +1631,7 @@ Límites de tolerancia</translation>
     </message>
     <message id="ids.61830">
         <source>Verdict: %1</source>
-        <translation>Veredicto: %1</translation>
+        <translation>Conformidad: %1</translation>
     </message>
     <message id="ids.61831">
         <source>%1 inside, %2 below, %3 above</source>
@@ -1659,7 +1659,7 @@ Límites de tolerancia</translation>
     </message>
     <message id="ids.61837">
         <source>Verdict</source>
-        <translation>Veredicto</translation>
+        <translation>Conformidad</translation>
     </message>
     <message id="ids.61838">
         <source>hidden</source>
@@ -2002,7 +2002,7 @@ Se recomienda conectar el PC a Internet de vez en cuando para mantener actualiza
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>Se encontró en el servidor de actualizaciones un firmware más reciente para el dispositivo %s, pero no se ofrece:
+        <translation>Se encontró en el servidor de actualizaciones un firmware más reciente para el equipo %s, pero no se ofrece:
 %s</translation>
     </message>
     <message id="ids.61471">

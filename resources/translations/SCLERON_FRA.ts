@@ -16,8 +16,8 @@ Enregistrement du produit</translation>
     <message id="ids.2101">
         <source>Customer Feedback
 Customer Feedback</source>
-        <translation>Avis des clients
-Avis des clients</translation>
+        <translation>Votre avis
+Votre avis</translation>
     </message>
     <message id="ids.2102">
         <source>Update Scleron to version %s</source>
@@ -565,7 +565,7 @@ Réglages des archives</translation>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 Acier à outils</translation>
+        <translation>2 Acier pour travail à froid</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -1400,8 +1400,8 @@ Réglages des archives</translation>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1437,7 +1437,7 @@ Réglages des archives</translation>
     </message>
     <message id="menu.2101">
         <source>Customer Feedback</source>
-        <translation>Avis des clients</translation>
+        <translation>Votre avis</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
@@ -1525,11 +1525,11 @@ Réglages des archives</translation>
     </message>
     <message id="ids.61800">
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Conforme</translation>
     </message>
     <message id="ids.61801">
         <source>NOT OK</source>
-        <translation>NON OK</translation>
+        <translation>Non conforme</translation>
     </message>
     <message id="ids.61802">
         <source>inside</source>
@@ -1575,7 +1575,7 @@ Limites de tolérance</translation>
     </message>
     <message id="ids.61816">
         <source>&amp;Remove these limits</source>
-        <translation>&amp;Supprimer ces limites</translation>
+        <translation>Supp&amp;rimer ces limites</translation>
     </message>
     <message id="ids.61817">
         <source>Limits set:</source>
@@ -1631,7 +1631,7 @@ Limites de tolérance</translation>
     </message>
     <message id="ids.61830">
         <source>Verdict: %1</source>
-        <translation>Verdict : %1</translation>
+        <translation>Conformité : %1</translation>
     </message>
     <message id="ids.61831">
         <source>%1 inside, %2 below, %3 above</source>
@@ -1659,7 +1659,7 @@ Limites de tolérance</translation>
     </message>
     <message id="ids.61837">
         <source>Verdict</source>
-        <translation>Verdict</translation>
+        <translation>Conformité</translation>
     </message>
     <message id="ids.61838">
         <source>hidden</source>
@@ -2008,16 +2008,16 @@ Il est conseillé de connecter le PC de temps en temps à Internet afin de garde
     <message id="ids.61471">
         <source>The firmware upgrade tool could not be started.
 It was looked for at: %s</source>
-        <translation>L'outil de mise à niveau du micrologiciel n'a pas pu être lancé.
+        <translation>L'outil de mise à jour du micrologiciel n'a pas pu être lancé.
 Il a été cherché ici : %s</translation>
     </message>
     <message id="ids.61472">
         <source>The firmware upgrade tool ended with an error (exit code %s).</source>
-        <translation>L'outil de mise à niveau du micrologiciel s'est terminé avec une erreur (code de sortie %s).</translation>
+        <translation>L'outil de mise à jour du micrologiciel s'est terminé avec une erreur (code de sortie %s).</translation>
     </message>
     <message id="ids.61473">
         <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
-        <translation>Le paquet de micrologiciel %s ne correspond plus à sa signature ; il a été supprimé et l'outil de mise à niveau n'a pas été lancé.</translation>
+        <translation>Le paquet de micrologiciel %s ne correspond plus à sa signature ; il a été supprimé et l'outil de mise à jour n'a pas été lancé.</translation>
     </message>
 </context>
 </TS>

@@ -565,7 +565,7 @@ Impostazioni dell'archivio</translation>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 Acciaio per utensili</translation>
+        <translation>2 Acciaio per lavoro a freddo</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -743,7 +743,7 @@ Impostazioni dell'archivio</translation>
     </message>
     <message id="ids.61500">
         <source>Firmware upgrade tool is running...</source>
-        <translation>Lo strumento di aggiornamento del firmware è in esecuzione...</translation>
+        <translation>Il programma di aggiornamento del firmware è in esecuzione...</translation>
     </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>
@@ -1400,8 +1400,8 @@ Impostazioni dell'archivio</translation>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1525,11 +1525,11 @@ Impostazioni dell'archivio</translation>
     </message>
     <message id="ids.61800">
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Conforme</translation>
     </message>
     <message id="ids.61801">
         <source>NOT OK</source>
-        <translation>NON OK</translation>
+        <translation>Non conforme</translation>
     </message>
     <message id="ids.61802">
         <source>inside</source>
@@ -1779,7 +1779,7 @@ Rapporto</translation>
     </message>
     <message id="ids.61620">
         <source>HC%1 offset: %2 was not taken; this curve accepts %3 to %4.</source>
-        <translation>Offset di HC%1: %2 non è stato accettato; questa curva accetta da %3 a %4.</translation>
+        <translation>Scostamento di HC%1: %2 non è stato accettato; questa curva accetta da %3 a %4.</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>
@@ -1847,7 +1847,7 @@ Rapporto</translation>
         <source>There is no update available. &#13;
 You are already using the most recent version of %s.</source>
         <translation>Nessun aggiornamento disponibile. &#13;
-State già usando la versione più recente di %s.</translation>
+Si sta già usando la versione più recente di %s.</translation>
     </message>
     <message id="ids.22009">
         <source>Found a newer version of %s on the server. &#13;
@@ -2002,22 +2002,22 @@ Si consiglia di collegare ogni tanto il PC a Internet per mantenere aggiornati i
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>Sul server degli aggiornamenti è stato trovato un firmware più recente per il dispositivo %s, ma non viene offerto:
+        <translation>Sul server degli aggiornamenti è stato trovato un firmware più recente per lo strumento %s, ma non viene offerto:
 %s</translation>
     </message>
     <message id="ids.61471">
         <source>The firmware upgrade tool could not be started.
 It was looked for at: %s</source>
-        <translation>Non è stato possibile avviare lo strumento di aggiornamento del firmware.
+        <translation>Non è stato possibile avviare il programma di aggiornamento del firmware.
 È stato cercato qui: %s</translation>
     </message>
     <message id="ids.61472">
         <source>The firmware upgrade tool ended with an error (exit code %s).</source>
-        <translation>Lo strumento di aggiornamento del firmware è terminato con un errore (codice di uscita %s).</translation>
+        <translation>Il programma di aggiornamento del firmware è terminato con un errore (codice di uscita %s).</translation>
     </message>
     <message id="ids.61473">
         <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
-        <translation>Il pacchetto firmware %s non corrisponde più alla sua firma; è stato rimosso e lo strumento di aggiornamento non è stato avviato.</translation>
+        <translation>Il pacchetto firmware %s non corrisponde più alla sua firma; è stato rimosso e il programma di aggiornamento non è stato avviato.</translation>
     </message>
 </context>
 </TS>

@@ -565,7 +565,7 @@ Configurações do acervo</translation>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 Aço ferramenta</translation>
+        <translation>2 Aço para trabalho a frio</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -593,7 +593,7 @@ Configurações do acervo</translation>
     </message>
     <message id="ids.58118">
         <source>9 Wrought copper</source>
-        <translation>9 Cobre forjado</translation>
+        <translation>9 Ligas de cobre trabalhadas</translation>
     </message>
     <message id="ids.58119">
         <source>6.1 Alu-AN40 (ABB)</source>
@@ -1400,8 +1400,8 @@ Configurações do acervo</translation>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1525,11 +1525,11 @@ Configurações do acervo</translation>
     </message>
     <message id="ids.61800">
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Conforme</translation>
     </message>
     <message id="ids.61801">
         <source>NOT OK</source>
-        <translation>NÃO OK</translation>
+        <translation>Não conforme</translation>
     </message>
     <message id="ids.61802">
         <source>inside</source>
@@ -2002,7 +2002,7 @@ Recomenda-se conectar o PC à internet de vez em quando para manter atualizados 
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>Um firmware mais recente para o dispositivo %s foi encontrado no servidor de atualizações, mas não é oferecido:
+        <translation>Um firmware mais recente para o aparelho %s foi encontrado no servidor de atualizações, mas não é oferecido:
 %s</translation>
     </message>
     <message id="ids.61471">

@@ -197,15 +197,15 @@ Check for updates</source>
     </message>
     <message id="ids.61004">
         <source>Copyright (C) the Scleron developers</source>
-        <translation>Copyright (C) разработчики Scleron</translation>
+        <translation>© Разработчики Scleron</translation>
     </message>
     <message id="ids.61005">
         <source>CAP</source>
-        <translation>CAP</translation>
+        <translation>ПРОП</translation>
     </message>
     <message id="ids.61006">
         <source>NUM</source>
-        <translation>NUM</translation>
+        <translation>ЦИФР</translation>
     </message>
     <message id="ids.61007">
         <source>About Scleron</source>
@@ -213,11 +213,11 @@ Check for updates</source>
     </message>
     <message id="ids.61020">
         <source> BOOTLOADER!</source>
-        <translation> BOOTLOADER!</translation>
+        <translation> ЗАГРУЗЧИК!</translation>
     </message>
     <message id="ids.61021">
         <source> BOOTLOADER! Reset or Upgrade Device</source>
-        <translation> BOOTLOADER! Перезапустите прибор или обновите микропрограмму</translation>
+        <translation> ЗАГРУЗЧИК! Перезапустите прибор или обновите микропрограмму</translation>
     </message>
     <message id="ids.61022">
         <source>Downloading measurements: %1 of %2</source>
@@ -265,7 +265,7 @@ Check for updates</source>
     </message>
     <message id="ids.61064">
         <source>Hardware Revision:</source>
-        <translation>Ревизия аппаратуры:</translation>
+        <translation>Аппаратная версия:</translation>
     </message>
     <message id="ids.61065">
         <source>Measurements:</source>
@@ -513,11 +513,11 @@ Archive settings</source>
     </message>
     <message id="ids.58100">
         <source>HLD Leeb D raw</source>
-        <translation>HLD Leeb D исх.</translation>
+        <translation>HLD Либ D исх.</translation>
     </message>
     <message id="ids.58101">
         <source>HLD  Leeb D</source>
-        <translation>HLD  Leeb D</translation>
+        <translation>HLD  Либ D</translation>
     </message>
     <message id="ids.58102">
         <source>HV    Vickers</source>
@@ -553,11 +553,11 @@ Archive settings</source>
     </message>
     <message id="ids.58182">
         <source>HLDL Leeb DL raw</source>
-        <translation>HLDL Leeb DL исх.</translation>
+        <translation>HLDL Либ DL исх.</translation>
     </message>
     <message id="ids.58183">
         <source>HLDL  Leeb DL</source>
-        <translation>HLDL  Leeb DL</translation>
+        <translation>HLDL  Либ DL</translation>
     </message>
     <message id="ids.58110">
         <source>1 Steel and cast steel</source>
@@ -795,7 +795,7 @@ Archive settings</source>
     </message>
     <message id="ids.61412">
         <source>The tester did not confirm the key lock; its keys stay as they were.</source>
-        <translation>Твердомер не подтвердил блокировку клавиш; его клавиши остались в прежнем состоянии.</translation>
+        <translation>Твердомер не подтвердил блокировку кнопок; его кнопки остались в прежнем состоянии.</translation>
     </message>
     <message id="ids.61413">
         <source>The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.</source>
@@ -833,7 +833,7 @@ Archive settings</source>
     </message>
     <message id="ids.61713">
         <source>Watching %1 %2 on COM%3: %4 measurements in its memory. Ctrl+C ends.</source>
-        <translation>Наблюдение за %1 %2 на COM%3: в памяти %4 измерений. Ctrl+C — завершить.</translation>
+        <translation>Наблюдение за %1 %2 на COM%3 (измерений в памяти: %4). Ctrl+C — завершить.</translation>
     </message>
     <message id="ids.61714">
         <source>The connection to the tester was lost; trying again until Ctrl+C.</source>
@@ -1400,8 +1400,8 @@ Archive settings</source>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -2002,22 +2002,22 @@ It is advisable to connect your PC once in a while to the Internet to keep the d
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>На сервере обновлений найдена более новая микропрограмма для устройства %s, но она не предлагается:
+        <translation>На сервере обновлений найдена более новая микропрограмма для прибора %s, но она не предлагается:
 %s</translation>
     </message>
     <message id="ids.61471">
         <source>The firmware upgrade tool could not be started.
 It was looked for at: %s</source>
-        <translation>Не удалось запустить программу обновления микропрограммы.
-Она искалась здесь: %s</translation>
+        <translation>Не удалось запустить утилиту обновления микропрограммы.
+Место поиска: %s</translation>
     </message>
     <message id="ids.61472">
         <source>The firmware upgrade tool ended with an error (exit code %s).</source>
-        <translation>Программа обновления микропрограммы завершилась с ошибкой (код выхода %s).</translation>
+        <translation>Утилита обновления микропрограммы завершилась с ошибкой (код выхода %s).</translation>
     </message>
     <message id="ids.61473">
         <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
-        <translation>Пакет микропрограммы %s больше не соответствует своей подписи; он удалён, программа обновления не запущена.</translation>
+        <translation>Пакет микропрограммы %s больше не соответствует своей подписи; он удалён, утилита обновления не запущена.</translation>
     </message>
 </context>
 </TS>

@@ -75,7 +75,7 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
         "  Delete (DEL)>", "    All=33015", "    Selected=33016",
         "&Settings>",
         "  &Language>", "    &English=32705", "    &Deutsch=32706", "    &Français=32707", "    &Italiano=32708",
-        "    &Español=32709", "    &Português=32710", "    &Russkiy yazyk=32711", "    中文 (&C)=32713",
+        "    &Español=32709", "    &Português=32710", "    &Русский=32711", "    中文 (&C)=32713",
         "  &Conversion standard>", "    &default=58464", "    &Custom J=58465",
         "  &Tolerance limits…=33161", "  &Archive…=33163",
         "&Help>", "  &Check for updates...=58466", "  -", "  &Help Scleron=57670", "  -",
