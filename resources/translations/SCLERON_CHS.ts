@@ -166,7 +166,7 @@ Save measurements?</source>
         <translation>按键已锁定</translation>
     </message>
     <message id="ids.58174">
-        <source>Key unlocked</source>
+        <source>Keys unlocked</source>
         <translation>按键已解锁</translation>
     </message>
     <message id="ids.58452">
@@ -286,6 +286,14 @@ This deletes all measurements on your Device!</source>
 It has been removed from the list of recent files.</source>
         <translation>文件“%1”已不存在。
 已将其从最近使用的文件列表中删除。</translation>
+    </message>
+    <message id="ids.61069">
+        <source>The operating instructions &quot;%1&quot; are not installed.</source>
+        <translation>未安装操作说明“%1”。</translation>
+    </message>
+    <message id="ids.61070">
+        <source>No program on this computer could open &quot;%1&quot;.</source>
+        <translation>此计算机上没有程序能打开“%1”。</translation>
     </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
@@ -544,7 +552,7 @@ Archive settings</source>
         <translation>HS    肖氏</translation>
     </message>
     <message id="ids.58108">
-        <source>Rm   Tensile strenght</source>
+        <source>Rm   Tensile strength</source>
         <translation>Rm   抗拉强度</translation>
     </message>
     <message id="ids.58109">
@@ -576,7 +584,7 @@ Archive settings</source>
         <translation>4 灰铸铁 (GG)</translation>
     </message>
     <message id="ids.58114">
-        <source>5 Modular cast iron (GGG)</source>
+        <source>5 Nodular cast iron (GGG)</source>
         <translation>5 球墨铸铁 (GGG)</translation>
     </message>
     <message id="ids.58115">
@@ -896,8 +904,8 @@ Archive settings</source>
         <translation>连接仪器(&amp;C)</translation>
     </message>
     <message id="menu.32704">
-        <source>&amp;Device settings</source>
-        <translation>仪器设置(&amp;D)</translation>
+        <source>Device &amp;settings</source>
+        <translation>仪器设置(&amp;S)</translation>
     </message>
     <message id="menu.58456">
         <source>Clear device &amp;memory</source>
@@ -908,52 +916,52 @@ Archive settings</source>
         <translation>&amp;DoDovavez</translation>
     </message>
     <message id="menu.33000">
-        <source>All</source>
-        <translation>全部</translation>
+        <source>&amp;All</source>
+        <translation>全部(&amp;A)</translation>
     </message>
     <message id="menu.33001">
-        <source>Selected</source>
-        <translation>所选</translation>
+        <source>&amp;Selected</source>
+        <translation>所选(&amp;S)</translation>
     </message>
     <message id="menu.33003">
-        <source>All</source>
-        <translation>全部</translation>
+        <source>&amp;All</source>
+        <translation>全部(&amp;A)</translation>
     </message>
     <message id="menu.33004">
-        <source>Selected</source>
-        <translation>所选</translation>
+        <source>&amp;Selected</source>
+        <translation>所选(&amp;S)</translation>
     </message>
     <message id="menu.33006">
-        <source>All</source>
-        <translation>全部</translation>
+        <source>&amp;All</source>
+        <translation>全部(&amp;A)</translation>
     </message>
     <message id="menu.33007">
-        <source>Selected</source>
-        <translation>所选</translation>
+        <source>&amp;Selected</source>
+        <translation>所选(&amp;S)</translation>
     </message>
     <message id="menu.33009">
-        <source>All</source>
-        <translation>全部</translation>
+        <source>&amp;All</source>
+        <translation>全部(&amp;A)</translation>
     </message>
     <message id="menu.33011">
-        <source>Selected</source>
-        <translation>所选</translation>
+        <source>&amp;Selected</source>
+        <translation>所选(&amp;S)</translation>
     </message>
     <message id="menu.33012">
-        <source>All</source>
-        <translation>全部</translation>
+        <source>&amp;All</source>
+        <translation>全部(&amp;A)</translation>
     </message>
     <message id="menu.33013">
-        <source>Selected</source>
-        <translation>所选</translation>
+        <source>&amp;Selected</source>
+        <translation>所选(&amp;S)</translation>
     </message>
     <message id="menu.33015">
-        <source>All</source>
-        <translation>全部</translation>
+        <source>&amp;All</source>
+        <translation>全部(&amp;A)</translation>
     </message>
     <message id="menu.33016">
-        <source>Selected</source>
-        <translation>所选</translation>
+        <source>&amp;Selected</source>
+        <translation>所选(&amp;S)</translation>
     </message>
     <message id="menu.32800">
         <source>All</source>
@@ -1392,8 +1400,8 @@ Archive settings</source>
         <translation>&amp;Italiano</translation>
     </message>
     <message id="menu.32709">
-        <source>&amp;Español</source>
-        <translation>&amp;Español</translation>
+        <source>E&amp;spañol</source>
+        <translation>E&amp;spañol</translation>
     </message>
     <message id="menu.32710">
         <source>&amp;Português</source>
@@ -1432,52 +1440,60 @@ Archive settings</source>
         <translation>Scleron 帮助(&amp;H)</translation>
     </message>
     <message id="menu.2100">
-        <source>Product Registration</source>
-        <translation>产品注册</translation>
+        <source>Product &amp;Registration</source>
+        <translation>产品注册(&amp;R)</translation>
     </message>
     <message id="menu.2101">
-        <source>Customer Feedback</source>
-        <translation>客户反馈</translation>
+        <source>Customer &amp;Feedback</source>
+        <translation>客户反馈(&amp;F)</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
         <translation>关于 Scleron(&amp;A)...</translation>
+    </message>
+    <message id="menu.33170">
+        <source>Series &amp;chart</source>
+        <translation>测量组图表(&amp;C)</translation>
     </message>
     <message id="popup.file">
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message id="popup.device">
-        <source>Device</source>
-        <translation>仪器</translation>
+        <source>&amp;Device</source>
+        <translation>仪器(&amp;D)</translation>
     </message>
     <message id="popup.edit">
-        <source>Edit</source>
-        <translation>编辑</translation>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message id="popup.view">
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
     </message>
     <message id="popup.edit.expand">
-        <source>Expand</source>
-        <translation>展开</translation>
+        <source>E&amp;xpand</source>
+        <translation>展开(&amp;X)</translation>
     </message>
     <message id="popup.edit.collapse">
-        <source>Collapse</source>
-        <translation>折叠</translation>
+        <source>&amp;Collapse</source>
+        <translation>折叠(&amp;C)</translation>
     </message>
     <message id="popup.edit.copy">
-        <source>Copy (Ctrl+C)</source>
-        <translation>复制 (Ctrl+C)</translation>
+        <source>C&amp;opy (Ctrl+C)</source>
+        <translation>复制 (Ctrl+C)(&amp;O)</translation>
     </message>
     <message id="popup.edit.show">
-        <source>Show</source>
-        <translation>显示</translation>
+        <source>&amp;Show</source>
+        <translation>显示(&amp;S)</translation>
     </message>
     <message id="popup.edit.hide">
-        <source>Hide</source>
-        <translation>隐藏</translation>
+        <source>&amp;Hide</source>
+        <translation>隐藏(&amp;H)</translation>
     </message>
     <message id="popup.edit.delete">
-        <source>Delete (DEL)</source>
-        <translation>删除 (DEL)</translation>
+        <source>&amp;Delete (DEL)</source>
+        <translation>删除 (DEL)(&amp;D)</translation>
     </message>
     <message id="popup.settings">
         <source>&amp;Settings</source>
@@ -1691,6 +1707,22 @@ Tolerance limits</source>
         <source>Series chart</source>
         <translation>测量组图表</translation>
     </message>
+    <message id="ids.61845">
+        <source>This series has no measurements.</source>
+        <translation>此测量组没有测量值。</translation>
+    </message>
+    <message id="ids.61846">
+        <source>No material chosen: choose one in the Material column to convert the values.</source>
+        <translation>未选择材料：请在“材料”列中选择一种以换算数值。</translation>
+    </message>
+    <message id="ids.61847">
+        <source>No value converts to %1.</source>
+        <translation>没有数值能换算为 %1。</translation>
+    </message>
+    <message id="ids.61848">
+        <source>Save inspection report</source>
+        <translation>保存检测报告</translation>
+    </message>
     <message id="ids.33160">
         <source>Write an inspection report of all series as a PDF file
 Report</source>
@@ -1822,6 +1854,10 @@ Report</source>
     <message id="ids.61203">
         <source>Delete Item</source>
         <translation>删除条目</translation>
+    </message>
+    <message id="ids.61205">
+        <source>Written to %1</source>
+        <translation>已写入 %1</translation>
     </message>
     <message id="ids.61204">
         <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>

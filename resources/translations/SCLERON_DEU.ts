@@ -166,7 +166,7 @@ Messwerte speichern?</translation>
         <translation>Tasten gesperrt</translation>
     </message>
     <message id="ids.58174">
-        <source>Key unlocked</source>
+        <source>Keys unlocked</source>
         <translation>Tasten entsperrt</translation>
     </message>
     <message id="ids.58452">
@@ -286,6 +286,14 @@ Dadurch werden alle Messwerte in Ihrem Gerät gelöscht!</translation>
 It has been removed from the list of recent files.</source>
         <translation>Die Datei &quot;%1&quot; existiert nicht mehr.
 Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
+    </message>
+    <message id="ids.61069">
+        <source>The operating instructions &quot;%1&quot; are not installed.</source>
+        <translation>Die Bedienungsanleitung „%1“ ist nicht installiert.</translation>
+    </message>
+    <message id="ids.61070">
+        <source>No program on this computer could open &quot;%1&quot;.</source>
+        <translation>Kein Programm auf diesem Computer konnte „%1“ öffnen.</translation>
     </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
@@ -544,7 +552,7 @@ Archiv-Einstellungen</translation>
         <translation>HS    Shore</translation>
     </message>
     <message id="ids.58108">
-        <source>Rm   Tensile strenght</source>
+        <source>Rm   Tensile strength</source>
         <translation>Rm   Zugfestigkeit</translation>
     </message>
     <message id="ids.58109">
@@ -576,7 +584,7 @@ Archiv-Einstellungen</translation>
         <translation>4 Grauguss (GG)</translation>
     </message>
     <message id="ids.58114">
-        <source>5 Modular cast iron (GGG)</source>
+        <source>5 Nodular cast iron (GGG)</source>
         <translation>5 Sphäroguss (GGG)</translation>
     </message>
     <message id="ids.58115">
@@ -881,7 +889,7 @@ Archiv-Einstellungen</translation>
     </message>
     <message id="menu.33160">
         <source>&amp;Report…</source>
-        <translation>&amp;Bericht…</translation>
+        <translation>Be&amp;richt…</translation>
     </message>
     <message id="menu.33162">
         <source>&amp;Archive…</source>
@@ -896,7 +904,7 @@ Archiv-Einstellungen</translation>
         <translation>Gerät &amp;verbinden</translation>
     </message>
     <message id="menu.32704">
-        <source>&amp;Device settings</source>
+        <source>Device &amp;settings</source>
         <translation>&amp;Geräteeinstellungen</translation>
     </message>
     <message id="menu.58456">
@@ -908,52 +916,52 @@ Archiv-Einstellungen</translation>
         <translation>&amp;DoDovavez</translation>
     </message>
     <message id="menu.33000">
-        <source>All</source>
-        <translation>Alle</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
     </message>
     <message id="menu.33001">
-        <source>Selected</source>
-        <translation>Ausgewählte</translation>
+        <source>&amp;Selected</source>
+        <translation>A&amp;usgewählte</translation>
     </message>
     <message id="menu.33003">
-        <source>All</source>
-        <translation>Alle</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
     </message>
     <message id="menu.33004">
-        <source>Selected</source>
-        <translation>Ausgewählte</translation>
+        <source>&amp;Selected</source>
+        <translation>A&amp;usgewählte</translation>
     </message>
     <message id="menu.33006">
-        <source>All</source>
-        <translation>Alle</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
     </message>
     <message id="menu.33007">
-        <source>Selected</source>
-        <translation>Ausgewählte</translation>
+        <source>&amp;Selected</source>
+        <translation>A&amp;usgewählte</translation>
     </message>
     <message id="menu.33009">
-        <source>All</source>
-        <translation>Alle</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
     </message>
     <message id="menu.33011">
-        <source>Selected</source>
-        <translation>Ausgewählte</translation>
+        <source>&amp;Selected</source>
+        <translation>A&amp;usgewählte</translation>
     </message>
     <message id="menu.33012">
-        <source>All</source>
-        <translation>Alle</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
     </message>
     <message id="menu.33013">
-        <source>Selected</source>
-        <translation>Ausgewählte</translation>
+        <source>&amp;Selected</source>
+        <translation>A&amp;usgewählte</translation>
     </message>
     <message id="menu.33015">
-        <source>All</source>
-        <translation>Alle</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
     </message>
     <message id="menu.33016">
-        <source>Selected</source>
-        <translation>Ausgewählte</translation>
+        <source>&amp;Selected</source>
+        <translation>A&amp;usgewählte</translation>
     </message>
     <message id="menu.32800">
         <source>All</source>
@@ -1392,8 +1400,8 @@ Archiv-Einstellungen</translation>
         <translation>&amp;Italiano</translation>
     </message>
     <message id="menu.32709">
-        <source>&amp;Español</source>
-        <translation>&amp;Español</translation>
+        <source>E&amp;spañol</source>
+        <translation>E&amp;spañol</translation>
     </message>
     <message id="menu.32710">
         <source>&amp;Português</source>
@@ -1432,52 +1440,60 @@ Archiv-Einstellungen</translation>
         <translation>Scleron-&amp;Hilfe</translation>
     </message>
     <message id="menu.2100">
-        <source>Product Registration</source>
-        <translation>Produktregistrierung</translation>
+        <source>Product &amp;Registration</source>
+        <translation>Produkt&amp;registrierung</translation>
     </message>
     <message id="menu.2101">
-        <source>Customer Feedback</source>
-        <translation>Kundenfeedback</translation>
+        <source>Customer &amp;Feedback</source>
+        <translation>Kunden&amp;feedback</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
         <translation>Ü&amp;ber Scleron...</translation>
+    </message>
+    <message id="menu.33170">
+        <source>Series &amp;chart</source>
+        <translation>Serien-&amp;Diagramm</translation>
     </message>
     <message id="popup.file">
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message id="popup.device">
-        <source>Device</source>
-        <translation>Gerät</translation>
+        <source>&amp;Device</source>
+        <translation>&amp;Gerät</translation>
     </message>
     <message id="popup.edit">
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message id="popup.view">
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message id="popup.edit.expand">
-        <source>Expand</source>
-        <translation>Aufklappen</translation>
+        <source>E&amp;xpand</source>
+        <translation>&amp;Aufklappen</translation>
     </message>
     <message id="popup.edit.collapse">
-        <source>Collapse</source>
-        <translation>Zuklappen</translation>
+        <source>&amp;Collapse</source>
+        <translation>&amp;Zuklappen</translation>
     </message>
     <message id="popup.edit.copy">
-        <source>Copy (Ctrl+C)</source>
-        <translation>Kopieren (Strg+C)</translation>
+        <source>C&amp;opy (Ctrl+C)</source>
+        <translation>&amp;Kopieren (Strg+C)</translation>
     </message>
     <message id="popup.edit.show">
-        <source>Show</source>
-        <translation>Einblenden</translation>
+        <source>&amp;Show</source>
+        <translation>&amp;Einblenden</translation>
     </message>
     <message id="popup.edit.hide">
-        <source>Hide</source>
-        <translation>Ausblenden</translation>
+        <source>&amp;Hide</source>
+        <translation>A&amp;usblenden</translation>
     </message>
     <message id="popup.edit.delete">
-        <source>Delete (DEL)</source>
-        <translation>Löschen (Entf)</translation>
+        <source>&amp;Delete (DEL)</source>
+        <translation>&amp;Löschen (Entf)</translation>
     </message>
     <message id="popup.settings">
         <source>&amp;Settings</source>
@@ -1691,6 +1707,22 @@ Toleranzgrenzen</translation>
         <source>Series chart</source>
         <translation>Serien-Diagramm</translation>
     </message>
+    <message id="ids.61845">
+        <source>This series has no measurements.</source>
+        <translation>Diese Serie hat keine Messwerte.</translation>
+    </message>
+    <message id="ids.61846">
+        <source>No material chosen: choose one in the Material column to convert the values.</source>
+        <translation>Kein Werkstoff gewählt: Wählen Sie einen in der Spalte Werkstoff, um die Werte umzuwerten.</translation>
+    </message>
+    <message id="ids.61847">
+        <source>No value converts to %1.</source>
+        <translation>Kein Wert lässt sich in %1 umwerten.</translation>
+    </message>
+    <message id="ids.61848">
+        <source>Save inspection report</source>
+        <translation>Prüfbericht speichern</translation>
+    </message>
     <message id="ids.33160">
         <source>Write an inspection report of all series as a PDF file
 Report</source>
@@ -1822,6 +1854,10 @@ Bericht</translation>
     <message id="ids.61203">
         <source>Delete Item</source>
         <translation>Eintrag löschen</translation>
+    </message>
+    <message id="ids.61205">
+        <source>Written to %1</source>
+        <translation>Geschrieben nach %1</translation>
     </message>
     <message id="ids.61204">
         <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>

@@ -166,7 +166,7 @@ Salvare le misure?</translation>
         <translation>Tasti bloccati</translation>
     </message>
     <message id="ids.58174">
-        <source>Key unlocked</source>
+        <source>Keys unlocked</source>
         <translation>Tasti sbloccati</translation>
     </message>
     <message id="ids.58452">
@@ -286,6 +286,14 @@ Tutte le misure dello strumento verranno eliminate!</translation>
 It has been removed from the list of recent files.</source>
         <translation>Il file &quot;%1&quot; non esiste più.
 È stato rimosso dall'elenco dei file recenti.</translation>
+    </message>
+    <message id="ids.61069">
+        <source>The operating instructions &quot;%1&quot; are not installed.</source>
+        <translation>Le istruzioni per l'uso &quot;%1&quot; non sono installate.</translation>
+    </message>
+    <message id="ids.61070">
+        <source>No program on this computer could open &quot;%1&quot;.</source>
+        <translation>Nessun programma di questo computer ha potuto aprire &quot;%1&quot;.</translation>
     </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
@@ -544,7 +552,7 @@ Impostazioni dell'archivio</translation>
         <translation>HS    Shore</translation>
     </message>
     <message id="ids.58108">
-        <source>Rm   Tensile strenght</source>
+        <source>Rm   Tensile strength</source>
         <translation>Rm   Resistenza a trazione</translation>
     </message>
     <message id="ids.58109">
@@ -576,7 +584,7 @@ Impostazioni dell'archivio</translation>
         <translation>4 Ghisa grigia (GG)</translation>
     </message>
     <message id="ids.58114">
-        <source>5 Modular cast iron (GGG)</source>
+        <source>5 Nodular cast iron (GGG)</source>
         <translation>5 Ghisa sferoidale (GGG)</translation>
     </message>
     <message id="ids.58115">
@@ -865,7 +873,7 @@ Impostazioni dell'archivio</translation>
     </message>
     <message id="menu.32701">
         <source>&amp;Export</source>
-        <translation>&amp;Esporta</translation>
+        <translation>Esp&amp;orta</translation>
     </message>
     <message id="menu.32741">
         <source>Export as &amp;CSV...</source>
@@ -877,7 +885,7 @@ Impostazioni dell'archivio</translation>
     </message>
     <message id="menu.32702">
         <source>&amp;Print</source>
-        <translation>S&amp;tampa</translation>
+        <translation>Stam&amp;pa</translation>
     </message>
     <message id="menu.33160">
         <source>&amp;Report…</source>
@@ -896,7 +904,7 @@ Impostazioni dell'archivio</translation>
         <translation>&amp;Collega lo strumento</translation>
     </message>
     <message id="menu.32704">
-        <source>&amp;Device settings</source>
+        <source>Device &amp;settings</source>
         <translation>&amp;Impostazioni dello strumento</translation>
     </message>
     <message id="menu.58456">
@@ -908,52 +916,52 @@ Impostazioni dell'archivio</translation>
         <translation>&amp;DoDovavez</translation>
     </message>
     <message id="menu.33000">
-        <source>All</source>
-        <translation>Tutte</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tutte</translation>
     </message>
     <message id="menu.33001">
-        <source>Selected</source>
-        <translation>Selezionate</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message id="menu.33003">
-        <source>All</source>
-        <translation>Tutte</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tutte</translation>
     </message>
     <message id="menu.33004">
-        <source>Selected</source>
-        <translation>Selezionate</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message id="menu.33006">
-        <source>All</source>
-        <translation>Tutte</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tutte</translation>
     </message>
     <message id="menu.33007">
-        <source>Selected</source>
-        <translation>Selezionate</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message id="menu.33009">
-        <source>All</source>
-        <translation>Tutte</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tutte</translation>
     </message>
     <message id="menu.33011">
-        <source>Selected</source>
-        <translation>Selezionate</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message id="menu.33012">
-        <source>All</source>
-        <translation>Tutte</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tutte</translation>
     </message>
     <message id="menu.33013">
-        <source>Selected</source>
-        <translation>Selezionate</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message id="menu.33015">
-        <source>All</source>
-        <translation>Tutte</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tutte</translation>
     </message>
     <message id="menu.33016">
-        <source>Selected</source>
-        <translation>Selezionate</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message id="menu.32800">
         <source>All</source>
@@ -1392,8 +1400,8 @@ Impostazioni dell'archivio</translation>
         <translation>&amp;Italiano</translation>
     </message>
     <message id="menu.32709">
-        <source>&amp;Español</source>
-        <translation>&amp;Español</translation>
+        <source>E&amp;spañol</source>
+        <translation>E&amp;spañol</translation>
     </message>
     <message id="menu.32710">
         <source>&amp;Português</source>
@@ -1432,52 +1440,60 @@ Impostazioni dell'archivio</translation>
         <translation>&amp;Guida di Scleron</translation>
     </message>
     <message id="menu.2100">
-        <source>Product Registration</source>
-        <translation>Registrazione del prodotto</translation>
+        <source>Product &amp;Registration</source>
+        <translation>&amp;Registrazione del prodotto</translation>
     </message>
     <message id="menu.2101">
-        <source>Customer Feedback</source>
-        <translation>Opinioni dei clienti</translation>
+        <source>Customer &amp;Feedback</source>
+        <translation>&amp;Opinioni dei clienti</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
         <translation>&amp;Informazioni su Scleron...</translation>
+    </message>
+    <message id="menu.33170">
+        <source>Series &amp;chart</source>
+        <translation>&amp;Grafico della serie</translation>
     </message>
     <message id="popup.file">
         <source>&amp;File</source>
         <translation>&amp;Archivio</translation>
     </message>
     <message id="popup.device">
-        <source>Device</source>
-        <translation>Strumento</translation>
+        <source>&amp;Device</source>
+        <translation>&amp;Strumento</translation>
     </message>
     <message id="popup.edit">
-        <source>Edit</source>
-        <translation>Modifica</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message id="popup.view">
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message id="popup.edit.expand">
-        <source>Expand</source>
-        <translation>Espandi</translation>
+        <source>E&amp;xpand</source>
+        <translation>&amp;Espandi</translation>
     </message>
     <message id="popup.edit.collapse">
-        <source>Collapse</source>
-        <translation>Comprimi</translation>
+        <source>&amp;Collapse</source>
+        <translation>C&amp;omprimi</translation>
     </message>
     <message id="popup.edit.copy">
-        <source>Copy (Ctrl+C)</source>
-        <translation>Copia (Ctrl+C)</translation>
+        <source>C&amp;opy (Ctrl+C)</source>
+        <translation>&amp;Copia (Ctrl+C)</translation>
     </message>
     <message id="popup.edit.show">
-        <source>Show</source>
-        <translation>Mostra</translation>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostra</translation>
     </message>
     <message id="popup.edit.hide">
-        <source>Hide</source>
-        <translation>Nascondi</translation>
+        <source>&amp;Hide</source>
+        <translation>&amp;Nascondi</translation>
     </message>
     <message id="popup.edit.delete">
-        <source>Delete (DEL)</source>
-        <translation>Elimina (CANC)</translation>
+        <source>&amp;Delete (DEL)</source>
+        <translation>E&amp;limina (CANC)</translation>
     </message>
     <message id="popup.settings">
         <source>&amp;Settings</source>
@@ -1691,6 +1707,22 @@ Limiti di tolleranza</translation>
         <source>Series chart</source>
         <translation>Grafico della serie</translation>
     </message>
+    <message id="ids.61845">
+        <source>This series has no measurements.</source>
+        <translation>Questa serie non ha misure.</translation>
+    </message>
+    <message id="ids.61846">
+        <source>No material chosen: choose one in the Material column to convert the values.</source>
+        <translation>Nessun materiale scelto: sceglierne uno nella colonna Materiale per convertire i valori.</translation>
+    </message>
+    <message id="ids.61847">
+        <source>No value converts to %1.</source>
+        <translation>Nessun valore si converte in %1.</translation>
+    </message>
+    <message id="ids.61848">
+        <source>Save inspection report</source>
+        <translation>Salva il rapporto di collaudo</translation>
+    </message>
     <message id="ids.33160">
         <source>Write an inspection report of all series as a PDF file
 Report</source>
@@ -1822,6 +1854,10 @@ Rapporto</translation>
     <message id="ids.61203">
         <source>Delete Item</source>
         <translation>Elimina elemento</translation>
+    </message>
+    <message id="ids.61205">
+        <source>Written to %1</source>
+        <translation>Scritto in %1</translation>
     </message>
     <message id="ids.61204">
         <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>

@@ -166,7 +166,7 @@ Salvar as medições?</translation>
         <translation>Teclas bloqueadas</translation>
     </message>
     <message id="ids.58174">
-        <source>Key unlocked</source>
+        <source>Keys unlocked</source>
         <translation>Teclas desbloqueadas</translation>
     </message>
     <message id="ids.58452">
@@ -286,6 +286,14 @@ Todas as medições do seu aparelho serão excluídas!</translation>
 It has been removed from the list of recent files.</source>
         <translation>O arquivo &quot;%1&quot; não existe mais.
 Ele foi removido da lista de arquivos recentes.</translation>
+    </message>
+    <message id="ids.61069">
+        <source>The operating instructions &quot;%1&quot; are not installed.</source>
+        <translation>As instruções de uso &quot;%1&quot; não estão instaladas.</translation>
+    </message>
+    <message id="ids.61070">
+        <source>No program on this computer could open &quot;%1&quot;.</source>
+        <translation>Nenhum programa deste computador conseguiu abrir &quot;%1&quot;.</translation>
     </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
@@ -544,7 +552,7 @@ Configurações do acervo</translation>
         <translation>HS    Shore</translation>
     </message>
     <message id="ids.58108">
-        <source>Rm   Tensile strenght</source>
+        <source>Rm   Tensile strength</source>
         <translation>Rm   Resistência à tração</translation>
     </message>
     <message id="ids.58109">
@@ -576,7 +584,7 @@ Configurações do acervo</translation>
         <translation>4 Ferro fundido cinzento (GG)</translation>
     </message>
     <message id="ids.58114">
-        <source>5 Modular cast iron (GGG)</source>
+        <source>5 Nodular cast iron (GGG)</source>
         <translation>5 Ferro fundido nodular (GGG)</translation>
     </message>
     <message id="ids.58115">
@@ -881,7 +889,7 @@ Configurações do acervo</translation>
     </message>
     <message id="menu.33160">
         <source>&amp;Report…</source>
-        <translation>&amp;Relatório…</translation>
+        <translation>Re&amp;latório…</translation>
     </message>
     <message id="menu.33162">
         <source>&amp;Archive…</source>
@@ -896,7 +904,7 @@ Configurações do acervo</translation>
         <translation>&amp;Conectar o aparelho</translation>
     </message>
     <message id="menu.32704">
-        <source>&amp;Device settings</source>
+        <source>Device &amp;settings</source>
         <translation>C&amp;onfigurações do aparelho</translation>
     </message>
     <message id="menu.58456">
@@ -908,52 +916,52 @@ Configurações do acervo</translation>
         <translation>&amp;DoDovavez</translation>
     </message>
     <message id="menu.33000">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33001">
-        <source>Selected</source>
-        <translation>Selecionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selecionadas</translation>
     </message>
     <message id="menu.33003">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33004">
-        <source>Selected</source>
-        <translation>Selecionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selecionadas</translation>
     </message>
     <message id="menu.33006">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33007">
-        <source>Selected</source>
-        <translation>Selecionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selecionadas</translation>
     </message>
     <message id="menu.33009">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33011">
-        <source>Selected</source>
-        <translation>Selecionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selecionadas</translation>
     </message>
     <message id="menu.33012">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33013">
-        <source>Selected</source>
-        <translation>Selecionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selecionadas</translation>
     </message>
     <message id="menu.33015">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33016">
-        <source>Selected</source>
-        <translation>Selecionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selecionadas</translation>
     </message>
     <message id="menu.32800">
         <source>All</source>
@@ -1392,8 +1400,8 @@ Configurações do acervo</translation>
         <translation>&amp;Italiano</translation>
     </message>
     <message id="menu.32709">
-        <source>&amp;Español</source>
-        <translation>&amp;Español</translation>
+        <source>E&amp;spañol</source>
+        <translation>E&amp;spañol</translation>
     </message>
     <message id="menu.32710">
         <source>&amp;Português</source>
@@ -1432,52 +1440,60 @@ Configurações do acervo</translation>
         <translation>A&amp;juda do Scleron</translation>
     </message>
     <message id="menu.2100">
-        <source>Product Registration</source>
-        <translation>Registro do produto</translation>
+        <source>Product &amp;Registration</source>
+        <translation>&amp;Registro do produto</translation>
     </message>
     <message id="menu.2101">
-        <source>Customer Feedback</source>
-        <translation>Opinião dos clientes</translation>
+        <source>Customer &amp;Feedback</source>
+        <translation>&amp;Opinião dos clientes</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
         <translation>&amp;Sobre o Scleron...</translation>
+    </message>
+    <message id="menu.33170">
+        <source>Series &amp;chart</source>
+        <translation>&amp;Gráfico da série</translation>
     </message>
     <message id="popup.file">
         <source>&amp;File</source>
         <translation>&amp;Arquivo</translation>
     </message>
     <message id="popup.device">
-        <source>Device</source>
-        <translation>Aparelho</translation>
+        <source>&amp;Device</source>
+        <translation>A&amp;parelho</translation>
     </message>
     <message id="popup.edit">
-        <source>Edit</source>
-        <translation>Editar</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message id="popup.view">
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
     </message>
     <message id="popup.edit.expand">
-        <source>Expand</source>
-        <translation>Expandir</translation>
+        <source>E&amp;xpand</source>
+        <translation>E&amp;xpandir</translation>
     </message>
     <message id="popup.edit.collapse">
-        <source>Collapse</source>
-        <translation>Recolher</translation>
+        <source>&amp;Collapse</source>
+        <translation>&amp;Recolher</translation>
     </message>
     <message id="popup.edit.copy">
-        <source>Copy (Ctrl+C)</source>
-        <translation>Copiar (Ctrl+C)</translation>
+        <source>C&amp;opy (Ctrl+C)</source>
+        <translation>&amp;Copiar (Ctrl+C)</translation>
     </message>
     <message id="popup.edit.show">
-        <source>Show</source>
-        <translation>Mostrar</translation>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostrar</translation>
     </message>
     <message id="popup.edit.hide">
-        <source>Hide</source>
-        <translation>Ocultar</translation>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ocultar</translation>
     </message>
     <message id="popup.edit.delete">
-        <source>Delete (DEL)</source>
-        <translation>Excluir (DEL)</translation>
+        <source>&amp;Delete (DEL)</source>
+        <translation>&amp;Excluir (DEL)</translation>
     </message>
     <message id="popup.settings">
         <source>&amp;Settings</source>
@@ -1691,6 +1707,22 @@ Limites de tolerância</translation>
         <source>Series chart</source>
         <translation>Gráfico da série</translation>
     </message>
+    <message id="ids.61845">
+        <source>This series has no measurements.</source>
+        <translation>Esta série não tem medições.</translation>
+    </message>
+    <message id="ids.61846">
+        <source>No material chosen: choose one in the Material column to convert the values.</source>
+        <translation>Nenhum material escolhido: escolha um na coluna Material para converter os valores.</translation>
+    </message>
+    <message id="ids.61847">
+        <source>No value converts to %1.</source>
+        <translation>Nenhum valor se converte em %1.</translation>
+    </message>
+    <message id="ids.61848">
+        <source>Save inspection report</source>
+        <translation>Salvar o relatório de inspeção</translation>
+    </message>
     <message id="ids.33160">
         <source>Write an inspection report of all series as a PDF file
 Report</source>
@@ -1822,6 +1854,10 @@ Relatório</translation>
     <message id="ids.61203">
         <source>Delete Item</source>
         <translation>Excluir item</translation>
+    </message>
+    <message id="ids.61205">
+        <source>Written to %1</source>
+        <translation>Gravado em %1</translation>
     </message>
     <message id="ids.61204">
         <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>

@@ -166,7 +166,7 @@ Save measurements?</source>
         <translation>Кнопки заблокированы</translation>
     </message>
     <message id="ids.58174">
-        <source>Key unlocked</source>
+        <source>Keys unlocked</source>
         <translation>Кнопки разблокированы</translation>
     </message>
     <message id="ids.58452">
@@ -286,6 +286,14 @@ This deletes all measurements on your Device!</source>
 It has been removed from the list of recent files.</source>
         <translation>Файл «%1» больше не существует.
 Он удалён из списка последних файлов.</translation>
+    </message>
+    <message id="ids.61069">
+        <source>The operating instructions &quot;%1&quot; are not installed.</source>
+        <translation>Руководство по эксплуатации «%1» не установлено.</translation>
+    </message>
+    <message id="ids.61070">
+        <source>No program on this computer could open &quot;%1&quot;.</source>
+        <translation>Ни одна программа на этом компьютере не смогла открыть «%1».</translation>
     </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
@@ -544,7 +552,7 @@ Archive settings</source>
         <translation>HS    Шор</translation>
     </message>
     <message id="ids.58108">
-        <source>Rm   Tensile strenght</source>
+        <source>Rm   Tensile strength</source>
         <translation>Rm   Предел прочности</translation>
     </message>
     <message id="ids.58109">
@@ -576,7 +584,7 @@ Archive settings</source>
         <translation>4 Серый чугун (GG)</translation>
     </message>
     <message id="ids.58114">
-        <source>5 Modular cast iron (GGG)</source>
+        <source>5 Nodular cast iron (GGG)</source>
         <translation>5 Высокопрочный чугун (GGG)</translation>
     </message>
     <message id="ids.58115">
@@ -869,11 +877,11 @@ Archive settings</source>
     </message>
     <message id="menu.32741">
         <source>Export as &amp;CSV...</source>
-        <translation>Экспорт в &amp;CSV...</translation>
+        <translation>Экспорт &amp;в CSV...</translation>
     </message>
     <message id="menu.32742">
         <source>Export s&amp;tatistics as CSV...</source>
-        <translation>Экспорт с&amp;татистики в CSV...</translation>
+        <translation>Экспорт ст&amp;атистики в CSV...</translation>
     </message>
     <message id="menu.32702">
         <source>&amp;Print</source>
@@ -881,7 +889,7 @@ Archive settings</source>
     </message>
     <message id="menu.33160">
         <source>&amp;Report…</source>
-        <translation>&amp;Отчёт…</translation>
+        <translation>О&amp;тчёт…</translation>
     </message>
     <message id="menu.33162">
         <source>&amp;Archive…</source>
@@ -896,64 +904,64 @@ Archive settings</source>
         <translation>&amp;Подключить прибор</translation>
     </message>
     <message id="menu.32704">
-        <source>&amp;Device settings</source>
+        <source>Device &amp;settings</source>
         <translation>&amp;Настройки прибора</translation>
     </message>
     <message id="menu.58456">
         <source>Clear device &amp;memory</source>
-        <translation>Очистить &amp;память прибора</translation>
+        <translation>&amp;Очистить память прибора</translation>
     </message>
     <message id="menu.32730">
         <source>&amp;DoDovavez</source>
         <translation>&amp;DoDovavez</translation>
     </message>
     <message id="menu.33000">
-        <source>All</source>
-        <translation>Все</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Все</translation>
     </message>
     <message id="menu.33001">
-        <source>Selected</source>
-        <translation>Выделенные</translation>
+        <source>&amp;Selected</source>
+        <translation>В&amp;ыделенные</translation>
     </message>
     <message id="menu.33003">
-        <source>All</source>
-        <translation>Все</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Все</translation>
     </message>
     <message id="menu.33004">
-        <source>Selected</source>
-        <translation>Выделенные</translation>
+        <source>&amp;Selected</source>
+        <translation>В&amp;ыделенные</translation>
     </message>
     <message id="menu.33006">
-        <source>All</source>
-        <translation>Все</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Все</translation>
     </message>
     <message id="menu.33007">
-        <source>Selected</source>
-        <translation>Выделенные</translation>
+        <source>&amp;Selected</source>
+        <translation>В&amp;ыделенные</translation>
     </message>
     <message id="menu.33009">
-        <source>All</source>
-        <translation>Все</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Все</translation>
     </message>
     <message id="menu.33011">
-        <source>Selected</source>
-        <translation>Выделенные</translation>
+        <source>&amp;Selected</source>
+        <translation>В&amp;ыделенные</translation>
     </message>
     <message id="menu.33012">
-        <source>All</source>
-        <translation>Все</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Все</translation>
     </message>
     <message id="menu.33013">
-        <source>Selected</source>
-        <translation>Выделенные</translation>
+        <source>&amp;Selected</source>
+        <translation>В&amp;ыделенные</translation>
     </message>
     <message id="menu.33015">
-        <source>All</source>
-        <translation>Все</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Все</translation>
     </message>
     <message id="menu.33016">
-        <source>Selected</source>
-        <translation>Выделенные</translation>
+        <source>&amp;Selected</source>
+        <translation>В&amp;ыделенные</translation>
     </message>
     <message id="menu.32800">
         <source>All</source>
@@ -1392,8 +1400,8 @@ Archive settings</source>
         <translation>&amp;Italiano</translation>
     </message>
     <message id="menu.32709">
-        <source>&amp;Español</source>
-        <translation>&amp;Español</translation>
+        <source>E&amp;spañol</source>
+        <translation>E&amp;spañol</translation>
     </message>
     <message id="menu.32710">
         <source>&amp;Português</source>
@@ -1432,52 +1440,60 @@ Archive settings</source>
         <translation>&amp;Справка Scleron</translation>
     </message>
     <message id="menu.2100">
-        <source>Product Registration</source>
-        <translation>Регистрация продукта</translation>
+        <source>Product &amp;Registration</source>
+        <translation>&amp;Регистрация продукта</translation>
     </message>
     <message id="menu.2101">
-        <source>Customer Feedback</source>
-        <translation>Отзывы клиентов</translation>
+        <source>Customer &amp;Feedback</source>
+        <translation>Отзывы &amp;клиентов</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
-        <translation>&amp;О программе Scleron...</translation>
+        <translation>О &amp;программе Scleron...</translation>
+    </message>
+    <message id="menu.33170">
+        <source>Series &amp;chart</source>
+        <translation>&amp;График серии</translation>
     </message>
     <message id="popup.file">
         <source>&amp;File</source>
         <translation>&amp;Файл</translation>
     </message>
     <message id="popup.device">
-        <source>Device</source>
-        <translation>Прибор</translation>
+        <source>&amp;Device</source>
+        <translation>&amp;Прибор</translation>
     </message>
     <message id="popup.edit">
-        <source>Edit</source>
-        <translation>Правка</translation>
+        <source>&amp;Edit</source>
+        <translation>П&amp;равка</translation>
+    </message>
+    <message id="popup.view">
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
     </message>
     <message id="popup.edit.expand">
-        <source>Expand</source>
-        <translation>Развернуть</translation>
+        <source>E&amp;xpand</source>
+        <translation>&amp;Развернуть</translation>
     </message>
     <message id="popup.edit.collapse">
-        <source>Collapse</source>
-        <translation>Свернуть</translation>
+        <source>&amp;Collapse</source>
+        <translation>&amp;Свернуть</translation>
     </message>
     <message id="popup.edit.copy">
-        <source>Copy (Ctrl+C)</source>
-        <translation>Копировать (Ctrl+C)</translation>
+        <source>C&amp;opy (Ctrl+C)</source>
+        <translation>&amp;Копировать (Ctrl+C)</translation>
     </message>
     <message id="popup.edit.show">
-        <source>Show</source>
-        <translation>Показать</translation>
+        <source>&amp;Show</source>
+        <translation>&amp;Показать</translation>
     </message>
     <message id="popup.edit.hide">
-        <source>Hide</source>
-        <translation>Скрыть</translation>
+        <source>&amp;Hide</source>
+        <translation>Скры&amp;ть</translation>
     </message>
     <message id="popup.edit.delete">
-        <source>Delete (DEL)</source>
-        <translation>Удалить (DEL)</translation>
+        <source>&amp;Delete (DEL)</source>
+        <translation>&amp;Удалить (DEL)</translation>
     </message>
     <message id="popup.settings">
         <source>&amp;Settings</source>
@@ -1691,6 +1707,22 @@ Tolerance limits</source>
         <source>Series chart</source>
         <translation>График серии</translation>
     </message>
+    <message id="ids.61845">
+        <source>This series has no measurements.</source>
+        <translation>В этой серии нет измерений.</translation>
+    </message>
+    <message id="ids.61846">
+        <source>No material chosen: choose one in the Material column to convert the values.</source>
+        <translation>Материал не выбран: выберите его в столбце «Материал», чтобы пересчитать значения.</translation>
+    </message>
+    <message id="ids.61847">
+        <source>No value converts to %1.</source>
+        <translation>Ни одно значение не пересчитывается в %1.</translation>
+    </message>
+    <message id="ids.61848">
+        <source>Save inspection report</source>
+        <translation>Сохранить протокол контроля</translation>
+    </message>
     <message id="ids.33160">
         <source>Write an inspection report of all series as a PDF file
 Report</source>
@@ -1822,6 +1854,10 @@ Report</source>
     <message id="ids.61203">
         <source>Delete Item</source>
         <translation>Удаление строк</translation>
+    </message>
+    <message id="ids.61205">
+        <source>Written to %1</source>
+        <translation>Записано в %1</translation>
     </message>
     <message id="ids.61204">
         <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
