@@ -893,7 +893,7 @@ Archive settings</source>
     </message>
     <message id="menu.33162">
         <source>&amp;Archive…</source>
-        <translation>&amp;Архив…</translation>
+        <translation>Ар&amp;хив…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
