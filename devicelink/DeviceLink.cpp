@@ -4,6 +4,7 @@
 #include "data/MeasurementStore.h"
 #include "devicelink/DateTimeWords.h"
 #include "devicelink/LinkFollowUps.h"
+#include "devicelink/LinkLog.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -34,8 +35,10 @@ int CDeviceLink::OpenPort(int port)
     lastOpenRefused = false;
     const StreamIO::SSerialSettings settings = StreamIO::DeviceLinkSerialSettings();
     try {
-        if (stream.OpenComPort(static_cast<unsigned>(port), StreamIO::modeRead | StreamIO::modeWrite, &settings))
+        if (stream.OpenComPort(static_cast<unsigned>(port), StreamIO::modeRead | StreamIO::modeWrite, &settings)) {
+            LogOpenedPort(port, stream);
             return 1;
+        }
         stream.CloseSafe();
         return 0;
     } catch (const StreamIO::CFileException& e) {
