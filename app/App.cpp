@@ -58,6 +58,12 @@ bool CSCLERONApp::InitInstance(const Options& options)
         frameOptions.update = m_updateSetup.get();
     }
     m_frame = std::make_unique<CMainFrame>(frameOptions);
+    // Serial devices coming and going refresh the list of testers; ports this user may not open
+    // are told in the status bar.
+    if (options.followSerialPorts) {
+        m_portFollower = std::make_unique<CPortFollower>(m_frame->View(), *m_frame, options.serialPorts);
+        m_portFollower->Start();
+    }
     // 8. Icon 128.
     m_frame->setWindowIcon(ProgramIcon());
     // 9. Files dropped from the desktop: the frame accepts them.
@@ -71,6 +77,7 @@ bool CSCLERONApp::InitInstance(const Options& options)
 
 void CSCLERONApp::ExitInstance()
 {
+    m_portFollower.reset();
     if (m_frame) {
         m_frame->hide();
         m_frame.reset();

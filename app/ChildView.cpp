@@ -151,6 +151,7 @@ void CChildView::ForgetDevice()
     if (m_deviceList)
         m_deviceList->clear();
     m_attachedLine = -1;
+    m_lastAttachedPort = 0;
     m_failureCount = 0;
     m_initialTransfer = false;
     std::fill(std::begin(store.displayCodes), std::end(store.displayCodes), ' ');

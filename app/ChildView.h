@@ -16,6 +16,7 @@
 #include <QRect>
 #include <QStringList>
 #include <QTimer>
+#include <QVector>
 #include <QWidget>
 
 #include <array>
@@ -89,6 +90,13 @@ public:
     // loader): shows the device settings dialog, unless it is open already.
     void ShowDeviceSettings();
     bool IsSettingsDialogOpen() const;
+
+    // Serial devices appeared or disappeared (COM numbers; a replaced device is in both lists):
+    // testers on vanished ports leave the device list box, except the attached one while its port
+    // is open; new ports are asked for a tester while none is attached, and the testers found join
+    // the list. Returns the port of the tester attached last when it is among the appeared ones
+    // (it came back), else 0 (ViewHotPlug.cpp).
+    int FollowPortChanges(const QVector<unsigned>& appeared, const QVector<unsigned>& vanished);
 
     // The user chose a line of the device list box (1008): attach that tester instead.
     void OnDeviceListSelection(int index);
@@ -252,6 +260,8 @@ private:
     bool m_initialTransfer = false;
     // The list box line of the tester attached last (-1: none).
     int m_attachedLine = -1;
+    // The COM number of the tester attached last, kept after a lost connection (0: none).
+    int m_lastAttachedPort = 0;
     QString m_programFile;
     // The firmware update check, from the first attached tester on.
     std::unique_ptr<CFirmwareCheck> m_firmwareCheck;

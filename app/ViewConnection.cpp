@@ -88,6 +88,7 @@ void CChildView::AttachSelectedTester()
     StartFirmwareUpdateCheck();
     const int selected = m_deviceList->currentIndex();
     m_attachedLine = selected;
+    m_lastAttachedPort = store.portNumber;
     AdoptFoundDevice(store, selected);
     CDeviceLink& link = Link();
     link.CheckApplication();

@@ -124,3 +124,21 @@ int CDeviceLink::ScanPorts()
     AppendLaterDevices(store);
     return 1;
 }
+
+int CDeviceLink::ProbePorts(const std::vector<int>& ports)
+{
+    if (stream.IsOpen())
+        return 0;
+    // The port of the tester attached last stays recorded: a look at new ports attaches nothing.
+    const int attachedPort = store.portNumber;
+    const int before = store.foundDevices.GetSize();
+    for (int port : ports) {
+        if (port < kFirstPort || port > kLastPort || OpenPort(port) != 1)
+            continue;
+        ProbeDevice(port);
+        stream.CloseSafe();
+    }
+    AppendLaterDevices(store);
+    store.portNumber = attachedPort;
+    return store.foundDevices.GetSize() - before;
+}
