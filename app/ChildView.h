@@ -93,9 +93,9 @@ public:
 
     // Serial devices appeared or disappeared (COM numbers; a replaced device is in both lists):
     // testers on vanished ports leave the device list box, except the attached one while its port
-    // is open; new ports are asked for a tester while none is attached, and the testers found join
-    // the list. Returns the port of the tester attached last when it is among the appeared ones
-    // (it came back), else 0 (ViewHotPlug.cpp).
+    // is open; new ports are asked for a tester while none is attached and no dialog is open, and
+    // the testers found join the list. Returns the port of the tester attached last when it is
+    // among the appeared ones (it came back), else 0 (ViewHotPlug.cpp).
     int FollowPortChanges(const QVector<unsigned>& appeared, const QVector<unsigned>& vanished);
 
     // The user chose a line of the device list box (1008): attach that tester instead.

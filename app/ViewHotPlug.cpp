@@ -1,10 +1,11 @@
 // The device list box follows serial devices plugged in and pulled.
 #include "app/ChildView.h"
 
-#include "data/UserPrompts.h"
 #include "devicelink/DeviceLink.h"
 #include "devicelink/FoundDevices.h"
+#include "table/TableHost.h"
 
+#include <QApplication>
 #include <QComboBox>
 
 int CChildView::FollowPortChanges(const QVector<unsigned>& appeared, const QVector<unsigned>& vanished)
@@ -18,9 +19,11 @@ int CChildView::FollowPortChanges(const QVector<unsigned>& appeared, const QVect
         if (static_cast<int>(port) != attachedPort)
             changed = ForgetFoundPort(store, static_cast<int>(port)) > 0 || changed;
     }
-    // New devices are asked who they are while the line is free; with a tester attached the
-    // search would take its port, and the next "Connect device" finds them.
-    if (!attached && !appeared.isEmpty()) {
+    // New devices are asked who they are while the program is idle: with a tester attached the
+    // search would take its port, and while a dialog is open (the firmware upgrade tool's run
+    // among them, which has the tester's port) nothing is sent; the next "Connect device" finds
+    // them then.
+    if (!attached && !appeared.isEmpty() && QApplication::activeModalWidget() == nullptr) {
         CWaitCursor wait;
         std::vector<int> ports;
         for (unsigned port : appeared) {

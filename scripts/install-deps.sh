@@ -8,6 +8,7 @@ packages=(
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth python3-pyftpdlib poppler-utils fonts-dejavu-core fonts-wqy-microhei python3-jsonschema qt6-translations-l10n
+  dpkg-dev lintian appstream desktop-file-utils
 )
 
 missing=()
