@@ -5,6 +5,7 @@
 // when it is. The connect is the window's: the application check and the connect jobs (clock,
 // identification, settings, custom curves, the stored measurements of three small series, display
 // and key lock); a poll is one status request.
+#include "bench/devicelink/BenchSimulator.h"
 #include "conversion/ConversionTables.h"
 #include "data/MeasurementStore.h"
 #include "devicelink/DeviceLink.h"
@@ -12,7 +13,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 
 #include <cstdio>
 
@@ -30,39 +30,11 @@ const Setting kSettings[] = {
     {1, "16 ms timer, low latency honoured (1 ms)"},
 };
 
-class Simulator {
-public:
-    bool Start(int latencyMs)
-    {
-        process.start(QStringLiteral(SCLERON_KESTREL_SIM_PATH),
-                      {"--model", "kestrel2", "--series", "3", "--impacts", "5", "--paced", "--latency",
-                       QString::number(latencyMs)});
-        if (!process.waitForStarted(5000))
-            return false;
-        while (!process.canReadLine())
-            if (!process.waitForReadyRead(5000))
-                return false;
-        const QByteArray path = process.readLine().trimmed();
-        qputenv("SCLERON_SERIAL_PORTS", path);
-        return path.startsWith('/');
-    }
-    ~Simulator()
-    {
-        process.write("quit\n");
-        if (!process.waitForFinished(3000)) {
-            process.kill();
-            process.waitForFinished();
-        }
-    }
-
-private:
-    QProcess process;
-};
-
 void Run(const Setting& setting)
 {
-    Simulator sim;
-    if (!sim.Start(setting.latencyMs)) {
+    CBenchSimulator sim;
+    if (!sim.Start({"--model", "kestrel2", "--series", "3", "--impacts", "5", "--paced", "--latency",
+                    QString::number(setting.latencyMs)})) {
         std::printf("%-42s the simulator did not start\n", setting.label);
         return;
     }

@@ -29,7 +29,9 @@ def subcommands_from_help(cli):
         match = re.match(r"^  (\w[\w-]*)(.*)$", line)
         if listing and match:
             usage = re.split(r"\s{3,}", match.group(2).strip())[0]
-            commands[match.group(1)] = set(re.findall(r"(?<![\w-])(--[a-z][a-z-]*|-o)\b", usage))
+            # A subcommand may have several usage lines (one per action): their options add up.
+            commands.setdefault(match.group(1), set()).update(
+                re.findall(r"(?<![\w-])(--[a-z][a-z-]*|-o)\b", usage))
     return commands
 
 
