@@ -36,13 +36,13 @@ def subcommands_from_help(cli):
 
 
 def man_sections(man):
-    """{subcommand: text of its .SS section}"""
+    """{subcommand: text of its .SS sections (one per action of a subcommand that has several)}"""
     sections = {}
     current = None
     for line in man.splitlines():
         if line.startswith(".SS "):
             current = line.split()[1]
-            sections[current] = ""
+            sections.setdefault(current, "")
         elif line.startswith(".SH "):
             current = None
         elif current:
