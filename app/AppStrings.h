@@ -34,6 +34,9 @@ constexpr int DownloadProgress = 61022;      // "Downloading measurements: %1 of
 constexpr int PortsNotOpened = 61023;        // no tester found, ports that could not be opened
 constexpr int SerialPortsForbidden = 62800;  // serial ports exist, none may be opened: "%1" the group
 constexpr int WaitingForTester = 61030;      // "Waiting for the tester..."
+constexpr int NoticeClose = 61031;           // "Close" (the notice line's button)
+constexpr int ConnectionLostNotice = 61032;  // the notice of a lost connection
+constexpr int UnfinishedTransferDropped = 61033; // ... and of the download it cut short
 constexpr int UpgradeToolRunning = 61500;    // "Firmware upgrade tool is running..."
 // The identity texts of the device area, labels of its six lines.
 constexpr int ProductNameLabel = 61060;      // "Product name:"

@@ -3,6 +3,7 @@
 #include "app/AppStrings.h"
 #include "app/CommandIds.h"
 #include "app/ControlIds.h"
+#include "app/NoticeBar.h"
 #include "app/TableArea.h"
 #include "app/VerdictOverlay.h"
 #include "data/UserPrompts.h"
@@ -17,7 +18,7 @@
 #include <QResizeEvent>
 
 CChildView::CChildView()
-    : m_followUps(store, m_progress)
+    : m_followUps(store, m_progress, [this](const QString& text) { TellSendNotAcknowledged(text); })
     , m_progress(CTransferProgress::Hooks{
           [this] { return m_frame ? m_frame->StatusText() : QString(); },
           [this](const QString& text) { ShowStatus(text); },
@@ -26,6 +27,9 @@ CChildView::CChildView()
 {
     m_pollTimer.setSingleShot(true);
     connect(&m_pollTimer, &QTimer::timeout, this, &CChildView::OnPollTimer);
+    connect(&m_reattachTimer, &QTimer::timeout, this, [this] { TryReattachNow(); });
+    m_notice = new CNoticeBar(this);
+    connect(m_notice, &CNoticeBar::RoomChanged, this, [this] { PlaceTable(width(), height()); });
     SetControlId(this, CtrlId::View);
     setFocusPolicy(Qt::StrongFocus);
     // The device area is painted whole on every paint: no background is erased beneath it.
@@ -34,7 +38,9 @@ CChildView::CChildView()
     store.link = MakeLayerPtr(new CDeviceLink(store));
     store.link->SetFollowUps(&m_followUps);
     store.screen = MakeLayerPtr(new CDeviceMirror(store));
-    m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); });
+    // The button looks pressed while a tester is attached, released once the connection is over.
+    m_commands.Add(Cmd::ConnectDevice, [this] { Connect(); },
+                   [this](CommandState& state) { state.checked = Link().IsOpen(); });
     m_commands.Add(Cmd::FirmwareUpgrade, [this] { UpgradeFirmware(); });
     AddFileCommands();
     AddDeviceCommands();
@@ -49,6 +55,7 @@ CChildView::~CChildView()
     // A firmware check still running is stopped before anything it reports to goes.
     m_firmwareCheck.reset();
     m_pollTimer.stop();
+    m_reattachTimer.stop();
     store.link->SetFollowUps(nullptr);
 }
 
@@ -132,6 +139,9 @@ bool CChildView::ResetData(bool alsoDevice)
     store.bootloaderMode = 0;
     store.DeleteMeasurements(-1, -1);
     SetupTableArea(store);
+    // The operator has moved on: a tester lost earlier is no longer waited for.
+    StopAwaitingLostTester();
+    m_notice->Clear();
     if (alsoDevice)
         ForgetDevice();
     return true;
@@ -151,7 +161,6 @@ void CChildView::ForgetDevice()
     if (m_deviceList)
         m_deviceList->clear();
     m_attachedLine = -1;
-    m_lastAttachedPort = 0;
     m_failureCount = 0;
     m_initialTransfer = false;
     std::fill(std::begin(store.displayCodes), std::end(store.displayCodes), ' ');

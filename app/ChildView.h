@@ -24,6 +24,7 @@
 
 class CDeviceLink;
 class CFirmwareCheck;
+class CNoticeBar;
 class QComboBox;
 
 // What the view needs of the frame around it.
@@ -94,8 +95,9 @@ public:
     // Serial devices appeared or disappeared (COM numbers; a replaced device is in both lists):
     // testers on vanished ports leave the device list box, except the attached one while its port
     // is open; new ports are asked for a tester while none is attached and no dialog is open, and
-    // the testers found join the list. Returns the port of the tester attached last when it is
-    // among the appeared ones (it came back), else 0 (ViewHotPlug.cpp).
+    // the testers found join the list. Returns the port of a lost tester the view waits for when
+    // it is among the appeared ones (it may have come back: TryReattachNow), else 0
+    // (ViewHotPlug.cpp).
     int FollowPortChanges(const QVector<unsigned>& appeared, const QVector<unsigned>& vanished);
 
     // The user chose a line of the device list box (1008): attach that tester instead.
@@ -119,6 +121,8 @@ public:
     void SetConversionStandard(int standard);
     // Redraws the key-lock symbol after the current device's keysLocked changed.
     void RedrawKeyLock();
+    // The key lock read after the tester's own change: the symbol and, under the mouse, its text.
+    void ShowKeyLockChange();
 
     // Where Save and Open report the files they wrote and read (not owned; nullptr: nowhere).
     void SetRecentFiles(IRecentFiles* recent) { m_recent = recent; }
@@ -141,6 +145,17 @@ public:
     QWidget* TableWindow() const { return m_table; }
     const QTimer& PollTimer() const { return m_pollTimer; }
     int FailureCount() const { return m_failureCount; }
+
+    // After a lost connection the view waits for the same tester (product name and serial
+    // number) to answer again on its port and then attaches it by itself: every
+    // kReattachEveryMs, and whenever TryReattachNow is called (a port that appeared, say).
+    // True when the tester was attached again; false when it did not answer or nothing is awaited.
+    bool TryReattachNow();
+    bool AwaitsLostTester() const { return m_lostTester.port != 0; }
+    const QTimer& ReattachTimer() const { return m_reattachTimer; }
+    static constexpr int kReattachEveryMs = 2000;
+    // The line between the device area and the table where the connection's troubles are told.
+    CNoticeBar* Notice() const { return m_notice; }
 
     // The parts of the view a status event changes: the mirrored device screen, and the identity
     // texts (for every event but a display change alone). W is the view's client width.
@@ -195,7 +210,11 @@ private:
 
     // ---- connecting (ViewConnection.cpp) ----------------------------------------------------
     void FillDeviceList();
+    // The firmware check, then AttachTester with the connect jobs.
     void AttachSelectedTester();
+    // Takes over the tester of the list box's current line on the open port: the application
+    // check, then `connectJobs` at once and the polling timer (or the boot-loader state).
+    void AttachTester(std::uint32_t connectJobs);
     // The firmware update check of a second-generation tester on the freshly opened link.
     void StartFirmwareUpdateCheck();
     // After Connect and a list-box selection: "Online" (with the boot-loader hint) when the link
@@ -212,6 +231,16 @@ private:
     void ShowDiscardedMeasurement();
     // Two failed ticks in a row: the connection is over.
     void EndLostConnection();
+    // The link's follow-up: a send the tester did not acknowledge (the dialog and the notice say so).
+    void TellSendNotAcknowledged(const QString& text);
+
+    // ---- attaching a lost tester again (ViewReattach.cpp) -----------------------------------
+    // Remembers the tester that was lost and starts waiting for it; fullTransfer: its connect
+    // transfer never completed, so the re-attach reads its whole memory.
+    void AwaitLostTester(bool fullTransfer);
+    void StopAwaitingLostTester();
+    // Whether the tester answering on `port` is the one that was lost; the port is left closed.
+    bool LostTesterAnswers(int port);
     // Whether the jobs pending are what is left of the connect's own transfer.
     bool InitialTransferPending();
     QString ConnectionStateText();
@@ -254,14 +283,21 @@ private:
     QWidget* m_table = nullptr;
     // Timer 200: always one-shot; started when a tester is attached.
     QTimer m_pollTimer;
+    // The tester whose connection was lost and is waited for (port 0: none).
+    struct SLostTester {
+        QString name;
+        QString serialNumber;
+        int port = 0;
+        bool fullTransfer = false;
+    } m_lostTester;
+    QTimer m_reattachTimer;
+    CNoticeBar* m_notice = nullptr;
     // Consecutive polling ticks whose device work failed.
     int m_failureCount = 0;
     // Set when a tester was attached with the connect jobs, until they are all done.
     bool m_initialTransfer = false;
     // The list box line of the tester attached last (-1: none).
     int m_attachedLine = -1;
-    // The COM number of the tester attached last, kept after a lost connection (0: none).
-    int m_lastAttachedPort = 0;
     QString m_programFile;
     // The firmware update check, from the first attached tester on.
     std::unique_ptr<CFirmwareCheck> m_firmwareCheck;

@@ -17,6 +17,8 @@ CPortFollower::CPortFollower(CChildView& view, IViewFrame& frame, Setup setup)
     if (!m_setup.groupToJoin)
         m_setup.groupToJoin = StreamIO::GroupToJoin;
     connect(&m_watcher, &CSerialPortWatcher::PortsChanged, this, &CPortFollower::OnPortsChanged);
+    // A lost tester's port is back: attach it now rather than at the view's next look.
+    connect(this, &CPortFollower::AttachedPortReturned, &m_view, [this] { m_view.TryReattachNow(); });
 }
 
 void CPortFollower::Start()

@@ -1,8 +1,8 @@
 #pragma once
 // CPortFollower: the desktop program's answer to serial devices coming and going. It watches the
 // ports (CSerialPortWatcher) and, on a change, lets the view refresh its list of testers found;
-// when the port of the tester attached last comes back it says so (AttachedPortReturned), for
-// attaching that tester again. At start, and after every change, it tells in the status bar when
+// when the port of a lost tester the view waits for comes back it says so (AttachedPortReturned)
+// and has the view try to attach that tester again at once (CChildView::TryReattachNow). At start, and after every change, it tells in the status bar when
 // serial ports exist but this user may open none of them, with the group to join.
 
 #include "hotplug/SerialPortWatcher.h"
@@ -34,7 +34,7 @@ public:
     CSerialPortWatcher& Watcher() { return m_watcher; }
 
 signals:
-    // The port of the tester attached last has a device again (after it had gone or was replaced).
+    // The port of a lost tester the view waits for has a device again.
     void AttachedPortReturned(unsigned port);
 
 private:

@@ -19,10 +19,11 @@ void CChildView::Connect()
 {
     CWaitCursor wait;
     ShowStatus(ResString(AppText::SearchDevice));
-    if (ResetData(true) && Link().ScanPorts() != 0) {
+    if (ResetData(true)) {
+        Link().ScanPorts();
         FillDeviceList();
         if (!store.foundDevices.IsEmpty()) {
-            if (Link().OpenPort(store.foundPorts[0]) == 1) {
+            if (Link().OpenPort(store.foundPorts[0]) == LinkResult::Ok) {
                 ShowStatus(ResString(AppText::Connecting));
                 m_deviceList->setCurrentIndex(0);
                 AttachSelectedTester();
@@ -74,7 +75,7 @@ void CChildView::OnDeviceListSelection(int index)
         m_initialTransfer = false;
         const int selected = m_deviceList->currentIndex();
         if (!store.foundDevices.IsEmpty() && selected >= 0 && selected < store.foundPorts.GetSize()
-            && Link().OpenPort(store.foundPorts[selected]) == 1)
+            && Link().OpenPort(store.foundPorts[selected]) == LinkResult::Ok)
             AttachSelectedTester();
     }
     update();
@@ -86,19 +87,25 @@ void CChildView::OnDeviceListSelection(int index)
 void CChildView::AttachSelectedTester()
 {
     StartFirmwareUpdateCheck();
+    AttachTester(CDeviceLink::jobsConnect);
+}
+
+void CChildView::AttachTester(std::uint32_t connectJobs)
+{
     const int selected = m_deviceList->currentIndex();
     m_attachedLine = selected;
-    m_lastAttachedPort = store.portNumber;
     AdoptFoundDevice(store, selected);
     CDeviceLink& link = Link();
     link.CheckApplication();
     link.events = 0;
-    // Only the boot loader's own answer means the boot loader. A check that went unanswered or
-    // came back garbled proves nothing: the connect goes ahead, and a tester that really does not
-    // answer is then given up by the timer's failed ticks.
+    // Only the application answers 01 01; any other complete answer means the boot loader. A check
+    // that went unanswered proves nothing: the connect goes ahead, and a tester that really does
+    // not answer is then given up within seconds by the timer's failed ticks.
     if (link.LastApplicationCheck() != CDeviceLink::ApplicationCheck::BootLoader) {
-        link.jobs = CDeviceLink::jobsConnect;
-        m_initialTransfer = true;
+        link.jobs = connectJobs;
+        // Only a connect that reads the whole memory has a transfer that a lost connection
+        // takes back.
+        m_initialTransfer = (connectJobs & CDeviceLink::jobReadMeasurements) != 0;
         RunLinkJobs();
         if (link.jobs == 0)
             m_initialTransfer = false;

@@ -4,6 +4,7 @@
 #include "app/ChildView.h"
 #include "app/CommandIds.h"
 #include "devicelink/DeviceLink.h"
+#include "devicelink/LinkStrings.h"
 #include "resources/StringTable.h"
 #include "settings/Settings.h"
 #include "table/TableHost.h"
@@ -12,7 +13,12 @@ void CChildView::CreateSettingsDialog()
 {
     // The dialog is a window of its own above the view; the view redraws its lock symbol when
     // the dialog's "Lock Keys" changed the key lock.
-    store.settingsDialog = MakeLayerPtr(new CSettings(store, this, [this] { RedrawKeyLock(); }));
+    store.settingsDialog = MakeLayerPtr(new CSettings(store, this, [this](bool confirmed) {
+        if (confirmed)
+            RedrawKeyLock();
+        else
+            ShowStatus(ResString(LinkStrings::KeyLockNotConfirmed));
+    }));
     m_commands.Add(Cmd::DeviceSettings, [this] { OnDeviceSettings(); },
                    [this](CommandState& state) { state.enabled = Link().IsOpen(); });
 }

@@ -12,6 +12,8 @@ int CChildView::FollowPortChanges(const QVector<unsigned>& appeared, const QVect
 {
     const bool attached = Link().IsOpen();
     const int attachedPort = attached ? store.portNumber : 0;
+    // The port of a lost tester is the re-attach's business (TryReattachNow), not a new device's.
+    const int lostPort = AwaitsLostTester() ? m_lostTester.port : 0;
     bool changed = false;
     // The attached tester keeps its line while its port is open here: the polling decides
     // whether the connection is lost.
@@ -27,6 +29,8 @@ int CChildView::FollowPortChanges(const QVector<unsigned>& appeared, const QVect
         CWaitCursor wait;
         std::vector<int> ports;
         for (unsigned port : appeared) {
+            if (static_cast<int>(port) == lostPort)
+                continue;
             changed = ForgetFoundPort(store, static_cast<int>(port)) > 0 || changed; // a replaced device
             ports.push_back(static_cast<int>(port));
         }
@@ -42,6 +46,5 @@ int CChildView::FollowPortChanges(const QVector<unsigned>& appeared, const QVect
             }
         }
     }
-    return m_lastAttachedPort != 0 && appeared.contains(static_cast<unsigned>(m_lastAttachedPort)) ? m_lastAttachedPort
-                                                                                                    : 0;
+    return lostPort != 0 && appeared.contains(static_cast<unsigned>(lostPort)) ? lostPort : 0;
 }

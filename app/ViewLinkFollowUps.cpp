@@ -5,8 +5,9 @@
 #include "data/MeasurementStore.h"
 #include "settings/Settings.h"
 
-CViewLinkFollowUps::CViewLinkFollowUps(CMeasurementStore& store, CTransferProgress& progress)
-    : m_store(store), m_progress(progress)
+CViewLinkFollowUps::CViewLinkFollowUps(CMeasurementStore& store, CTransferProgress& progress,
+                                       std::function<void(const QString&)> tellSendFailure)
+    : m_store(store), m_progress(progress), m_tellSendFailure(std::move(tellSendFailure))
 {
 }
 
@@ -39,4 +40,10 @@ void CViewLinkFollowUps::WaitingForTester(int waitedMs)
 void CViewLinkFollowUps::TesterWaitOver()
 {
     m_progress.WaitOver();
+}
+
+void CViewLinkFollowUps::SendNotAcknowledged(const QString& text)
+{
+    if (m_tellSendFailure)
+        m_tellSendFailure(text);
 }

@@ -6,13 +6,17 @@
 
 #include "devicelink/LinkFollowUps.h"
 
+#include <functional>
+
 class CMeasurementStore;
 class CTransferProgress;
 
 class CViewLinkFollowUps final : public ILinkFollowUps {
 public:
-    // store: whose table is rebuilt; progress: where transfer figures and waits are shown.
-    CViewLinkFollowUps(CMeasurementStore& store, CTransferProgress& progress);
+    // store: whose table is rebuilt; progress: where transfer figures and waits are shown;
+    // tellSendFailure: tells the operator of a send the tester did not acknowledge.
+    CViewLinkFollowUps(CMeasurementStore& store, CTransferProgress& progress,
+                       std::function<void(const QString&)> tellSendFailure);
 
     void RefreshTable() override;
     bool IsSettingsDialogVisible() override;
@@ -20,8 +24,10 @@ public:
     void TransferProgress(int received, int announced) override;
     void WaitingForTester(int waitedMs) override;
     void TesterWaitOver() override;
+    void SendNotAcknowledged(const QString& text) override;
 
 private:
     CMeasurementStore& m_store;
     CTransferProgress& m_progress;
+    std::function<void(const QString&)> m_tellSendFailure;
 };

@@ -5,6 +5,7 @@
 
 #include "app/AppStrings.h"
 #include "devicelink/DeviceLink.h"
+#include "devicelink/LinkStrings.h"
 #include "resources/StringTable.h"
 
 #include <QMouseEvent>
@@ -38,11 +39,24 @@ bool CChildView::ActOnPress(Area area)
 void CChildView::ToggleKeyLock()
 {
     DEVICE& device = store.device;
-    device.keysLocked = device.keysLocked == 1 ? 0 : 1;
-    Link().SetKeyLock(static_cast<int>(device.keysLocked));
+    // The picture follows the tester: a lock request the tester did not confirm changes nothing
+    // until the lock is read back.
+    if (Link().ChangeKeyLock(device.keysLocked == 1 ? 0 : 1) != LinkResult::Ok) {
+        ShowStatus(ResString(LinkStrings::KeyLockNotConfirmed));
+        return;
+    }
     if (m_followUps.IsSettingsDialogVisible())
         m_followUps.RefreshSettingsDialog();
     ShowStatus(ResString(device.keysLocked == 1 ? AppText::KeysLocked : AppText::KeysUnlocked));
+}
+
+void CChildView::ShowKeyLockChange()
+{
+    // The operator locked or unlocked the keys on the tester: the symbol follows, and so does its
+    // text in the status bar while the mouse rests on it.
+    RedrawKeyLock();
+    if (m_keyHighlight == 1 && m_highlightArea == Area::KeyLock)
+        ShowStatus(AreaText(Area::KeyLock));
 }
 
 void CChildView::mouseMoveEvent(QMouseEvent* event)

@@ -6,7 +6,9 @@
 
 #include "app/AppStrings.h"
 #include "app/Artwork.h"
+#include "app/NoticeBar.h"
 #include "conversion/NumberText.h"
+#include "devicelink/DeviceLink.h"
 #include "devicelink/TesterModels.h"
 #include "grid/GridCtrl.h"
 #include "mirror/DeviceMirror.h"
@@ -72,7 +74,11 @@ void CChildView::PlaceTable(int W, int H)
 {
     if (!m_table)
         return;
-    const QRect place(0, kDeviceAreaHeight, W, qMax(0, H - kDeviceAreaHeight));
+    // The notice line, while it tells something, sits between the device area and the table.
+    const int notice = m_notice ? m_notice->Room(W) : 0;
+    if (m_notice && notice > 0)
+        m_notice->setGeometry(0, kDeviceAreaHeight, W, notice);
+    const QRect place(0, kDeviceAreaHeight + notice, W, qMax(0, H - kDeviceAreaHeight - notice));
     if (m_table->geometry() != place)
         m_table->setGeometry(place);
     CGridCtrl& grid = *store.grid;
@@ -85,6 +91,11 @@ void CChildView::PlaceTable(int W, int H)
 QString CChildView::MeasurementsText() const
 {
     if (store.device.name.isEmpty() && store.series.GetSize() == 0)
+        return {};
+    // Until the connect's download is complete the store holds a part of the tester's memory at
+    // most (nothing, once a failed transfer was taken back): no count is shown rather than a
+    // wrong one.
+    if (m_initialTransfer && (Link().jobs & CDeviceLink::jobReadMeasurements) != 0)
         return {};
     const int count = store.CountMeasurements();
     const double used = static_cast<double>(count) / TesterModels::MemoryCapacity(store.device.name) * 100;

@@ -4,10 +4,12 @@
 #include "app/ChildView.h"
 
 #include "app/AppStrings.h"
+#include "app/NoticeBar.h"
 #include "app/TableArea.h"
 #include "devicelink/DeviceLink.h"
 #include "devicelink/MeasurementRecords.h"
 #include "resources/StringTable.h"
+#include "settings/Settings.h"
 #include "table/TableHost.h"
 #include "table/TablePopulation.h"
 
@@ -21,7 +23,7 @@ void CChildView::OnPollTimer()
     bool succeeded = false;
     if (link.jobs == 0) {
         std::uint8_t status = 0;
-        succeeded = link.PollStatus(status) == 1;
+        succeeded = link.PollStatus(status) == LinkResult::Ok;
         if (!succeeded)
             status = 0;
         if (status & CDeviceLink::eventDiscarded) {
@@ -34,6 +36,8 @@ void CChildView::OnPollTimer()
             update(DeviceScreenRect(W));
             if (status != CDeviceLink::eventDisplay)
                 update(IdentityRect(W));
+            if (status & CDeviceLink::eventKeyLock)
+                ShowKeyLockChange();
         }
     } else {
         succeeded = RunLinkJobs() > 0;
@@ -85,6 +89,8 @@ bool CChildView::InitialTransferPending()
 void CChildView::EndLostConnection()
 {
     CDeviceLink& link = Link();
+    m_lostTester = SLostTester{store.device.name, store.device.serialNumber, store.portNumber, false};
+    const bool transferDropped = link.jobs != 0 && InitialTransferPending();
     m_deviceList->clear();
     m_attachedLine = -1;
     m_failureCount = 0;
@@ -106,7 +112,22 @@ void CChildView::EndLostConnection()
     }
     m_initialTransfer = false;
     ShowStatus(ConnectionStateText());
+    // Told where the operator looks, without stopping the work; the tester is taken back as soon
+    // as it answers again.
+    QString notice = ResString(AppText::ConnectionLostNotice)
+                         .arg(m_lostTester.name, m_lostTester.serialNumber, QString::number(m_lostTester.port));
+    if (transferDropped)
+        notice += QLatin1Char(' ') + ResString(AppText::UnfinishedTransferDropped);
+    m_notice->Tell(notice);
+    AwaitLostTester(transferDropped);
     update();
+}
+
+void CChildView::TellSendNotAcknowledged(const QString& text)
+{
+    if (IsSettingsDialogOpen())
+        store.settingsDialog->ShowNotice(text);
+    m_notice->Tell(text);
 }
 
 int CChildView::RunLinkJobs()

@@ -14,21 +14,20 @@ namespace {
 const CPARA kUntouchedCurve{1, 1, 0, 0.0f};
 } // namespace
 
-int CDeviceLink::ReadCustomCurveSlot(int slot)
+LinkResult CDeviceLink::ReadCustomCurveSlot(int slot)
 {
     const std::uint8_t valueRequest[] = {0xC2, 0xD0, 0x02, CustomCurves::RegisterAddress(slot, 1)};
     const std::uint8_t modeRequest[] = {0xC2, 0xD0, 0x02,
                                         CustomCurves::RegisterAddress(slot, CustomCurves::kModeRegister)};
     Reply value;
     Reply mode;
-    const Outcome first = Exchange(valueRequest, sizeof valueRequest, 6, 9, value);
-    if (first != Outcome::Done)
-        return first == Outcome::StreamFailure ? -1 : 0;
-    const Outcome second = Exchange(modeRequest, sizeof modeRequest, 4, 7, mode);
-    if (second != Outcome::Done)
-        return second == Outcome::StreamFailure ? -1 : 0;
-    if (value.count != 6 || value.bytes[0] != 5 || mode.count != 4 || mode.bytes[0] != 3)
-        return 0;
+    LinkResult result =
+        ExchangeChecked(valueRequest, sizeof valueRequest, 6, 9, value, [](const Reply& r) { return r.bytes[0] == 5; });
+    if (result != LinkResult::Ok)
+        return result;
+    result = ExchangeChecked(modeRequest, sizeof modeRequest, 4, 7, mode, [](const Reply& r) { return r.bytes[0] == 3; });
+    if (result != LinkResult::Ok)
+        return result;
 
     const std::uint32_t bits = static_cast<std::uint32_t>(value.bytes[2]) | (static_cast<std::uint32_t>(value.bytes[3]) << 8)
         | (static_cast<std::uint32_t>(value.bytes[4]) << 16) | (static_cast<std::uint32_t>(value.bytes[5]) << 24);
@@ -42,32 +41,34 @@ int CDeviceLink::ReadCustomCurveSlot(int slot)
     if (!std::isfinite(offset))
         offset = 0.0f;
     CustomCurves::SlotEntry(store, slot) = CPARA{fields.probe, fields.scale, fields.material, offset};
-    return 1;
+    return LinkResult::Ok;
 }
 
-int CDeviceLink::ReadCustomCurves()
+LinkResult CDeviceLink::ReadCustomCurves()
 {
     // Nothing can be read from a closed port, and nothing the store holds is given up for it.
     if (!stream.IsOpen())
-        return 0;
+        return LinkResult::NotOpen;
     EnsureConversionTables();
     const int slotCount = TesterModels::CustomCurveSlots(store.device.name);
     for (int slot = 0; slot < slotCount; ++slot) {
-        const int result = ReadCustomCurveSlot(slot);
-        if (result > 0)
+        const LinkResult result = ReadCustomCurveSlot(slot);
+        if (result == LinkResult::Ok)
             continue;
         // The slot that failed falls back to the untouched curve; later slots keep their values.
         CustomCurves::SlotEntry(store, slot) = kUntouchedCurve;
         return result;
     }
-    return 1;
+    return LinkResult::Ok;
 }
 
-int CDeviceLink::WriteCustomCurves()
+LinkResult CDeviceLink::WriteCustomCurves()
 {
+    unacknowledgedSlot = -1;
+    unacknowledgedRegister = -1;
     // Curves that were never sent are not reported as sent.
     if (!stream.IsOpen())
-        return 0;
+        return LinkResult::NotOpen;
     EnsureConversionTables();
     const int slotCount = TesterModels::CustomCurveSlots(store.device.name);
     for (int slot = 0; slot < slotCount; ++slot) {
@@ -78,11 +79,15 @@ int CDeviceLink::WriteCustomCurves()
             std::uint8_t frame[8] = {static_cast<std::uint8_t>(0xC0 + 2 + size), 0xD0, 0x03,
                                      CustomCurves::RegisterAddress(slot, r)};
             std::memcpy(frame + 4, payload, static_cast<std::size_t>(size));
-            Reply acknowledge;
-            // The acknowledge is read and dropped: the tester's answer to a register is not judged.
-            if (Exchange(frame, 4 + size, 1, 4, acknowledge) == Outcome::StreamFailure)
-                return -1;
+            // A register the tester did not take ends the send: what follows it would only be
+            // half a curve on the tester, and the caller tells which register failed.
+            const LinkResult result = SimpleAcknowledged(frame, 4 + size);
+            if (result != LinkResult::Ok) {
+                unacknowledgedSlot = slot;
+                unacknowledgedRegister = r;
+                return result;
+            }
         }
     }
-    return 1;
+    return LinkResult::Ok;
 }

@@ -25,7 +25,19 @@ CDeviceLink::~CDeviceLink()
     stream.CloseSafe();
 }
 
-int CDeviceLink::OpenPort(int port)
+const char* LinkResultName(LinkResult result)
+{
+    switch (result) {
+    case LinkResult::Ok: return "ok";
+    case LinkResult::NoReply: return "no reply";
+    case LinkResult::BadReply: return "bad reply";
+    case LinkResult::NotOpen: return "port not open";
+    case LinkResult::StreamFailed: return "stream failed";
+    }
+    return "?";
+}
+
+LinkResult CDeviceLink::OpenPort(int port)
 {
     // Another port may well have a tester that talks: its line is not known to be dead.
     if (port != store.portNumber)
@@ -37,15 +49,15 @@ int CDeviceLink::OpenPort(int port)
     try {
         if (stream.OpenComPort(static_cast<unsigned>(port), StreamIO::modeRead | StreamIO::modeWrite, &settings)) {
             LogOpenedPort(port, stream);
-            return 1;
+            return LinkResult::Ok;
         }
         stream.CloseSafe();
-        return 0;
+        return LinkResult::NotOpen;
     } catch (const StreamIO::CFileException& e) {
         lastOpenProblem = QString::fromStdString(e.what());
         lastOpenRefused = e.IsAccessDenied() || e.GetCode() == EBUSY;
         stream.CloseSafe();
-        return -1;
+        return LinkResult::StreamFailed;
     }
 }
 
@@ -96,6 +108,9 @@ int CDeviceLink::ReadBytes(std::uint8_t* buffer, int expected, int attempts)
     CWaitOverNotice waitOver(waitTold, followUps);
     int received = 0;
     std::int64_t waitStartMs = StreamIO::MonotonicMs();
+    // Until the reply begins, its silence is counted from the request.
+    if (!replyStarted)
+        lastByteMs = waitStartMs;
     for (int attempt = 0; attempt < attempts && received < expected; ++attempt) {
         std::uint8_t byte = 0;
         if (ReadOneByte(byte, waitStartMs)) {
@@ -140,34 +155,30 @@ bool CDeviceLink::SilenceEndsReply() const
 {
     if (lineSilent)
         return true;
-    return replyStarted && StreamIO::MonotonicMs() - lastByteMs >= kReplySilenceMs - kSilenceSlackMs;
+    if (!replyStarted && patientReply)
+        return false;
+    return StreamIO::MonotonicMs() - lastByteMs >= kReplySilenceMs - kSilenceSlackMs;
 }
 
-CDeviceLink::Outcome CDeviceLink::Exchange(const std::uint8_t* request, int length, int expected, int attempts,
-                                           Reply& reply)
+LinkResult CDeviceLink::Exchange(const std::uint8_t* request, int length, int expected, int attempts, Reply& reply)
 {
     reply = Reply{};
     if (!stream.IsOpen())
-        return Outcome::NotOpen;
+        return LinkResult::NotOpen;
     try {
         PrepareRequest();
         WriteAll(request, length);
         reply.count = ReadBytes(reply.bytes, expected, attempts);
-        return Outcome::Done;
+        return reply.count > 0 ? LinkResult::Ok : LinkResult::NoReply;
     } catch (const StreamIO::CFileException&) {
-        return Outcome::StreamFailure;
+        return LinkResult::StreamFailed;
     }
 }
 
-int CDeviceLink::SimpleAcknowledged(const std::uint8_t* request, int length)
+LinkResult CDeviceLink::SimpleAcknowledged(const std::uint8_t* request, int length, int attempts)
 {
     Reply reply;
-    switch (Exchange(request, length, 1, 4, reply)) {
-    case Outcome::NotOpen: return 0;
-    case Outcome::StreamFailure: return -1;
-    case Outcome::Done: break;
-    }
-    return reply.count == 1 && reply.bytes[0] == 0 ? 1 : 0;
+    return ExchangeChecked(request, length, 1, attempts, reply, [](const Reply& r) { return r.bytes[0] == 0; });
 }
 
 int CDeviceLink::FirmwareMajor() const
@@ -189,93 +200,89 @@ void CDeviceLink::RefreshTable()
         followUps->RefreshTable();
 }
 
-int CDeviceLink::CheckApplication()
+LinkResult CDeviceLink::CheckApplication()
 {
     const std::uint8_t request[] = {0xC2, kSystem, 0x01, 0x08};
     lastApplicationCheck = ApplicationCheck::NoAnswer;
     Reply reply;
-    switch (Exchange(request, sizeof request, 2, 5, reply)) {
-    case Outcome::NotOpen: return 0;
-    case Outcome::StreamFailure: return -1;
-    case Outcome::Done: break;
-    }
-    // Only the boot loader's own answer means the boot loader: a reply that is missing, cut
-    // short or garbled says nothing about what runs on the tester.
-    lastApplicationCheck = ApplicationCheck::NoAnswer;
-    if (reply.count == 2 && reply.bytes[0] == 0x01 && reply.bytes[1] == 0x01)
-        lastApplicationCheck = ApplicationCheck::Application;
-    else if (reply.count == 2 && reply.bytes[0] == 0x01 && reply.bytes[1] == 0x02)
-        lastApplicationCheck = ApplicationCheck::BootLoader;
-    return lastApplicationCheck == ApplicationCheck::Application ? 1 : 0;
+    // Only the application answers 01 01; any other complete two-byte answer comes from the boot
+    // loader, whatever its bytes. Fewer bytes mean that no tester answered.
+    const LinkResult result = ExchangeChecked(request, sizeof request, 2, 5, reply, [](const Reply&) { return true; });
+    if (result == LinkResult::Ok)
+        lastApplicationCheck = reply.bytes[0] == 0x01 && reply.bytes[1] == 0x01 ? ApplicationCheck::Application
+                                                                                : ApplicationCheck::BootLoader;
+    return result;
 }
 
-int CDeviceLink::PollStatus(std::uint8_t& status)
+LinkResult CDeviceLink::PollStatus(std::uint8_t& status)
 {
     const std::uint8_t request[] = {0xC1, kMeasuring, 0x20};
     Reply reply;
-    switch (Exchange(request, sizeof request, 2, 5, reply)) {
-    case Outcome::NotOpen: return 0;
-    case Outcome::StreamFailure: return 0;
-    case Outcome::Done: break;
-    }
-    if (reply.count != 2)
-        return -1;
-    status = reply.bytes[1];
-    return 1;
+    // The first byte is not looked at; only the status in the second counts.
+    const LinkResult result = ExchangeChecked(request, sizeof request, 2, 5, reply, [](const Reply&) { return true; });
+    if (result == LinkResult::Ok)
+        status = reply.bytes[1];
+    return result;
 }
 
-int CDeviceLink::ReadDisplay()
+LinkResult CDeviceLink::ReadDisplay()
 {
     const std::uint8_t request[] = {0xC1, kMeasuring, 0x21};
     Reply reply;
-    switch (Exchange(request, sizeof request, 6, 9, reply)) {
-    case Outcome::NotOpen: return 0;
-    case Outcome::StreamFailure: return -1;
-    case Outcome::Done: break;
-    }
     // A reply cut short would leave zeros in the display; it counts as malformed.
-    if (reply.count != 6 || reply.bytes[0] != 5)
-        return 0;
+    const LinkResult result =
+        ExchangeChecked(request, sizeof request, 6, 9, reply, [](const Reply& r) { return r.bytes[0] == 5; });
+    if (result != LinkResult::Ok)
+        return result;
     for (int i = 0; i < 4; ++i)
         store.displayCodes[i] = reply.bytes[1 + i];
     store.displayMode = reply.bytes[5];
-    return 1;
+    return result;
 }
 
-int CDeviceLink::ReadKeyLock(std::uint8_t& value)
+LinkResult CDeviceLink::ReadKeyLock(std::uint8_t& value)
 {
     const std::uint8_t request[] = {0xC1, kMeasuring, 0x24};
     Reply reply;
-    switch (Exchange(request, sizeof request, 1, 4, reply)) {
-    case Outcome::NotOpen: return 0;
-    case Outcome::StreamFailure: return -1;
-    case Outcome::Done: break;
-    }
-    if (reply.count != 1)
-        return 0;
-    value = reply.bytes[0];
-    return 1;
+    const LinkResult result = ExchangeChecked(request, sizeof request, 1, 4, reply, [](const Reply&) { return true; });
+    if (result == LinkResult::Ok)
+        value = reply.bytes[0];
+    return result;
 }
 
-int CDeviceLink::PressKey(int key)
+LinkResult CDeviceLink::PressKey(int key)
 {
     const std::uint8_t request[] = {0xC2, kMeasuring, 0x22, Lo(key)};
     return SimpleAcknowledged(request, sizeof request);
 }
 
-int CDeviceLink::SetKeyLock(int state)
+LinkResult CDeviceLink::SetKeyLock(int state)
 {
     const std::uint8_t request[] = {0xC2, kMeasuring, 0x23, Lo(state)};
     return SimpleAcknowledged(request, sizeof request);
 }
 
-int CDeviceLink::ClearMemory()
+LinkResult CDeviceLink::ChangeKeyLock(int state)
 {
-    const std::uint8_t request[] = {0xC1, kMeasuring, 0x12};
-    return SimpleAcknowledged(request, sizeof request);
+    const LinkResult result = SetKeyLock(state);
+    if (result == LinkResult::Ok)
+        store.device.keysLocked = state == 1 ? 1 : 0;
+    else
+        jobs |= jobReadKeyLock;
+    return result;
 }
 
-int CDeviceLink::SetClock()
+LinkResult CDeviceLink::ClearMemory()
+{
+    const std::uint8_t request[] = {0xC1, kMeasuring, 0x12};
+    // Erasing takes the tester a while: this one reply is waited for over all its attempts.
+    patientReply = true;
+    const LinkResult result = SimpleAcknowledged(request, sizeof request);
+    patientReply = false;
+    return result;
+}
+
+LinkResult CDeviceLink::SetClock()
 {
     store.clockTime = static_cast<std::int64_t>(std::time(nullptr));
     const SCalendarTime now = TimeToLocalCalendar(store.clockTime);

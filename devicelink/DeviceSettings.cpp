@@ -10,20 +10,18 @@ std::uint8_t Lo(std::uint32_t value) { return static_cast<std::uint8_t>(value & 
 std::uint8_t Hi(std::uint32_t value) { return static_cast<std::uint8_t>((value >> 8) & 0xFF); }
 } // namespace
 
-int CDeviceLink::ReadSettings()
+LinkResult CDeviceLink::ReadSettings()
 {
     const std::uint8_t request[] = {0xC1, 0xD0, 0x00};
     Reply reply;
-    switch (Exchange(request, sizeof request, 7, 10, reply)) {
-    case Outcome::NotOpen: return 0;
-    case Outcome::StreamFailure: return -1;
-    case Outcome::Done: break;
-    }
+    const LinkResult result = Exchange(request, sizeof request, 7, 10, reply);
+    if (result != LinkResult::Ok)
+        return result;
     const std::uint8_t* b = reply.bytes;
     const bool accepted = (reply.count == 3 && b[0] == 2) || (reply.count == 4 && b[0] == 3)
         || (reply.count == 7 && b[0] == 6);
     if (!accepted)
-        return 0;
+        return LinkResult::BadReply;
 
     EnsureConversionTables();
     const SModeFields mode = DecodeModeWord(store, static_cast<std::uint16_t>(b[1] | (b[2] << 8)));
@@ -35,28 +33,25 @@ int CDeviceLink::ReadSettings()
         store.fixedImpacts = b[4];
         store.measurementCounter = static_cast<std::uint32_t>(b[5] | (b[6] << 8));
     }
-    return 1;
+    return LinkResult::Ok;
 }
 
-int CDeviceLink::ReadImpactCounter()
+LinkResult CDeviceLink::ReadImpactCounter()
 {
     const std::uint8_t request[] = {0xC1, 0xD0, 0x36};
     Reply reply;
-    switch (Exchange(request, sizeof request, 5, 8, reply)) {
-    case Outcome::NotOpen: return 0;
-    case Outcome::StreamFailure: return -1;
-    case Outcome::Done: break;
-    }
     // A reply cut short would store a counter with zero bytes in it.
-    if (reply.count != 5 || reply.bytes[0] != 4)
-        return -1;
+    const LinkResult result =
+        ExchangeChecked(request, sizeof request, 5, 8, reply, [](const Reply& r) { return r.bytes[0] == 4; });
+    if (result != LinkResult::Ok)
+        return result;
     const std::uint8_t* b = reply.bytes;
     store.impactCounter = static_cast<std::uint32_t>(b[1]) | (static_cast<std::uint32_t>(b[2]) << 8)
         | (static_cast<std::uint32_t>(b[3]) << 16) | (static_cast<std::uint32_t>(b[4]) << 24);
-    return 1;
+    return LinkResult::Ok;
 }
 
-int CDeviceLink::WriteSettings()
+LinkResult CDeviceLink::WriteSettings()
 {
     store.reservedSetting = 0;
     const std::uint16_t word = EncodeModeWord(store, store.deviceScale, store.deviceMaterial, store.deviceProbe);

@@ -18,13 +18,15 @@ constexpr int kTextAttempts = 4;
 constexpr int kMaxReplyLength = 100;
 } // namespace
 
-int CDeviceLink::TextExchange(const char* command, QString& text)
+LinkResult CDeviceLink::TextExchange(const char* command, QString& text)
 {
     PrepareRequest();
     WriteAll(&kTextMode, 1);
     std::uint8_t prompt = 0;
-    if (ReadBytes(&prompt, 1, kTextAttempts) != 1 || prompt != kPrompt)
-        return 0;
+    if (ReadBytes(&prompt, 1, kTextAttempts) != 1)
+        return LinkResult::NoReply;
+    if (prompt != kPrompt)
+        return LinkResult::BadReply;
 
     QByteArray line(command);
     line.append('\r');
@@ -34,25 +36,25 @@ int CDeviceLink::TextExchange(const char* command, QString& text)
     while (reply.size() < kMaxReplyLength) {
         std::uint8_t c = 0;
         if (ReadBytes(&c, 1, kTextAttempts) != 1)
-            return 0;
+            return LinkResult::BadReply;
         reply.append(static_cast<char>(c));
         if (c == '\r')
             break;
     }
     text = NormalizeTextReply(reply);
-    return text.isEmpty() ? 0 : 1;
+    return text.isEmpty() ? LinkResult::BadReply : LinkResult::Ok;
 }
 
-int CDeviceLink::Identify()
+LinkResult CDeviceLink::Identify()
 {
     if (!stream.IsOpen())
-        return 0;
+        return LinkResult::NotOpen;
     QString text;
     try {
-        if (TextExchange("@ID@", text) != 1)
-            return 0;
+        if (const LinkResult result = TextExchange("@ID@", text); result != LinkResult::Ok)
+            return result;
     } catch (const StreamIO::CFileException&) {
-        return -1;
+        return LinkResult::StreamFailed;
     }
 
     // Each field lands in the current device as it is split off; a reply cut short leaves the
@@ -64,7 +66,7 @@ int CDeviceLink::Identify()
                                 &device.signature, &device.firmwareVersion};
     for (QString* target : targets) {
         if (!fields.Next(field))
-            return 0;
+            return LinkResult::BadReply;
         *target = field;
     }
     fields.Last(field); // the boot loader version may be missing: it is then empty
@@ -73,45 +75,45 @@ int CDeviceLink::Identify()
     DEVICE::ParseVersionNumbers(device.firmwareVersion, device.firmwareNumbers);
     DEVICE::ParseVersionNumbers(device.bootloaderVersion, device.bootloaderNumbers);
     device.name = TesterModels::ProductName(device.name);
-    return 1;
+    return LinkResult::Ok;
 }
 
-int CDeviceLink::ProbeDevice(int port)
+LinkResult CDeviceLink::ProbeDevice(int port)
 {
     if (!stream.IsOpen())
-        return 0;
+        return LinkResult::NotOpen;
     QString text;
     try {
-        if (TextExchange("ID", text) != 1)
-            return 0;
+        if (const LinkResult result = TextExchange("ID", text); result != LinkResult::Ok)
+            return result;
     } catch (const StreamIO::CFileException&) {
-        return -1;
+        return LinkResult::StreamFailed;
     }
 
     auto found = std::make_unique<DEVICE>();
     CReplyFields fields(text);
     if (!fields.Next(found->name) || !fields.Next(found->firmwareVersion))
-        return 0;
+        return LinkResult::BadReply;
     fields.Last(found->serialNumber);
     // Only Kestrel testers are offered by the search.
     if (!TesterModels::IsSearchedTypeCode(found->name))
-        return 0;
+        return LinkResult::BadReply;
     found->name = TesterModels::ProductName(found->name);
 
     const bool later = found->serialNumber.left(4) == QLatin1String("RM73");
     (later ? store.laterPorts : store.foundPorts).Add(port);
     (later ? store.laterDevices : store.foundDevices).Add(found.release());
-    return 1;
+    return LinkResult::Ok;
 }
 
-int CDeviceLink::ScanPorts()
+void CDeviceLink::ScanPorts()
 {
     stream.CloseSafe();
     store.ClearFoundDevices();
     portProblems.clear();
     lineSilent = false; // a new search asks every port afresh
     for (int port = kFirstPort; port <= kLastPort; ++port) {
-        if (OpenPort(port) != 1) {
+        if (OpenPort(port) != LinkResult::Ok) {
             // A port that exists but may not be opened is worth telling the user about.
             if (lastOpenRefused)
                 portProblems.append(lastOpenProblem);
@@ -122,7 +124,6 @@ int CDeviceLink::ScanPorts()
     }
     // Testers whose serial number begins with "RM73" are listed last.
     AppendLaterDevices(store);
-    return 1;
 }
 
 int CDeviceLink::ProbePorts(const std::vector<int>& ports)
@@ -133,7 +134,7 @@ int CDeviceLink::ProbePorts(const std::vector<int>& ports)
     const int attachedPort = store.portNumber;
     const int before = store.foundDevices.GetSize();
     for (int port : ports) {
-        if (port < kFirstPort || port > kLastPort || OpenPort(port) != 1)
+        if (port < kFirstPort || port > kLastPort || OpenPort(port) != LinkResult::Ok)
             continue;
         ProbeDevice(port);
         stream.CloseSafe();

@@ -3,6 +3,8 @@
 // and the device settings dialog live there, so the application installs an implementation.
 // Without one the link still updates the store; there is simply nothing to redraw.
 
+#include <QString>
+
 class ILinkFollowUps {
 public:
     virtual ~ILinkFollowUps() = default;
@@ -26,4 +28,8 @@ public:
     virtual void WaitingForTester(int waitedMs) { (void)waitedMs; }
     // The waiting told above is over: the byte came, or the exchange gave up.
     virtual void TesterWaitOver() {}
+    // A send of the settings or custom curves was not acknowledged and counts as not sent; the
+    // text names what did not arrive. The settings are read back next, so the dialog comes to
+    // show what the tester holds.
+    virtual void SendNotAcknowledged(const QString& text) { (void)text; }
 };

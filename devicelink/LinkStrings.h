@@ -14,4 +14,7 @@ constexpr int FirmwareLine = 61408;     // "Firmware: %1"
 constexpr int SeriesLine = 61409;       // "Series: %1"
 constexpr int MeasurementsLine = 61410; // "Measurements: %1"
 constexpr int SavedTo = 61411;          // "Saved to %1"
+constexpr int KeyLockNotConfirmed = 61412; // the tester did not confirm a key-lock request
+constexpr int SettingsNotAcknowledged = 61413; // a settings send that was not acknowledged
+constexpr int CurveNotAcknowledged = 61414;    // a custom-curve register that was not acknowledged
 } // namespace LinkStrings

@@ -23,33 +23,33 @@ MSERIE* LastSeries(CMeasurementStore& store)
 }
 } // namespace
 
-int CDeviceLink::ReadMeasurements()
+LinkResult CDeviceLink::ReadMeasurements()
 {
     return Download(kAllMeasurements);
 }
 
-int CDeviceLink::ReadNewMeasurements()
+LinkResult CDeviceLink::ReadNewMeasurements()
 {
     return Download(kNewMeasurements);
 }
 
-int CDeviceLink::Download(std::uint8_t function)
+LinkResult CDeviceLink::Download(std::uint8_t function)
 {
     // A closed port reads nothing: the transfer has not happened and stays pending.
     if (!stream.IsOpen())
-        return 0;
+        return LinkResult::NotOpen;
     EnsureConversionTables();
     CTransferRollback rollback(store);
-    const int result = DownloadRecords(function);
+    const LinkResult result = DownloadRecords(function);
     // A failed transfer is asked for again: the full one from the start, the new measurements
     // from the tester's download mark, which a reply that did not arrive whole has not moved.
     // What the failed attempt placed is taken back so that nothing is stored twice.
-    if (result != 1)
+    if (result != LinkResult::Ok)
         rollback.Undo();
     return result;
 }
 
-int CDeviceLink::DownloadRecords(std::uint8_t function)
+LinkResult CDeviceLink::DownloadRecords(std::uint8_t function)
 {
     try {
         PrepareRequest();
@@ -58,8 +58,11 @@ int CDeviceLink::DownloadRecords(std::uint8_t function)
         std::uint8_t header[kHeaderSize] = {};
         // A missing or garbled header is a failed transfer, not an empty memory: an empty
         // tester answers with a well-formed header of length 0.
-        if (ReadBytes(header, kHeaderSize, kHeaderAttempts) != kHeaderSize || header[0] != 0xEF || header[1] != 0)
-            return 0;
+        const int headerBytes = ReadBytes(header, kHeaderSize, kHeaderAttempts);
+        if (headerBytes == 0)
+            return LinkResult::NoReply;
+        if (headerBytes != kHeaderSize || header[0] != 0xEF || header[1] != 0)
+            return LinkResult::BadReply;
         const int length = header[2] | (header[3] << 8);
 
         if (function == kNewMeasurements) {
@@ -76,7 +79,7 @@ int CDeviceLink::DownloadRecords(std::uint8_t function)
             ReportProgress(0, records);
             for (int i = 0; i < records; ++i) {
                 if (ReadBytes(bytes, size, attempts) < size)
-                    return 0;
+                    return LinkResult::BadReply;
                 PlaceDeviceRecord(store, ParseDeviceRecord(bytes, size), firmwareMajor);
                 ReportProgress(i + 1, records);
             }
@@ -86,11 +89,12 @@ int CDeviceLink::DownloadRecords(std::uint8_t function)
             }
         }
         store.unsavedData = 1;
-        return 1;
+        return LinkResult::Ok;
     } catch (const StreamIO::CFileException&) {
-        return -1;
+        return LinkResult::StreamFailed;
     } catch (const std::invalid_argument&) {
-        return -1;
+        // A record the store cannot place (a scale code without a catalogue entry).
+        return LinkResult::BadReply;
     }
 }
 

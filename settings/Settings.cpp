@@ -24,7 +24,7 @@ namespace {
 constexpr const char* kControlIdProperty = "controlId";
 } // namespace
 
-CSettings::CSettings(CMeasurementStore& store, QWidget* parent, std::function<void()> keyLockChanged)
+CSettings::CSettings(CMeasurementStore& store, QWidget* parent, std::function<void(bool)> keyLockChanged)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_store(store)
     , m_keyLockChanged(std::move(keyLockChanged))
@@ -47,6 +47,8 @@ CSettings::CSettings(CMeasurementStore& store, QWidget* parent, std::function<vo
             previous = control;
         }
     }
+    // A notice may run to two lines.
+    Get<QLabel>(SettingsCtrl::Notice)->setWordWrap(true);
     LayOut();
     ConnectActions();
 }
@@ -167,6 +169,7 @@ bool CSettings::Create()
     auto* probe = Get<QComboBox>(SettingsCtrl::Probe);
     probe->clear();
     probe->addItems({ResString(SettingsText::ProbeD), ResString(SettingsText::ProbeDL)});
+    ShowNotice({});
     AssignJobs(CDeviceLink::jobsSettingsDialog);
     // What the store holds shows at once; the replies refresh it as they arrive.
     Refresh();
@@ -174,6 +177,16 @@ bool CSettings::Create()
     raise();
     activateWindow();
     return true;
+}
+
+void CSettings::ShowNotice(const QString& text)
+{
+    Get<QLabel>(SettingsCtrl::Notice)->setText(text);
+}
+
+QString CSettings::Notice() const
+{
+    return Get<QLabel>(SettingsCtrl::Notice)->text();
 }
 
 void CSettings::Exit()

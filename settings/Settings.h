@@ -34,9 +34,9 @@ class CSettings : public QDialog {
 public:
     static constexpr int kResourceId = 201;
 
-    // keyLockChanged: called after "Lock Keys" sent the new key lock, so the main view redraws its
-    // lock symbol.
-    CSettings(CMeasurementStore& store, QWidget* parent, std::function<void()> keyLockChanged);
+    // keyLockChanged: called after "Lock Keys" asked the tester for the other key lock, with
+    // whether the tester confirmed it, so the main view redraws its lock symbol or says so.
+    CSettings(CMeasurementStore& store, QWidget* parent, std::function<void(bool confirmed)> keyLockChanged);
     ~CSettings() override;
 
     // Opens the window unless it is open already (false then): fills the conversion standard and
@@ -53,6 +53,10 @@ public:
 
     // The control with a dialog id (nullptr for an unknown id).
     QWidget* Control(int id) const;
+    // Tells the operator in the dialog's notice line what did not work (an empty text clears it);
+    // the line is cleared again when the dialog opens and when Receive or Send is clicked.
+    void ShowNotice(const QString& text);
+    QString Notice() const;
 
 protected:
     // Enter on anything but a push button closes the dialog like "Exit"; Esc as well.
@@ -108,7 +112,7 @@ private:
     T* Get(int id) const { return static_cast<T*>(Control(id)); }
 
     CMeasurementStore& m_store;
-    std::function<void()> m_keyLockChanged;
+    std::function<void(bool)> m_keyLockChanged;
     std::map<int, QWidget*> m_controls;
     // Every control with its dialog-unit rectangle, for the layout.
     std::vector<std::pair<QWidget*, const SSettingsControl*>> m_layout;

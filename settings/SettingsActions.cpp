@@ -4,7 +4,10 @@
 
 #include "data/MeasurementStore.h"
 #include "devicelink/DeviceLink.h"
+#include "devicelink/LinkStrings.h"
+#include "resources/StringTable.h"
 #include "settings/SettingsControls.h"
+#include "settings/SettingsStrings.h"
 #include "settings/SettingsValues.h"
 
 #include <QCheckBox>
@@ -68,7 +71,17 @@ void CSettings::OnOffsetEdited(int curve)
     CPARA* entry = CustomCurve(curve);
     if (entry) {
         const float typed = ReadOffsetText(Get<QLineEdit>(SettingsCtrl::kOffset[curve])->text());
-        entry->offset = RoundCurveOffset(typed, entry->scale);
+        // An offset beyond what the tester keeps is refused and told; the refresh shows the
+        // curve's offset again.
+        if (CurveOffsetFits(typed, entry->scale)) {
+            entry->offset = RoundCurveOffset(typed, entry->scale);
+        } else {
+            const float limit = CurveOffsetLimit(entry->scale);
+            ShowNotice(ResString(SettingsText::OffsetRefused)
+                           .arg(curve + 1)
+                           .arg(Get<QLineEdit>(SettingsCtrl::kOffset[curve])->text().trimmed(), OffsetText(-limit),
+                                OffsetText(limit)));
+        }
     }
     Refresh();
 }
@@ -92,11 +105,13 @@ void CSettings::OnMeasurementCounterEdited()
     auto* edit = Get<QLineEdit>(SettingsCtrl::MeasurementCounter);
     // A disabled (emptied) edit of a "Kestrel 1" keeps the counter as it is.
     if (edit->isEnabled()) {
-        // The tester keeps 16 bits: a larger number would arrive cut short, so it is refused and
-        // the refresh shows the counter again.
+        // The tester keeps 16 bits: a larger number would arrive cut short, so it is refused with
+        // a word and the refresh shows the counter again.
         const long long value = ReadWholeNumber(edit->text());
         if (value >= 0 && value <= kLargestCounter)
             m_store.measurementCounter = static_cast<std::uint32_t>(value);
+        else
+            ShowNotice(ResString(SettingsText::CounterRefused).arg(edit->text().trimmed()).arg(kLargestCounter));
     }
     Refresh();
 }
@@ -108,30 +123,38 @@ void CSettings::OnFixedImpactsEdited()
         const long long value = ReadWholeNumber(edit->text());
         if (value >= kFewestImpacts && value <= kMostImpacts)
             m_store.fixedImpacts = static_cast<std::uint8_t>(value);
+        else if (!edit->text().trimmed().isEmpty()) // an emptied edit simply keeps the number
+            ShowNotice(ResString(SettingsText::FixedImpactsRefused)
+                           .arg(edit->text().trimmed())
+                           .arg(kFewestImpacts)
+                           .arg(kMostImpacts));
     }
     Refresh();
 }
 
 void CSettings::OnLockKeysClicked()
 {
-    m_store.device.keysLocked = m_store.device.keysLocked ? 0 : 1;
+    // The key lock goes to the tester at once, outside the jobs; the box and the store change only
+    // when the tester confirmed it.
+    const bool confirmed = m_store.link && m_store.link->ChangeKeyLock(m_store.device.keysLocked ? 0 : 1) == LinkResult::Ok;
+    if (!confirmed)
+        ShowNotice(ResString(LinkStrings::KeyLockNotConfirmed));
     Get<QCheckBox>(SettingsCtrl::LockKeys)->setChecked(m_store.device.keysLocked != 0);
-    // The key lock goes to the tester at once, outside the jobs.
-    if (m_store.link)
-        m_store.link->SetKeyLock(static_cast<int>(m_store.device.keysLocked));
     if (m_keyLockChanged)
-        m_keyLockChanged();
+        m_keyLockChanged(confirmed);
     Refresh();
 }
 
 void CSettings::OnReceive()
 {
+    ShowNotice({});
     AssignJobs(CDeviceLink::jobsSettingsDialog);
     Refresh();
 }
 
 void CSettings::OnSend()
 {
+    ShowNotice({});
     m_store.clockTime = static_cast<std::int64_t>(std::time(nullptr));
     AssignJobs(CDeviceLink::jobsSendSettings);
     Refresh();

@@ -37,6 +37,7 @@ const SSettingsControl kControls[] = {
     {Receive, K::PushButton, T::Receive, QRect(4, 149, 71, 17)},
     {Send, K::PushButton, T::Send, QRect(79, 149, 71, 17)},
     {Exit, K::PushButton, T::Exit, QRect(276, 149, 71, 17)},
+    {Notice, K::Label, 0, QRect(5, 168, 344, 20)},
 };
 } // namespace
 

@@ -36,6 +36,9 @@ constexpr int Offset3 = 58012;
 constexpr int Receive = 1010;
 constexpr int Send = 1011;
 constexpr int Exit = 1012;
+// One line below the buttons where the dialog tells what did not work (a send or key lock the
+// tester did not confirm, an entry out of range).
+constexpr int Notice = 1030;
 // Labels the program never addresses.
 constexpr int Static = -1;
 
@@ -66,7 +69,7 @@ struct SSettingsControl {
 
 // The dialog's client size in dialog units.
 constexpr int kSettingsWidthUnits = 354;
-constexpr int kSettingsHeightUnits = 170;
+constexpr int kSettingsHeightUnits = 190;
 
 // Every control of the dialog, in the order of its control list.
 std::span<const SSettingsControl> SettingsControls();

@@ -21,4 +21,8 @@ constexpr int StandardDefault = 61614;    // "default"
 constexpr int StandardCustomJ = 61615;    // "Custom J"
 constexpr int ProbeD = 61616;             // "D"
 constexpr int ProbeDL = 61617;            // "DL"
+// Entries the dialog refuses, told in its notice line.
+constexpr int FixedImpactsRefused = 61618; // "Fixed number of impacts: %1 ..."
+constexpr int CounterRefused = 61619;      // "Measurement counter: %1 ..."
+constexpr int OffsetRefused = 61620;       // "HC%1 offset: %2 ..."
 } // namespace SettingsText

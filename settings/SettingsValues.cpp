@@ -44,12 +44,32 @@ int ScaleAtListPosition(int position)
     return position <= 5 ? position : position + 1;
 }
 
+namespace {
+bool OffsetInTenths(int baseScale)
+{
+    return baseScale >= 4 && baseScale <= 7;
+}
+} // namespace
+
+float CurveOffsetLimit(int baseScale)
+{
+    return OffsetInTenths(baseScale) ? 10.0f : 50.0f;
+}
+
+bool CurveOffsetFits(float offset, int baseScale)
+{
+    const float limit = CurveOffsetLimit(baseScale);
+    if (std::isnan(offset) || std::fabs(offset) > 2.0f * limit)
+        return false;
+    return std::fabs(RoundDecimals(offset, OffsetInTenths(baseScale) ? 1 : 0)) <= limit;
+}
+
 float RoundCurveOffset(float offset, int baseScale)
 {
     if (std::isnan(offset))
         return 0.0f;
-    const bool tenths = baseScale >= 4 && baseScale <= 7;
-    const float limit = tenths ? 10.0f : 50.0f;
+    const bool tenths = OffsetInTenths(baseScale);
+    const float limit = CurveOffsetLimit(baseScale);
     // Far beyond the limit the rounding itself would overflow; the limit holds anyway.
     const float bounded = std::clamp(offset, -2.0f * limit, 2.0f * limit);
     const float rounded = std::clamp(RoundDecimals(bounded, tenths ? 1 : 0), -limit, limit);

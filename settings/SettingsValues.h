@@ -18,6 +18,10 @@ int ScaleAtListPosition(int position);
 // one decimal within -10.0..+10.0, on every other base scale a whole number within -50..+50.
 // Halves round away from zero; a NaN becomes 0 and -0 becomes 0.
 float RoundCurveOffset(float offset, int baseScale);
+// The largest offset, either way, a curve on that base scale may have (10.0 or 50).
+float CurveOffsetLimit(int baseScale);
+// Whether a typed offset, once rounded as above, lies within the limit of its base scale.
+bool CurveOffsetFits(float offset, int baseScale);
 // The offset as the dialog shows it: a sign and one decimal ("+12.0", "-7.3").
 QString OffsetText(float offset);
 // Reads the decimal number an offset text starts with (after blanks), 0 when it starts with none.

@@ -33,9 +33,9 @@ double TimedTransfer(CDeviceLink& link, CMeasurementStore& store)
     store.DeleteMeasurements(-1, -1);
     QElapsedTimer clock;
     clock.start();
-    const int result = link.ReadMeasurements();
+    const LinkResult result = link.ReadMeasurements();
     const double seconds = clock.nsecsElapsed() / 1e9;
-    return result == 1 ? seconds : -1.0;
+    return result == LinkResult::Ok ? seconds : -1.0;
 }
 
 void Run(const Model& model, bool paced)
@@ -52,7 +52,7 @@ void Run(const Model& model, bool paced)
     CMeasurementStore store;
     BuildConversionTables(store);
     CDeviceLink link(store);
-    if (link.OpenPort(1) != 1) {
+    if (link.OpenPort(1) != LinkResult::Ok) {
         std::printf("%-10s: cannot open the simulator's port\n", model.productName);
         return;
     }

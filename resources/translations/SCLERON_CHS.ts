@@ -235,6 +235,18 @@ Check for updates</source>
         <source>Waiting for the tester...</source>
         <translation>正在等待硬度计...</translation>
     </message>
+    <message id="ids.61031">
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message id="ids.61032">
+        <source>The connection to %1 %2 on COM%3 was lost. The tester is attached again as soon as it answers on its port.</source>
+        <translation>与 COM%3 上的 %1 %2 的连接已中断。硬度计在其端口上重新应答后将自动重新连接。</translation>
+    </message>
+    <message id="ids.61033">
+        <source>The measurements of the unfinished download were not kept.</source>
+        <translation>未完成传输的测量值未保留。</translation>
+    </message>
     <message id="ids.62800">
         <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
         <translation>当前用户无权打开串口：请加入用户组“%1”（sudo usermod -aG %1 $USER），然后重新登录。</translation>
@@ -564,6 +576,18 @@ It has been removed from the list of recent files.</source>
     <message id="ids.61411">
         <source>Saved to %1</source>
         <translation>已保存到 %1</translation>
+    </message>
+    <message id="ids.61412">
+        <source>The tester did not confirm the key lock; its keys stay as they were.</source>
+        <translation>硬度计未确认按键锁定；其按键保持原状。</translation>
+    </message>
+    <message id="ids.61413">
+        <source>The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.</source>
+        <translation>硬度计未确认设置：设置未发送。显示的是硬度计中保存的内容。</translation>
+    </message>
+    <message id="ids.61414">
+        <source>The tester did not acknowledge custom curve HC%1 (impact body %2, register %3): the curves were not all sent. Shown is what the tester holds.</source>
+        <translation>硬度计未确认自定义曲线 HC%1（冲击体 %2，寄存器 %3）：曲线未全部发送。显示的是硬度计中保存的内容。</translation>
     </message>
     <message id="ids.61700">
         <source>its first line is not the header of a measurement log</source>
@@ -1520,6 +1544,18 @@ Report</source>
     <message id="ids.61617">
         <source>DL</source>
         <translation>DL</translation>
+    </message>
+    <message id="ids.61618">
+        <source>Fixed number of impacts: %1 was not taken; the tester accepts %2 to %3.</source>
+        <translation>固定冲击次数：%1 未被接受；硬度计允许 %2 到 %3。</translation>
+    </message>
+    <message id="ids.61619">
+        <source>Measurement counter: %1 was not taken; the tester counts up to %2.</source>
+        <translation>测量计数器：%1 未被接受；硬度计最多计数到 %2。</translation>
+    </message>
+    <message id="ids.61620">
+        <source>HC%1 offset: %2 was not taken; this curve accepts %3 to %4.</source>
+        <translation>HC%1 偏移量：%2 未被接受；此曲线允许 %3 到 %4。</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>

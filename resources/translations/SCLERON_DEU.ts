@@ -235,6 +235,18 @@ Nach Updates suchen</translation>
         <source>Waiting for the tester...</source>
         <translation>Warte auf das Prüfgerät...</translation>
     </message>
+    <message id="ids.61031">
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="ids.61032">
+        <source>The connection to %1 %2 on COM%3 was lost. The tester is attached again as soon as it answers on its port.</source>
+        <translation>Die Verbindung zu %1 %2 an COM%3 wurde unterbrochen. Das Prüfgerät wird wieder verbunden, sobald es an seinem Anschluss antwortet.</translation>
+    </message>
+    <message id="ids.61033">
+        <source>The measurements of the unfinished download were not kept.</source>
+        <translation>Die Messwerte der unvollständigen Übertragung wurden nicht übernommen.</translation>
+    </message>
     <message id="ids.62800">
         <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
         <translation>Dieser Benutzer darf die seriellen Schnittstellen nicht öffnen: der Gruppe &quot;%1&quot; beitreten (sudo usermod -aG %1 $USER) und neu anmelden.</translation>
@@ -564,6 +576,18 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
     <message id="ids.61411">
         <source>Saved to %1</source>
         <translation>Gespeichert in %1</translation>
+    </message>
+    <message id="ids.61412">
+        <source>The tester did not confirm the key lock; its keys stay as they were.</source>
+        <translation>Das Prüfgerät hat die Tastensperre nicht bestätigt; seine Tasten bleiben, wie sie waren.</translation>
+    </message>
+    <message id="ids.61413">
+        <source>The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.</source>
+        <translation>Das Prüfgerät hat die Einstellungen nicht bestätigt: Sie wurden nicht gesendet. Angezeigt wird, was das Prüfgerät gespeichert hat.</translation>
+    </message>
+    <message id="ids.61414">
+        <source>The tester did not acknowledge custom curve HC%1 (impact body %2, register %3): the curves were not all sent. Shown is what the tester holds.</source>
+        <translation>Das Prüfgerät hat die Kundenkurve HC%1 (Schlagkörper %2, Register %3) nicht bestätigt: Die Kurven wurden nicht vollständig gesendet. Angezeigt wird, was das Prüfgerät gespeichert hat.</translation>
     </message>
     <message id="ids.61700">
         <source>its first line is not the header of a measurement log</source>
@@ -1520,6 +1544,18 @@ Bericht</translation>
     <message id="ids.61617">
         <source>DL</source>
         <translation>DL</translation>
+    </message>
+    <message id="ids.61618">
+        <source>Fixed number of impacts: %1 was not taken; the tester accepts %2 to %3.</source>
+        <translation>Feste Schlaganzahl: %1 wurde nicht übernommen; das Prüfgerät erlaubt %2 bis %3.</translation>
+    </message>
+    <message id="ids.61619">
+        <source>Measurement counter: %1 was not taken; the tester counts up to %2.</source>
+        <translation>Messwertzähler: %1 wurde nicht übernommen; das Prüfgerät zählt bis %2.</translation>
+    </message>
+    <message id="ids.61620">
+        <source>HC%1 offset: %2 was not taken; this curve accepts %3 to %4.</source>
+        <translation>Versatz von HC%1: %2 wurde nicht übernommen; diese Kurve erlaubt %3 bis %4.</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>

@@ -235,6 +235,18 @@ Buscar actualizaciones</translation>
         <source>Waiting for the tester...</source>
         <translation>Esperando al durómetro...</translation>
     </message>
+    <message id="ids.61031">
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message id="ids.61032">
+        <source>The connection to %1 %2 on COM%3 was lost. The tester is attached again as soon as it answers on its port.</source>
+        <translation>Se perdió la conexión con %1 %2 en COM%3. El durómetro se conectará de nuevo en cuanto responda en su puerto.</translation>
+    </message>
+    <message id="ids.61033">
+        <source>The measurements of the unfinished download were not kept.</source>
+        <translation>Las mediciones de la transferencia incompleta no se conservaron.</translation>
+    </message>
     <message id="ids.62800">
         <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
         <translation>Este usuario no puede abrir los puertos serie: únase al grupo &quot;%1&quot; (sudo usermod -aG %1 $USER) y vuelva a iniciar sesión.</translation>
@@ -564,6 +576,18 @@ Se ha quitado de la lista de archivos recientes.</translation>
     <message id="ids.61411">
         <source>Saved to %1</source>
         <translation>Guardado en %1</translation>
+    </message>
+    <message id="ids.61412">
+        <source>The tester did not confirm the key lock; its keys stay as they were.</source>
+        <translation>El durómetro no confirmó el bloqueo de teclas; sus teclas siguen como estaban.</translation>
+    </message>
+    <message id="ids.61413">
+        <source>The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.</source>
+        <translation>El durómetro no confirmó los ajustes: no se enviaron. Se muestra lo que contiene el durómetro.</translation>
+    </message>
+    <message id="ids.61414">
+        <source>The tester did not acknowledge custom curve HC%1 (impact body %2, register %3): the curves were not all sent. Shown is what the tester holds.</source>
+        <translation>El durómetro no confirmó la curva personalizada HC%1 (cuerpo de impacto %2, registro %3): no se enviaron todas las curvas. Se muestra lo que contiene el durómetro.</translation>
     </message>
     <message id="ids.61700">
         <source>its first line is not the header of a measurement log</source>
@@ -1520,6 +1544,18 @@ Informe</translation>
     <message id="ids.61617">
         <source>DL</source>
         <translation>DL</translation>
+    </message>
+    <message id="ids.61618">
+        <source>Fixed number of impacts: %1 was not taken; the tester accepts %2 to %3.</source>
+        <translation>Número fijo de impactos: no se aceptó %1; el durómetro admite de %2 a %3.</translation>
+    </message>
+    <message id="ids.61619">
+        <source>Measurement counter: %1 was not taken; the tester counts up to %2.</source>
+        <translation>Contador de mediciones: no se aceptó %1; el durómetro cuenta hasta %2.</translation>
+    </message>
+    <message id="ids.61620">
+        <source>HC%1 offset: %2 was not taken; this curve accepts %3 to %4.</source>
+        <translation>Desplazamiento de HC%1: no se aceptó %2; esta curva admite de %3 a %4.</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>

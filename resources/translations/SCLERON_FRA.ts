@@ -235,6 +235,18 @@ Rechercher des mises à jour</translation>
         <source>Waiting for the tester...</source>
         <translation>En attente du duromètre...</translation>
     </message>
+    <message id="ids.61031">
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message id="ids.61032">
+        <source>The connection to %1 %2 on COM%3 was lost. The tester is attached again as soon as it answers on its port.</source>
+        <translation>La connexion à %1 %2 sur COM%3 a été perdue. Le duromètre sera reconnecté dès qu'il répondra sur son port.</translation>
+    </message>
+    <message id="ids.61033">
+        <source>The measurements of the unfinished download were not kept.</source>
+        <translation>Les mesures du transfert inachevé n'ont pas été conservées.</translation>
+    </message>
     <message id="ids.62800">
         <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
         <translation>Cet utilisateur ne peut pas ouvrir les ports série : rejoignez le groupe &quot;%1&quot; (sudo usermod -aG %1 $USER), puis reconnectez-vous.</translation>
@@ -564,6 +576,18 @@ Il a été retiré de la liste des fichiers récents.</translation>
     <message id="ids.61411">
         <source>Saved to %1</source>
         <translation>Enregistré dans %1</translation>
+    </message>
+    <message id="ids.61412">
+        <source>The tester did not confirm the key lock; its keys stay as they were.</source>
+        <translation>Le duromètre n'a pas confirmé le verrouillage ; ses touches restent telles qu'elles étaient.</translation>
+    </message>
+    <message id="ids.61413">
+        <source>The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.</source>
+        <translation>Le duromètre n'a pas confirmé les réglages : ils n'ont pas été envoyés. Ce qui est affiché est ce que le duromètre contient.</translation>
+    </message>
+    <message id="ids.61414">
+        <source>The tester did not acknowledge custom curve HC%1 (impact body %2, register %3): the curves were not all sent. Shown is what the tester holds.</source>
+        <translation>Le duromètre n'a pas confirmé la courbe personnalisée HC%1 (corps de frappe %2, registre %3) : les courbes n'ont pas toutes été envoyées. Ce qui est affiché est ce que le duromètre contient.</translation>
     </message>
     <message id="ids.61700">
         <source>its first line is not the header of a measurement log</source>
@@ -1520,6 +1544,18 @@ Rapport</translation>
     <message id="ids.61617">
         <source>DL</source>
         <translation>DL</translation>
+    </message>
+    <message id="ids.61618">
+        <source>Fixed number of impacts: %1 was not taken; the tester accepts %2 to %3.</source>
+        <translation>Nombre fixe d'impacts : %1 n'a pas été retenu ; le duromètre accepte de %2 à %3.</translation>
+    </message>
+    <message id="ids.61619">
+        <source>Measurement counter: %1 was not taken; the tester counts up to %2.</source>
+        <translation>Compteur de mesures : %1 n'a pas été retenu ; le duromètre compte jusqu'à %2.</translation>
+    </message>
+    <message id="ids.61620">
+        <source>HC%1 offset: %2 was not taken; this curve accepts %3 to %4.</source>
+        <translation>Décalage de HC%1 : %2 n'a pas été retenu ; cette courbe accepte de %3 à %4.</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>

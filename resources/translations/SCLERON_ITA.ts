@@ -235,6 +235,18 @@ Cerca aggiornamenti</translation>
         <source>Waiting for the tester...</source>
         <translation>In attesa del durometro...</translation>
     </message>
+    <message id="ids.61031">
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message id="ids.61032">
+        <source>The connection to %1 %2 on COM%3 was lost. The tester is attached again as soon as it answers on its port.</source>
+        <translation>La connessione a %1 %2 su COM%3 si è interrotta. Il durometro verrà ricollegato appena risponderà sulla sua porta.</translation>
+    </message>
+    <message id="ids.61033">
+        <source>The measurements of the unfinished download were not kept.</source>
+        <translation>Le misure del trasferimento incompleto non sono state conservate.</translation>
+    </message>
     <message id="ids.62800">
         <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
         <translation>Questo utente non può aprire le porte seriali: entrare nel gruppo &quot;%1&quot; (sudo usermod -aG %1 $USER), poi accedere di nuovo.</translation>
@@ -564,6 +576,18 @@ It has been removed from the list of recent files.</source>
     <message id="ids.61411">
         <source>Saved to %1</source>
         <translation>Salvato in %1</translation>
+    </message>
+    <message id="ids.61412">
+        <source>The tester did not confirm the key lock; its keys stay as they were.</source>
+        <translation>Il durometro non ha confermato il blocco tasti; i suoi tasti restano come erano.</translation>
+    </message>
+    <message id="ids.61413">
+        <source>The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.</source>
+        <translation>Il durometro non ha confermato le impostazioni: non sono state inviate. Viene mostrato ciò che il durometro contiene.</translation>
+    </message>
+    <message id="ids.61414">
+        <source>The tester did not acknowledge custom curve HC%1 (impact body %2, register %3): the curves were not all sent. Shown is what the tester holds.</source>
+        <translation>Il durometro non ha confermato la curva personalizzata HC%1 (corpo di impatto %2, registro %3): le curve non sono state inviate tutte. Viene mostrato ciò che il durometro contiene.</translation>
     </message>
     <message id="ids.61700">
         <source>its first line is not the header of a measurement log</source>
@@ -1520,6 +1544,18 @@ Rapporto</translation>
     <message id="ids.61617">
         <source>DL</source>
         <translation>DL</translation>
+    </message>
+    <message id="ids.61618">
+        <source>Fixed number of impacts: %1 was not taken; the tester accepts %2 to %3.</source>
+        <translation>Numero fisso di impatti: %1 non è stato accettato; il durometro accetta da %2 a %3.</translation>
+    </message>
+    <message id="ids.61619">
+        <source>Measurement counter: %1 was not taken; the tester counts up to %2.</source>
+        <translation>Contatore misure: %1 non è stato accettato; il durometro conta fino a %2.</translation>
+    </message>
+    <message id="ids.61620">
+        <source>HC%1 offset: %2 was not taken; this curve accepts %3 to %4.</source>
+        <translation>Offset di HC%1: %2 non è stato accettato; questa curva accetta da %3 a %4.</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>

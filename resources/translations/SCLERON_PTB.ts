@@ -235,6 +235,18 @@ Procurar atualizações</translation>
         <source>Waiting for the tester...</source>
         <translation>Aguardando o durômetro...</translation>
     </message>
+    <message id="ids.61031">
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message id="ids.61032">
+        <source>The connection to %1 %2 on COM%3 was lost. The tester is attached again as soon as it answers on its port.</source>
+        <translation>A conexão com %1 %2 na COM%3 foi perdida. O durômetro será conectado de novo assim que responder em sua porta.</translation>
+    </message>
+    <message id="ids.61033">
+        <source>The measurements of the unfinished download were not kept.</source>
+        <translation>As medições da transferência incompleta não foram mantidas.</translation>
+    </message>
     <message id="ids.62800">
         <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
         <translation>Este usuário não pode abrir as portas seriais: entre no grupo &quot;%1&quot; (sudo usermod -aG %1 $USER) e faça login novamente.</translation>
@@ -564,6 +576,18 @@ Ele foi removido da lista de arquivos recentes.</translation>
     <message id="ids.61411">
         <source>Saved to %1</source>
         <translation>Salvo em %1</translation>
+    </message>
+    <message id="ids.61412">
+        <source>The tester did not confirm the key lock; its keys stay as they were.</source>
+        <translation>O durômetro não confirmou o bloqueio de teclas; suas teclas continuam como estavam.</translation>
+    </message>
+    <message id="ids.61413">
+        <source>The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.</source>
+        <translation>O durômetro não confirmou as configurações: elas não foram enviadas. É mostrado o que o durômetro contém.</translation>
+    </message>
+    <message id="ids.61414">
+        <source>The tester did not acknowledge custom curve HC%1 (impact body %2, register %3): the curves were not all sent. Shown is what the tester holds.</source>
+        <translation>O durômetro não confirmou a curva personalizada HC%1 (corpo de impacto %2, registro %3): as curvas não foram todas enviadas. É mostrado o que o durômetro contém.</translation>
     </message>
     <message id="ids.61700">
         <source>its first line is not the header of a measurement log</source>
@@ -1520,6 +1544,18 @@ Relatório</translation>
     <message id="ids.61617">
         <source>DL</source>
         <translation>DL</translation>
+    </message>
+    <message id="ids.61618">
+        <source>Fixed number of impacts: %1 was not taken; the tester accepts %2 to %3.</source>
+        <translation>Número fixo de impactos: %1 não foi aceito; o durômetro aceita de %2 a %3.</translation>
+    </message>
+    <message id="ids.61619">
+        <source>Measurement counter: %1 was not taken; the tester counts up to %2.</source>
+        <translation>Contador de medições: %1 não foi aceito; o durômetro conta até %2.</translation>
+    </message>
+    <message id="ids.61620">
+        <source>HC%1 offset: %2 was not taken; this curve accepts %3 to %4.</source>
+        <translation>Deslocamento de HC%1: %2 não foi aceito; esta curva aceita de %3 a %4.</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>

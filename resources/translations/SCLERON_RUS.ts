@@ -235,6 +235,18 @@ Check for updates</source>
         <source>Waiting for the tester...</source>
         <translation>Ожидание твердомера...</translation>
     </message>
+    <message id="ids.61031">
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message id="ids.61032">
+        <source>The connection to %1 %2 on COM%3 was lost. The tester is attached again as soon as it answers on its port.</source>
+        <translation>Связь с %1 %2 на COM%3 потеряна. Твердомер будет подключён снова, как только ответит на своём порту.</translation>
+    </message>
+    <message id="ids.61033">
+        <source>The measurements of the unfinished download were not kept.</source>
+        <translation>Измерения незавершённой передачи не сохранены.</translation>
+    </message>
     <message id="ids.62800">
         <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
         <translation>Этому пользователю запрещено открывать последовательные порты: вступите в группу &quot;%1&quot; (sudo usermod -aG %1 $USER) и войдите в систему заново.</translation>
@@ -564,6 +576,18 @@ It has been removed from the list of recent files.</source>
     <message id="ids.61411">
         <source>Saved to %1</source>
         <translation>Сохранено в %1</translation>
+    </message>
+    <message id="ids.61412">
+        <source>The tester did not confirm the key lock; its keys stay as they were.</source>
+        <translation>Твердомер не подтвердил блокировку клавиш; его клавиши остались в прежнем состоянии.</translation>
+    </message>
+    <message id="ids.61413">
+        <source>The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.</source>
+        <translation>Твердомер не подтвердил настройки: они не отправлены. Показано то, что хранит твердомер.</translation>
+    </message>
+    <message id="ids.61414">
+        <source>The tester did not acknowledge custom curve HC%1 (impact body %2, register %3): the curves were not all sent. Shown is what the tester holds.</source>
+        <translation>Твердомер не подтвердил пользовательскую кривую HC%1 (ударник %2, регистр %3): кривые отправлены не полностью. Показано то, что хранит твердомер.</translation>
     </message>
     <message id="ids.61700">
         <source>its first line is not the header of a measurement log</source>
@@ -1520,6 +1544,18 @@ Report</source>
     <message id="ids.61617">
         <source>DL</source>
         <translation>DL</translation>
+    </message>
+    <message id="ids.61618">
+        <source>Fixed number of impacts: %1 was not taken; the tester accepts %2 to %3.</source>
+        <translation>Фикс. число ударов: %1 не принято; твердомер допускает от %2 до %3.</translation>
+    </message>
+    <message id="ids.61619">
+        <source>Measurement counter: %1 was not taken; the tester counts up to %2.</source>
+        <translation>Счётчик измерений: %1 не принято; твердомер считает до %2.</translation>
+    </message>
+    <message id="ids.61620">
+        <source>HC%1 offset: %2 was not taken; this curve accepts %3 to %4.</source>
+        <translation>Смещение HC%1: %2 не принято; эта кривая допускает от %3 до %4.</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>

@@ -8,6 +8,7 @@
 #include "streams/FileStream.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -76,18 +77,61 @@ TEST_F(ViewOnSim, ConnectListsEveryTesterAttachesTheFirstAndTheListSwitchesTeste
     EXPECT_EQ(view->store.CountMeasurements(), 4);
 }
 
-TEST_F(ViewOnSim, TesterInItsBootLoaderIsAttachedWithoutPolling)
+TEST_F(ViewOnSim, AnyAnswerButTheApplicationsIsTheBootLoader)
 {
-    ASSERT_TRUE(StartTesters({{"--model", "kestrel2", "--serial", "K2-0003", "--bootloader-mode"}}));
-    view->Connect();
+    // Any complete two-byte answer to the application check but 01 01 comes from the boot
+    // loader; one cut short says that nobody answered, and the connect goes ahead.
+    struct Case {
+        const char* command;
+        bool bootloader;
+    } cases[] = {
+        {"bootloader 1", true},
+        {"bootloader 1 01 00", true},
+        {"bootloader 1 5A A5", true},
+        {"truncate 1 check", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        sims.clear();
+        prompts.answers = {PromptAnswer::No}; // the data of the case before are not saved
+        ASSERT_TRUE(StartTesters({{"--model", "kestrel2", "--serial", "K2-0003", "--series", "1", "--impacts", "2"}}));
+        ASSERT_TRUE(Sim(0).Send(c.command));
+        view->Connect();
 
-    EXPECT_EQ(frame.current, "Online BOOTLOADER! Reset or Upgrade Device");
-    EXPECT_EQ(view->store.bootloaderMode, 1);
-    EXPECT_TRUE(view->Link().IsOpen());
-    EXPECT_EQ(view->Link().jobs, 0u);
-    EXPECT_FALSE(view->PollTimer().isActive());
-    EXPECT_EQ(view->store.device.name, "Kestrel 2");
-    EXPECT_EQ(view->store.series.GetSize(), 0);
+        EXPECT_EQ(frame.current, c.bootloader ? "Online BOOTLOADER! Reset or Upgrade Device" : "Online");
+        EXPECT_EQ(view->store.bootloaderMode, c.bootloader ? 1 : 0);
+        EXPECT_TRUE(view->Link().IsOpen());
+        EXPECT_EQ(view->Link().jobs, 0u);
+        EXPECT_EQ(view->PollTimer().isActive(), !c.bootloader);
+        EXPECT_EQ(view->store.device.name, "Kestrel 2");
+        EXPECT_EQ(view->store.CountMeasurements(), c.bootloader ? 0 : 2);
+    }
+}
+
+TEST_F(ViewOnSim, ALineThatDiesDuringTheConnectEndsItWithinSeconds)
+{
+    // The tester stops answering after the n-th binary frame of the connect: the firmware
+    // check's device id, the application check, the clock, the settings, the impact counter, the
+    // first custom curve's first register.
+    for (int frames : {1, 2, 3, 4, 5, 6}) {
+        SCOPED_TRACE(frames);
+        sims.clear();
+        prompts.answers = {PromptAnswer::No};
+        ASSERT_TRUE(StartTesters({{"--model", "kestrel2", "--series", "2", "--impacts", "3"}}));
+        ASSERT_TRUE(Sim(0).Send(QStringLiteral("unplug after %1").arg(frames)));
+        QElapsedTimer clock;
+        clock.start();
+        view->Connect();
+        EXPECT_TRUE(WaitFor([&] { return !view->PollTimer().isActive(); }, 20000));
+        EXPECT_LT(clock.elapsed(), 15000);
+        EXPECT_EQ(frame.current, "Offline");
+        EXPECT_FALSE(view->Link().IsOpen());
+        EXPECT_EQ(view->DeviceList()->count(), 0);
+        // Nothing of the unfinished connect is kept.
+        EXPECT_EQ(view->store.series.GetSize(), 0);
+        EXPECT_EQ(view->store.device.serialNumber, "");
+        EXPECT_EQ(Rows(), 1);
+    }
 }
 
 TEST_F(ViewOnSim, CancelledSaveQuestionStopsConnectBeforeTheSearch)

@@ -108,6 +108,32 @@ TEST_F(DeviceAreaOnSim, LockSymbolTogglesTheKeyLockAtOnce)
     EXPECT_EQ(frame.current, "Key unlocked");
 }
 
+TEST_F(DeviceAreaOnSim, TheLockSymbolFollowsTheTesterAndARequestItDidNotConfirmChangesNothing)
+{
+    Attach();
+    ASSERT_EQ(view->store.device.keysLocked, 0u);
+    // The mouse rests on the symbol; the operator locks the keys on the tester itself: the next
+    // poll brings the symbol and its text along.
+    Mouse(view.get(), QEvent::MouseMove, {W - 200, 127});
+    ASSERT_EQ(frame.current, "Key unlocked");
+    ASSERT_TRUE(Sim(0).Send("lock 1"));
+    EXPECT_TRUE(WaitFor([&] { return view->store.device.keysLocked == 1; }, 5000));
+    EXPECT_EQ(frame.current, "Keys locked");
+
+    // Requests the tester refuses, or whose answer is lost: the symbol stays as it was and the
+    // status bar says so; the key lock is then read back, so the picture ends as the tester is.
+    for (const char* fault : {"inject setlock FD", "drop setlock"}) {
+        SCOPED_TRACE(fault);
+        ASSERT_TRUE(Sim(0).Send(fault));
+        const std::uint32_t before = view->store.device.keysLocked;
+        Click(view.get(), {W - 200, 127});
+        EXPECT_EQ(view->store.device.keysLocked, before);
+        EXPECT_EQ(frame.current, "The tester did not confirm the key lock; its keys stay as they were.");
+        EXPECT_TRUE(WaitFor([&] { return view->Link().jobs == 0; }, 5000));
+        EXPECT_EQ(SimState("lock"), QString::number(view->store.device.keysLocked));
+    }
+}
+
 TEST_F(DeviceAreaOnSim, HoverFramesAKeyNamesItAndLeavingRestoresTheConnectionText)
 {
     Attach();

@@ -1,5 +1,5 @@
 // The device list box follows testers plugged in and pulled (simulators on linked paths that come
-// and go), and the tester attached last is reported when its port comes back.
+// and go), and a lost tester is attached again as soon as its port comes back.
 #include "ViewOnSim.h"
 
 #include "app/App.h"
@@ -59,7 +59,7 @@ protected:
     std::unique_ptr<CPortFollower> follower;
 };
 
-TEST_F(HotPlug, APluggedTesterIsListedAndTheAttachedOneIsReportedWhenItComesBack)
+TEST_F(HotPlug, APluggedTesterIsListedAndALostOneIsAttachedAgainWhenItsPortComesBack)
 {
     QSignalSpy changes(&follower->Watcher(), &CSerialPortWatcher::PortsChanged);
     QSignalSpy returned(follower.get(), &CPortFollower::AttachedPortReturned);
@@ -85,17 +85,21 @@ TEST_F(HotPlug, APluggedTesterIsListedAndTheAttachedOneIsReportedWhenItComesBack
     WaitForChange(changes);
     EXPECT_EQ(Lines(view->DeviceList()), QStringList({"Kestrel 2 K2-A  @ COM1"}));
 
-    // The attached tester's cable pulled: the polling gives the connection up. Plugged in again:
-    // listed again, and its return is told, for attaching it again.
+    // The attached tester's cable pulled: the polling gives the connection up and the view waits
+    // for the tester. Plugged in again: its return is told at once, and it is attached again
+    // without waiting for the view's own next look.
     ASSERT_TRUE(again.Send("hangup"));
     WaitForChange(changes);
-    EXPECT_TRUE(WaitFor([&] { return !view->Link().IsOpen(); }, 10000));
+    EXPECT_TRUE(WaitFor([&] { return !view->Link().IsOpen() && view->AwaitsLostTester(); }, 10000));
     EXPECT_TRUE(returned.isEmpty());
+    EXPECT_TRUE(WaitFor([&] { return view->ReattachTimer().remainingTime() > 1500; }, 5000));
     ASSERT_TRUE(again.Send("replug"));
     WaitForChange(changes);
-    EXPECT_EQ(Lines(view->DeviceList()), QStringList({"Kestrel 2 K2-A  @ COM1"}));
     ASSERT_EQ(returned.size(), 1);
     EXPECT_EQ(returned.takeFirst().at(0).toUInt(), 1u);
+    EXPECT_TRUE(view->Link().IsOpen());
+    EXPECT_FALSE(view->AwaitsLostTester());
+    EXPECT_EQ(Lines(view->DeviceList()), QStringList({"Kestrel 2 K2-A  @ COM1"}));
 }
 
 TEST(HotPlugStart, PortsThisUserMayNotOpenAreToldInTheStatusBarWithTheGroup)

@@ -143,22 +143,6 @@ TEST_F(ViewOnSim, TwoFailedTicksEndTheConnection)
     }
 }
 
-// Records which status text was shown whenever the window painted.
-class PaintWatcher : public QObject {
-public:
-    explicit PaintWatcher(const RecordingFrame& frame) : m_frame(frame) {}
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            paintedWith << m_frame.current;
-        return QObject::eventFilter(watched, event);
-    }
-    QStringList paintedWith;
-
-private:
-    const RecordingFrame& m_frame;
-};
-
 TEST_F(ViewOnSim, LongTransferShowsHowManyRecordsHaveArrived)
 {
     // 400 records of 13 bytes at the pace of a 38400 baud line: well over a second.

@@ -8,6 +8,8 @@
 #include "common/ScriptedPrompts.h"
 #include "common/SimProcess.h"
 
+#include <QEvent>
+#include <QObject>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -31,6 +33,22 @@ public:
     QString current;
     QStringList opened;
     int firmwareVersionsForgotten = 0;
+};
+
+// Records which status text was shown whenever the window it watches painted.
+class PaintWatcher : public QObject {
+public:
+    explicit PaintWatcher(const RecordingFrame& frame) : m_frame(frame) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            paintedWith << m_frame.current;
+        return QObject::eventFilter(watched, event);
+    }
+    QStringList paintedWith;
+
+private:
+    const RecordingFrame& m_frame;
 };
 
 class ViewOnSim : public ::testing::Test {

@@ -192,16 +192,57 @@ TEST_F(Cli, DownloadToStandardOutputKeepsTheSummaryApart)
     EXPECT_FALSE(QFile::exists("-"));
 }
 
-TEST_F(Cli, AGarbledApplicationCheckIsNoBootLoader)
+TEST_F(Cli, OnlyTheApplicationsAnswerIsTheApplicationAndOnlyAnAnswerIsATester)
 {
-    ASSERT_TRUE(StartSim({"--model", "kestrel2", "--series", "1", "--impacts", "2"}));
-    const QString path = dir.filePath("x.hkp");
-    // The check's first byte inverted: nothing is known, so the connect goes ahead and succeeds.
-    ASSERT_TRUE(sim.Send("corrupt check 0"));
-    const CliRun run = Run({"download", "-o", path}, {sim.SlavePath()});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_FALSE(run.err.contains("boot loader"));
-    EXPECT_TRUE(QFile::exists(path));
+    // Any complete two-byte answer but 01 01 comes from the boot loader; an answer cut short or
+    // missing says that nobody answered the check, and the connect goes ahead.
+    struct Case {
+        const char* command;
+        int exitCode;
+    } cases[] = {
+        {"bootloader 1 01 02", 4},
+        {"bootloader 1 01 00", 4},
+        {"bootloader 1 5A A5", 4},
+        {"corrupt check 0", 4},
+        {"truncate 1 check", 0},
+        {"drop check", 0},
+    };
+    const QString bootloader = "The tester is in its boot loader. Reset it or upgrade its firmware.\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        ASSERT_TRUE(StartSim({"--model", "kestrel2", "--series", "1", "--impacts", "2"}));
+        const QString path = dir.filePath("x.hkp");
+        QFile::remove(path);
+        ASSERT_TRUE(sim.Send(c.command));
+        const auto start = std::chrono::steady_clock::now();
+        const CliRun run = Run({"download", "-o", path}, {sim.SlavePath()});
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
+        EXPECT_EQ(run.err == bootloader, c.exitCode == 4) << run.err.toStdString();
+        EXPECT_EQ(QFile::exists(path), c.exitCode == 0);
+        sim.Stop();
+    }
+}
+
+TEST_F(Cli, ALineThatDiesDuringTheConnectEndsItWithinSeconds)
+{
+    // The tester stops answering after the n-th binary frame of the connect: the application
+    // check, the clock, the settings, the impact counter, the first custom curve's two registers.
+    for (int frames : {1, 2, 3, 4, 6}) {
+        SCOPED_TRACE(frames);
+        ASSERT_TRUE(StartSim({"--model", "kestrel2", "--series", "2", "--impacts", "3"}));
+        const QString path = dir.filePath("x.hkp");
+        ASSERT_TRUE(sim.Send(QStringLiteral("unplug after %1").arg(frames)));
+        const auto start = std::chrono::steady_clock::now();
+        const CliRun run = Run({"download", "-o", path}, {sim.SlavePath()});
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(run.exitCode, 4);
+        EXPECT_EQ(run.err, "The connection to the tester was lost; nothing was saved.\n");
+        EXPECT_FALSE(QFile::exists(path));
+        EXPECT_LT(took, std::chrono::seconds(15));
+        EXPECT_TRUE(sim.Command("show").text.contains("unplugged=1")); // the fault did strike
+        sim.Stop();
+    }
 }
 
 TEST_F(Cli, APulledCableInMidTransferIsGivenUpWithinSeconds)

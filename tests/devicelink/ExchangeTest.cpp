@@ -22,18 +22,18 @@ TEST_F(LinkTest, SettingsRepliesAreAcceptedOnlyInTheirThreeForms)
 {
     struct Case {
         Bytes reply;
-        int result;
+        LinkResult result;
         int standard, fixedImpacts, counter;
     } cases[] = {
-        {{0x02, 0x41, 0x04}, 1, 0, 9, 77},
-        {{0x03, 0x41, 0x04, 0x01}, 1, 1, 9, 77},
-        {{0x06, 0x41, 0x04, 0x01, 0x05, 0x10, 0x27}, 1, 1, 5, 10000},
-        {{0x07, 0x41, 0x04}, 0, 3, 9, 77},            // 3 bytes not starting with 2
-        {{0x02, 0x41, 0x04, 0x01}, 0, 3, 9, 77},      // 4 bytes starting with 2
-        {{0x04, 0x41, 0x04, 0x01, 0x05}, 0, 3, 9, 77}, // 5 bytes, whatever the first
-        {{0x02, 0x41, 0x04, 0x01, 0x05}, 0, 3, 9, 77},
-        {{0xF0}, 0, 3, 9, 77},
-        {{}, 0, 3, 9, 77},
+        {{0x02, 0x41, 0x04}, kOk, 0, 9, 77},
+        {{0x03, 0x41, 0x04, 0x01}, kOk, 1, 9, 77},
+        {{0x06, 0x41, 0x04, 0x01, 0x05, 0x10, 0x27}, kOk, 1, 5, 10000},
+        {{0x07, 0x41, 0x04}, kBad, 3, 9, 77},            // 3 bytes not starting with 2
+        {{0x02, 0x41, 0x04, 0x01}, kBad, 3, 9, 77},      // 4 bytes starting with 2
+        {{0x04, 0x41, 0x04, 0x01, 0x05}, kBad, 3, 9, 77}, // 5 bytes, whatever the first
+        {{0x02, 0x41, 0x04, 0x01, 0x05}, kBad, 3, 9, 77},
+        {{0xF0}, kBad, 3, 9, 77},
+        {{}, kNoReply, 3, 9, 77},
     };
     const Bytes request{0xC1, 0xD0, 0x00};
     for (const Case& c : cases) {
@@ -46,7 +46,7 @@ TEST_F(LinkTest, SettingsRepliesAreAcceptedOnlyInTheirThreeForms)
         EXPECT_EQ(store.conversionStandard, c.standard) << c.reply.size();
         EXPECT_EQ(store.fixedImpacts, c.fixedImpacts) << c.reply.size();
         EXPECT_EQ(store.measurementCounter, std::uint32_t(c.counter)) << c.reply.size();
-        if (c.result == 1) {
+        if (c.result == kOk) {
             EXPECT_EQ(store.deviceProbe, 1);
             EXPECT_EQ(store.deviceScale, 2);
             EXPECT_EQ(store.deviceMaterial, 1);
@@ -61,16 +61,15 @@ TEST_F(LinkTest, SettingsRepliesAreAcceptedOnlyInTheirThreeForms)
 TEST_F(LinkTest, ShortReadsOfFixedLengthRepliesAreRejected)
 {
     store.impactCounter = 5;
-    // Impact counter: -1 for a wrong count byte and for a missing or cut reply, unlike others.
     struct CounterCase {
         Bytes reply;
-        int result;
+        LinkResult result;
         std::uint32_t counter;
     } counterCases[] = {
-        {{0x04, 0x01, 0x02, 0x03, 0x04}, 1, 0x04030201},
-        {{0x03, 0x01, 0x02, 0x03, 0x04}, -1, 0x04030201},
-        {{0x04, 0x09, 0x09}, -1, 0x04030201},
-        {{}, -1, 0x04030201},
+        {{0x04, 0x01, 0x02, 0x03, 0x04}, kOk, 0x04030201},
+        {{0x03, 0x01, 0x02, 0x03, 0x04}, kBad, 0x04030201},
+        {{0x04, 0x09, 0x09}, kBad, 0x04030201},
+        {{}, kNoReply, 0x04030201},
     };
     for (const CounterCase& c : counterCases) {
         tester.Answer({0xC1, 0xD0, 0x36}, c.reply);
@@ -80,11 +79,11 @@ TEST_F(LinkTest, ShortReadsOfFixedLengthRepliesAreRejected)
 
     struct DisplayCase {
         Bytes reply;
-        int result;
+        LinkResult result;
     } displayCases[] = {
-        {{0x05, '1', '2', '3', '4', 0x07}, 1},
-        {{0x04, 'a', 'b', 'c', 'd', 0x01}, 0},
-        {{0x05, 'a', 'b'}, 0}, // cut short: the display keeps its codes
+        {{0x05, '1', '2', '3', '4', 0x07}, kOk},
+        {{0x04, 'a', 'b', 'c', 'd', 0x01}, kBad},
+        {{0x05, 'a', 'b'}, kBad}, // cut short: the display keeps its codes
     };
     for (const DisplayCase& c : displayCases) {
         tester.Answer({0xC1, 0xD0, 0x21}, c.reply);
@@ -99,25 +98,30 @@ TEST_F(LinkTest, StatusPollApplicationCheckAndKeyLock)
     struct Case {
         Bytes request;
         Bytes reply;
-        int result;
+        LinkResult result;
         int value; // status or key-lock byte; -1 untouched
+        CDeviceLink::ApplicationCheck check = CDeviceLink::ApplicationCheck::NoAnswer;
     } cases[] = {
-        {{0xC1, 0xD0, 0x20}, {0x01, 0x0A}, 1, 0x0A},
-        {{0xC1, 0xD0, 0x20}, {0x7F, 0x02}, 1, 0x02}, // the first byte is not checked
-        {{0xC1, 0xD0, 0x20}, {0x01}, -1, -1},
-        {{0xC1, 0xD0, 0x20}, {}, -1, -1},
-        {{0xC2, 0xF4, 0x01, 0x08}, {0x01, 0x01}, 1, -1},
-        {{0xC2, 0xF4, 0x01, 0x08}, {0x01, 0x00}, 0, -1},
-        {{0xC2, 0xF4, 0x01, 0x08}, {0x01}, 0, -1},
-        {{0xC1, 0xD0, 0x24}, {0x01}, 1, 1},
-        {{0xC1, 0xD0, 0x24}, {0x02}, 1, 2},
-        {{0xC1, 0xD0, 0x24}, {}, 0, -1},
+        {{0xC1, 0xD0, 0x20}, {0x01, 0x0A}, kOk, 0x0A},
+        {{0xC1, 0xD0, 0x20}, {0x7F, 0x02}, kOk, 0x02}, // the first byte is not checked
+        {{0xC1, 0xD0, 0x20}, {0x01}, kBad, -1},
+        {{0xC1, 0xD0, 0x20}, {}, kNoReply, -1},
+        // Only 01 01 is the application; any other complete pair is the boot loader.
+        {{0xC2, 0xF4, 0x01, 0x08}, {0x01, 0x01}, kOk, -1, CDeviceLink::ApplicationCheck::Application},
+        {{0xC2, 0xF4, 0x01, 0x08}, {0x01, 0x02}, kOk, -1, CDeviceLink::ApplicationCheck::BootLoader},
+        {{0xC2, 0xF4, 0x01, 0x08}, {0x01, 0x00}, kOk, -1, CDeviceLink::ApplicationCheck::BootLoader},
+        {{0xC2, 0xF4, 0x01, 0x08}, {0x5A, 0xA5}, kOk, -1, CDeviceLink::ApplicationCheck::BootLoader},
+        {{0xC2, 0xF4, 0x01, 0x08}, {0x01}, kBad, -1},
+        {{0xC2, 0xF4, 0x01, 0x08}, {}, kNoReply, -1},
+        {{0xC1, 0xD0, 0x24}, {0x01}, kOk, 1},
+        {{0xC1, 0xD0, 0x24}, {0x02}, kOk, 2},
+        {{0xC1, 0xD0, 0x24}, {}, kNoReply, -1},
     };
     for (const Case& c : cases) {
         tester.ClearRequests();
         tester.Answer(c.request, c.reply);
         std::uint8_t value = 0xEE;
-        int result = 0;
+        LinkResult result = kOk;
         if (c.request[2] == 0x20)
             result = link.PollStatus(value);
         else if (c.request[2] == 0x24)
@@ -126,6 +130,9 @@ TEST_F(LinkTest, StatusPollApplicationCheckAndKeyLock)
             result = link.CheckApplication();
         EXPECT_EQ(result, c.result) << std::hex << int(c.request[2]) << " " << c.reply.size();
         EXPECT_EQ(value, c.value < 0 ? 0xEE : c.value) << std::hex << int(c.request[2]);
+        if (c.request[1] == 0xF4) {
+            EXPECT_EQ(link.LastApplicationCheck(), c.check) << c.reply.size();
+        }
         EXPECT_EQ(tester.Requests(), std::vector<Bytes>{c.request});
     }
 }
@@ -134,7 +141,7 @@ TEST_F(LinkTest, AcknowledgedCommandsNeedAZeroByte)
 {
     struct Command {
         Bytes request;
-        int (*run)(CDeviceLink&);
+        LinkResult (*run)(CDeviceLink&);
     } commands[] = {
         {{0xC2, 0xD0, 0x22, 0x03}, [](CDeviceLink& l) { return l.PressKey(CDeviceLink::keyDown); }},
         {{0xC2, 0xD0, 0x23, 0x01}, [](CDeviceLink& l) { return l.SetKeyLock(1); }},
@@ -143,7 +150,7 @@ TEST_F(LinkTest, AcknowledgedCommandsNeedAZeroByte)
     };
     for (const Command& c : commands) {
         // Accepted, refused, and silent (a missing acknowledge is no acknowledge).
-        for (auto [reply, want] : {std::pair{Bytes{0x00}, 1}, {Bytes{0x01}, 0}, {Bytes{}, 0}}) {
+        for (auto [reply, want] : {std::pair{Bytes{0x00}, kOk}, {Bytes{0x01}, kBad}, {Bytes{}, kNoReply}}) {
             tester.ClearRequests();
             tester.Answer(c.request, reply);
             EXPECT_EQ(c.run(link), want) << std::hex << int(c.request[2]) << " " << reply.size();
@@ -174,7 +181,7 @@ TEST_F(LinkTest, SettingsFrameFollowsTheFirmware)
         SetDevice("Kestrel 2", c.major, c.minor);
         tester.ClearRequests();
         tester.Answer(c.frame, {0x00});
-        EXPECT_EQ(link.WriteSettings(), 1) << int(c.major) << "." << int(c.minor);
+        EXPECT_EQ(link.WriteSettings(), kOk) << int(c.major) << "." << int(c.minor);
         EXPECT_EQ(tester.Requests(), std::vector<Bytes>{c.frame});
     }
     EXPECT_EQ(store.reservedSetting, 0);
@@ -206,18 +213,18 @@ TEST_F(LinkTest, IdentifyFillsTheCurrentDevice)
 {
     struct Case {
         std::string reply;
-        int result;
+        LinkResult result;
         const char *name, *hardware, *serial, *firmware, *bootloader;
         std::uint8_t fw[3], boot[3];
     } cases[] = {
-        {"Kestr2 ;B;123;ABCD;2.1.0;1.0.3\r", 1, "Kestrel 2", "B", "123", "2.1.0", "1.0.3", {2, 1, 0}, {1, 0, 3}},
-        {"KESTREL;;77;S;1.4.2;0.9.1\r", 1, "Kestrel 1", "-", "77", "1.4.2", "0.9.1", {1, 4, 2}, {0, 9, 1}},
+        {"Kestr2 ;B;123;ABCD;2.1.0;1.0.3\r", kOk, "Kestrel 2", "B", "123", "2.1.0", "1.0.3", {2, 1, 0}, {1, 0, 3}},
+        {"KESTREL;;77;S;1.4.2;0.9.1\r", kOk, "Kestrel 1", "-", "77", "1.4.2", "0.9.1", {1, 4, 2}, {0, 9, 1}},
         // Five fields: the carriage return stays on the firmware text, the boot loader is empty.
-        {"TAMARIN;C;5;S;3.0.1\r", 1, "Tamarin 1", "C", "5", "3.0.1\r", "", {3, 0, 1}, {9, 9, 9}},
+        {"TAMARIN;C;5;S;3.0.1\r", kOk, "Tamarin 1", "C", "5", "3.0.1\r", "", {3, 0, 1}, {9, 9, 9}},
         // Two numbers leave the firmware numbers of the previous tester.
-        {"Kestr2 ;B;9;S;2.1;1.0.3\r", 1, "Kestrel 2", "B", "9", "2.1", "1.0.3", {9, 9, 9}, {1, 0, 3}},
+        {"Kestr2 ;B;9;S;2.1;1.0.3\r", kOk, "Kestrel 2", "B", "9", "2.1", "1.0.3", {9, 9, 9}, {1, 0, 3}},
         // Cut after the serial number: the fields so far stay, the type code is not replaced.
-        {"Kestr2 ;B;321\r", 0, "Kestr2 ", "B", "321\r", "old", "old", {9, 9, 9}, {9, 9, 9}},
+        {"Kestr2 ;B;321\r", kBad, "Kestr2 ", "B", "321\r", "old", "old", {9, 9, 9}, {9, 9, 9}},
     };
     for (const Case& c : cases) {
         DEVICE& d = store.device;
@@ -239,9 +246,9 @@ TEST_F(LinkTest, IdentifyFillsTheCurrentDevice)
 TEST_F(LinkTest, TextExchangeNeedsThePrompt)
 {
     tester.Answer({0x10}, {'?'});
-    EXPECT_EQ(link.Identify(), 0);
+    EXPECT_EQ(link.Identify(), kBad);
     EXPECT_EQ(tester.Requests(), std::vector<Bytes>{{0x10}}); // the command is never sent
-    EXPECT_EQ(link.ProbeDevice(1), 0);
+    EXPECT_EQ(link.ProbeDevice(1), kBad);
     EXPECT_TRUE(store.foundDevices.IsEmpty());
 }
 
@@ -249,15 +256,15 @@ TEST_F(LinkTest, ProbeAddsOnlyKestrelTesters)
 {
     struct Case {
         std::string reply;
-        int result;
+        LinkResult result;
         const char *name, *firmware, *serial;
     } cases[] = {
-        {"KESTREL;1.2;0001\r", 1, "Kestrel 1", "1.2", "0001"},
-        {"Kestr2 ;2.1.0;RM7311\r", 1, "Kestrel 2", "2.1.0", "RM7311"},
-        {"KESTREL;1.2\r", 1, "Kestrel 1", "1.2\r", ""},
-        {"TAMARIN;1.2;0001\r", 0, nullptr, nullptr, nullptr},
-        {"Tamar2 ;1.2;0001\r", 0, nullptr, nullptr, nullptr},
-        {"KESTREL\r", 0, nullptr, nullptr, nullptr},
+        {"KESTREL;1.2;0001\r", kOk, "Kestrel 1", "1.2", "0001"},
+        {"Kestr2 ;2.1.0;RM7311\r", kOk, "Kestrel 2", "2.1.0", "RM7311"},
+        {"KESTREL;1.2\r", kOk, "Kestrel 1", "1.2\r", ""},
+        {"TAMARIN;1.2;0001\r", kBad, nullptr, nullptr, nullptr},
+        {"Tamar2 ;1.2;0001\r", kBad, nullptr, nullptr, nullptr},
+        {"KESTREL\r", kBad, nullptr, nullptr, nullptr},
     };
     for (const Case& c : cases) {
         store.ClearFoundDevices();
@@ -266,8 +273,8 @@ TEST_F(LinkTest, ProbeAddsOnlyKestrelTesters)
         const bool later = c.serial && QString(c.serial).startsWith("RM73");
         const CArray<DEVICE*>& list = later ? store.laterDevices : store.foundDevices;
         const CArray<int>& ports = later ? store.laterPorts : store.foundPorts;
-        EXPECT_EQ(store.foundDevices.GetSize() + store.laterDevices.GetSize(), c.result) << c.reply;
-        if (c.result != 1)
+        EXPECT_EQ(store.foundDevices.GetSize() + store.laterDevices.GetSize(), c.result == kOk ? 1 : 0) << c.reply;
+        if (c.result != kOk)
             continue;
         ASSERT_EQ(list.GetSize(), 1);
         EXPECT_EQ(list[0]->name, c.name);
@@ -322,14 +329,14 @@ TEST_F(LinkTest, CustomCurvesAreSentAsTheirBaseCurveShiftedByTheOffset)
     want.insert(want.end(), slot2.begin(), slot2.end());
 
     SetDevice("Kestrel 1", 2, 1);
-    EXPECT_EQ(link.WriteCustomCurves(), 1);
+    EXPECT_EQ(link.WriteCustomCurves(), kOk);
     EXPECT_EQ(tester.Requests(), want);
 
     // A "Kestrel 2" also has the Leeb DL slots 3..5, from the Leeb DL table of its curves.
     store.customDL[14] = CPARA{1, 2, 1, 0.0f};
     SetDevice("Kestrel 2", 2, 1);
     tester.ClearRequests();
-    EXPECT_EQ(link.WriteCustomCurves(), 1);
+    EXPECT_EQ(link.WriteCustomCurves(), kOk);
     const std::vector<Bytes> requests = tester.Requests();
     ASSERT_EQ(requests.size(), 42u);
     EXPECT_EQ(std::vector<Bytes>(requests.begin(), requests.begin() + 21), want);
@@ -348,7 +355,7 @@ TEST_F(LinkTest, ACurveSlotThatAnswersWronglyFallsBackAndEndsTheRead)
     const CPARA before{0, 3, 1, 7.0f};
     store.customD[15] = before;
     store.customD[16] = before;
-    EXPECT_EQ(link.ReadCustomCurves(), 0);
+    EXPECT_EQ(link.ReadCustomCurves(), kBad);
     EXPECT_EQ(store.customD[14].scale, 2);
     EXPECT_EQ(store.customD[14].material, 1);
     EXPECT_NEAR(store.customD[14].offset, 10.0f, 1e-4);
@@ -367,7 +374,7 @@ TEST_F(LinkTest, CurveRegistersWithoutANumberReadAsAnUnshiftedCurve)
     tester.Answer({0xC2, 0xD0, 0x02, 0x16}, {0x03, 0x16, 0x41, 0x00});
     tester.Answer({0xC2, 0xD0, 0x02, 0x21}, Bytes{0x05, 0x21} + FloatLe(4.0f));
     tester.Answer({0xC2, 0xD0, 0x02, 0x26}, {0x03, 0x26, 0x20, 0x00});
-    EXPECT_EQ(link.ReadCustomCurves(), 1);
+    EXPECT_EQ(link.ReadCustomCurves(), kOk);
     EXPECT_EQ(store.customD[14], (CPARA{0, 0, 0, 0.0f}));
     EXPECT_EQ(store.customD[15], (CPARA{0, 2, 1, 0.0f}));
     EXPECT_EQ(store.customD[16], (CPARA{0, 1, 0, 4.0f}));
@@ -377,15 +384,15 @@ TEST_F(LinkTest, ClosedPortSendsNothing)
 {
     link.Close();
     std::uint8_t value = 0;
-    EXPECT_EQ(link.ReadSettings(), 0);
-    EXPECT_EQ(link.PollStatus(value), 0);
-    EXPECT_EQ(link.ReadImpactCounter(), 0);
-    EXPECT_EQ(link.ReadMeasurements(), 0);
-    EXPECT_EQ(link.Identify(), 0);
+    EXPECT_EQ(link.ReadSettings(), kNotOpen);
+    EXPECT_EQ(link.PollStatus(value), kNotOpen);
+    EXPECT_EQ(link.ReadImpactCounter(), kNotOpen);
+    EXPECT_EQ(link.ReadMeasurements(), kNotOpen);
+    EXPECT_EQ(link.Identify(), kNotOpen);
     // Curves are neither reported as sent nor given up when nothing went over the line.
-    EXPECT_EQ(link.WriteCustomCurves(), 0);
+    EXPECT_EQ(link.WriteCustomCurves(), kNotOpen);
     store.customD[14] = CPARA{0, 2, 1, 3.0f};
-    EXPECT_EQ(link.ReadCustomCurves(), 0);
+    EXPECT_EQ(link.ReadCustomCurves(), kNotOpen);
     EXPECT_EQ(store.customD[14], (CPARA{0, 2, 1, 3.0f}));
     link.jobs = CDeviceLink::jobReadMeasurements | CDeviceLink::jobWriteCustomCurves;
     EXPECT_EQ(link.RunJobs(), 0);

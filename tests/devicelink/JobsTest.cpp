@@ -51,7 +51,7 @@ TEST_F(LinkTest, MaskedBitAloneRunsNothing)
 TEST_F(LinkTest, ConnectRunsSevenJobsInOrderAndKeepsTheOneThatFailed)
 {
     AnswerConnect(tester);
-    tester.Answer({0xC1, 0xD0, 0x10}, {}); // the transfer gets no answer
+    tester.Answer({0xC1, 0xD0, 0x10}, {0xF2}); // the transfer is refused
     link.jobs = CDeviceLink::jobsConnect;
     EXPECT_EQ(link.RunJobs(), 6);
     EXPECT_EQ(link.jobs, 0x0010u);
@@ -130,7 +130,7 @@ TEST_F(LinkTest, ClearMemoryIsRetriedUntilAcknowledged)
     ScriptedPrompts prompts;
     SetDevice("Kestrel 1", 2, 1);
     tester.Answer({0xC1, 0xD0, 0x10}, BulkReply({MarkedRecord(401, 0)}));
-    ASSERT_EQ(link.ReadMeasurements(), 1);
+    ASSERT_EQ(link.ReadMeasurements(), kOk);
     tester.AnswerInTurn({0xC1, 0xD0, 0x12}, {{0x01}, {0x00}});
     tester.ClearRequests();
 
@@ -149,16 +149,43 @@ TEST_F(LinkTest, ClearMemoryIsRetriedUntilAcknowledged)
     EXPECT_EQ(tester.Requests(), (std::vector<Bytes>{{0xC1, 0xD0, 0x12}, {0xC1, 0xD0, 0x12}}));
 }
 
-TEST_F(LinkTest, SentCurvesDoNotDropARefusedSettingsFrame)
+TEST_F(LinkTest, ASendThatIsNotAcknowledgedIsToldNotRepeatedAndReadBack)
 {
     SetDevice("Kestrel 1", 2, 1);
-    tester.AnswerPrefix({0xC5, 0xD0, 0x04}, {0x00});
-    tester.AnswerPrefix({0xC7, 0xD0, 0x01}, {0x01}); // the tester refuses the settings
-    tester.AnswerPrefix({0xC6, 0xD0, 0x03}, {0x00});
-    tester.AnswerPrefix({0xC4, 0xD0, 0x03}, {0x00});
-    link.jobs = CDeviceLink::jobsSendSettings;
-    EXPECT_EQ(link.RunJobs(), 2);
-    EXPECT_EQ(link.jobs, CDeviceLink::jobWriteSettings);
+    const QString settingsText =
+        "The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.";
+    struct Case {
+        const char* name;
+        Bytes settingsAck, curveAck; // to the settings frame, to the first register of HC2
+        int succeeded;
+        QStringList told;
+    } cases[] = {
+        {"all acknowledged", {0x00}, {0x00}, 3, {}},
+        {"settings refused", {0x01}, {0x00}, 2, {settingsText}},
+        {"settings unanswered", {}, {0x00}, 2, {settingsText}},
+        {"a register refused", {0x00}, {0xFD}, 2,
+         {"The tester did not acknowledge custom curve HC2 (impact body D, register 0): the curves were not all "
+          "sent. Shown is what the tester holds."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        tester.AnswerPrefix({0xC5, 0xD0, 0x04}, {0x00});
+        tester.AnswerPrefix({0xC7, 0xD0, 0x01}, c.settingsAck);
+        tester.AnswerPrefix({0xC6, 0xD0, 0x03}, {0x00});
+        tester.AnswerPrefix({0xC4, 0xD0, 0x03}, {0x00});
+        tester.AnswerPrefix({0xC6, 0xD0, 0x03, 0x10}, c.curveAck);
+        tester.ClearRequests();
+        followUps.sendsNotAcknowledged.clear();
+        link.jobs = CDeviceLink::jobsSendSettings;
+        EXPECT_EQ(link.RunJobs(), c.succeeded);
+        EXPECT_EQ(followUps.sendsNotAcknowledged, c.told);
+        // A failed send is not repeated behind the operator's back; the dialog's reads take its
+        // place, so the store comes to hold what the tester holds.
+        EXPECT_EQ(link.jobs, c.told.isEmpty() ? 0u : CDeviceLink::jobDialogSettings | CDeviceLink::jobDialogCustomCurves);
+        // Nothing of a curve after the register that failed was sent.
+        const std::size_t frames = tester.Requests().size();
+        EXPECT_EQ(frames, c.curveAck == Bytes{0x00} ? 2u + 21u : 2u + 7u + 1u);
+    }
 }
 
 TEST_F(LinkTest, EventsReadWhatChangedAndKeepWhatFailed)

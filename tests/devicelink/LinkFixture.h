@@ -10,12 +10,25 @@
 
 #include <gtest/gtest.h>
 
+// Short names for the expected results in the tables of cases.
+constexpr LinkResult kOk = LinkResult::Ok;
+constexpr LinkResult kNoReply = LinkResult::NoReply;
+constexpr LinkResult kBad = LinkResult::BadReply;
+constexpr LinkResult kNotOpen = LinkResult::NotOpen;
+
+inline void PrintTo(LinkResult result, std::ostream* os)
+{
+    *os << LinkResultName(result);
+}
+
 // Counts what the link asked of the layers above.
 struct RecordingFollowUps : ILinkFollowUps {
     void RefreshTable() override { ++tableRefreshes; }
     bool IsSettingsDialogVisible() override { return dialogVisible; }
     void RefreshSettingsDialog() override { ++dialogRefreshes; }
+    void SendNotAcknowledged(const QString& text) override { sendsNotAcknowledged << text; }
     int tableRefreshes = 0;
+    QStringList sendsNotAcknowledged;
     int dialogRefreshes = 0;
     bool dialogVisible = true;
 };
@@ -28,7 +41,7 @@ protected:
     {
         BuildConversionTables(store);
         link.SetFollowUps(&followUps);
-        ASSERT_EQ(link.OpenPort(1), 1);
+        ASSERT_EQ(link.OpenPort(1), kOk);
         // One read attempt then waits kReadTimeoutMs instead of a second.
         ASSERT_TRUE(link.Stream().SetTimeouts(kReadTimeoutMs, 100));
     }

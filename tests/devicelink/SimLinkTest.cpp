@@ -56,21 +56,22 @@ protected:
             ADD_FAILURE() << "search found " << store.foundDevices.GetSize() << " testers";
             return false;
         }
-        if (link.OpenPort(store.foundPorts[0]) != 1) {
+        if (link.OpenPort(store.foundPorts[0]) != LinkResult::Ok) {
             ADD_FAILURE() << "cannot open the tester's port";
             return false;
         }
         link.Stream().SetTimeouts(readTimeoutMs, 100);
         AdoptFoundDevice(store, 0);
         link.events = 0;
-        return link.CheckApplication() == 1;
+        return link.CheckApplication() == LinkResult::Ok
+            && link.LastApplicationCheck() == CDeviceLink::ApplicationCheck::Application;
     }
 
     // One tick of the main window's timer while idle: poll, then the events.
     void PollAndHandle()
     {
         std::uint8_t status = 0;
-        ASSERT_EQ(link.PollStatus(status), 1);
+        ASSERT_EQ(link.PollStatus(status), LinkResult::Ok);
         if (status & CDeviceLink::eventDiscarded) {
             HideDiscardedMeasurement(store);
             status &= static_cast<std::uint8_t>(~CDeviceLink::eventDiscarded);
@@ -94,7 +95,7 @@ TEST_F(SimLink, SearchListsKestrelTestersWithRm73SerialsLast)
     ASSERT_TRUE(StartSim(tamarin, {"--model", "tamarin1", "--serial", "777"}));
     MapPorts({"", "", rm73.SlavePath(), "", tamarin.SlavePath(), "", plain.SlavePath()});
 
-    EXPECT_EQ(link.ScanPorts(), 1);
+    link.ScanPorts();
     EXPECT_FALSE(link.IsOpen());
     ASSERT_EQ(store.foundDevices.GetSize(), 2);
     QStringList lines;
@@ -253,18 +254,18 @@ TEST_F(SimLink, SettingsAndCustomCurvesComeBackAsSent)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.model);
         ASSERT_TRUE(Connect({"--model", c.model, "--firmware", "2.1.0"}));
-        ASSERT_EQ(link.Identify(), 1);
+        ASSERT_EQ(link.Identify(), LinkResult::Ok);
         store.deviceScale = 8;
         store.deviceMaterial = 12;
         store.deviceProbe = 1;
         store.conversionStandard = 1;
         store.fixedImpacts = 7;
         store.measurementCounter = 1234;
-        ASSERT_EQ(link.WriteSettings(), 1);
+        ASSERT_EQ(link.WriteSettings(), LinkResult::Ok);
         store.deviceScale = store.deviceMaterial = store.deviceProbe = store.conversionStandard = 0;
         store.fixedImpacts = 0;
         store.measurementCounter = 0;
-        ASSERT_EQ(link.ReadSettings(), 1);
+        ASSERT_EQ(link.ReadSettings(), LinkResult::Ok);
         EXPECT_EQ(store.deviceScale, 8);
         EXPECT_EQ(store.deviceMaterial, 12);
         EXPECT_EQ(store.deviceProbe, 1);
@@ -278,7 +279,7 @@ TEST_F(SimLink, SettingsAndCustomCurvesComeBackAsSent)
         store.customD[14] = hc1;
         store.customD[16] = hc3;
         store.customDL[15] = dlHc2;
-        ASSERT_EQ(link.WriteCustomCurves(), 1);
+        ASSERT_EQ(link.WriteCustomCurves(), LinkResult::Ok);
         // Register 0 of HC1 holds the range of the Vickers curve of material 1, 300..890.
         const SimReply range = sim.Command("show reg 0x00");
         EXPECT_EQ(range.text.toStdString(), "2C 01 7A 03");
@@ -286,7 +287,7 @@ TEST_F(SimLink, SettingsAndCustomCurvesComeBackAsSent)
         const CPARA untouched{1, 1, 0, 0.0f};
         store.customD[14] = store.customD[16] = untouched;
         store.customDL[15] = CPARA{5, 5, 5, 5.0f};
-        ASSERT_EQ(link.ReadCustomCurves(), 1);
+        ASSERT_EQ(link.ReadCustomCurves(), LinkResult::Ok);
         EXPECT_EQ(store.customD[14].scale, 2);
         EXPECT_EQ(store.customD[14].material, 1);
         EXPECT_NEAR(store.customD[14].offset, 10.0f, 1e-3);
@@ -361,9 +362,10 @@ TEST_F(SimLink, NewMeasurementsCutShortArriveOnceWithTheRetry)
 TEST_F(SimLink, TesterInItsBootLoaderDoesNotAnswerTheApplicationCheck)
 {
     EXPECT_FALSE(Connect({"--model", "kestrel2", "--bootloader-mode"}, 100));
-    EXPECT_EQ(link.CheckApplication(), 0);
+    EXPECT_EQ(link.LastApplicationCheck(), CDeviceLink::ApplicationCheck::BootLoader);
     ASSERT_TRUE(sim.Send("bootloader 0"));
-    EXPECT_EQ(link.CheckApplication(), 1);
+    EXPECT_EQ(link.CheckApplication(), LinkResult::Ok);
+    EXPECT_EQ(link.LastApplicationCheck(), CDeviceLink::ApplicationCheck::Application);
 }
 
 } // namespace

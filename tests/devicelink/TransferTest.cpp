@@ -39,12 +39,12 @@ TEST_F(LinkTest, HeaderLengthDecidesTheRecordCount)
         store.unsavedData = 0;
         SetDevice(c.model, 2, 1);
         tester.Answer(kAll, c.reply);
-        EXPECT_EQ(link.ReadMeasurements(), 1) << c.model << " " << c.reply.size();
+        EXPECT_EQ(link.ReadMeasurements(), kOk) << c.model << " " << c.reply.size();
         EXPECT_EQ(Values(store), c.want) << c.model << " " << c.reply.size();
         EXPECT_EQ(store.unsavedData, 1);
         // Whatever the transfer left unread must not be taken for the start of the next reply.
         tester.Answer(kDisplay, {0x05, 'a', 'b', 'c', 'd', 0x00});
-        EXPECT_EQ(link.ReadDisplay(), 1) << c.model << " " << c.reply.size();
+        EXPECT_EQ(link.ReadDisplay(), kOk) << c.model << " " << c.reply.size();
         EXPECT_EQ(std::memcmp(store.displayCodes, "abcd", 4), 0);
     }
 }
@@ -59,9 +59,10 @@ TEST_F(LinkTest, MissingOrGarbledHeaderFailsTheTransfer)
     wrongStart[0] = 0xEE;
     for (const Bytes& reply : {wrongKind, wrongStart, Bytes{0xEF, 0x00, 0x0B}, Bytes{0xF2}, Bytes{}}) {
         tester.Answer(kAll, reply);
-        EXPECT_EQ(link.ReadMeasurements(), 0) << reply.size();
+        const LinkResult want = reply.empty() ? kNoReply : kBad;
+        EXPECT_EQ(link.ReadMeasurements(), want) << reply.size();
         tester.Answer(kNew, reply);
-        EXPECT_EQ(link.ReadNewMeasurements(), 0) << reply.size();
+        EXPECT_EQ(link.ReadNewMeasurements(), want) << reply.size();
         EXPECT_TRUE(store.series.IsEmpty());
         EXPECT_EQ(store.unsavedData, 0);
     }
@@ -71,7 +72,7 @@ TEST_F(LinkTest, TesterWithoutRecordFormatReadsNothing)
 {
     SetDevice("Tamarin 2", 2, 1);
     tester.Answer(kAll, BulkReply({MarkedRecord(401, 0)}));
-    EXPECT_EQ(link.ReadMeasurements(), 1);
+    EXPECT_EQ(link.ReadMeasurements(), kOk);
     EXPECT_TRUE(store.series.IsEmpty());
     EXPECT_EQ(store.unsavedData, 1);
 }
@@ -81,7 +82,7 @@ TEST_F(LinkTest, FullTransferCutShortIsTakenBackAndItsRetryStoresEverythingOnce)
     SetDevice("Kestrel 1", 2, 1);
     // A series the user already has stays as it is.
     tester.Answer(kAll, BulkReply({MarkedRecord(300, 1)}));
-    ASSERT_EQ(link.ReadMeasurements(), 1);
+    ASSERT_EQ(link.ReadMeasurements(), kOk);
     store.ClearChanges();
     store.unsavedData = 0;
 
@@ -90,12 +91,12 @@ TEST_F(LinkTest, FullTransferCutShortIsTakenBackAndItsRetryStoresEverythingOnce)
     cut.resize(cut.size() - 4); // the line dies inside the third record
     tester.AnswerInTurn(kAll, {cut, BulkReply(records)});
 
-    EXPECT_EQ(link.ReadMeasurements(), 0);
+    EXPECT_EQ(link.ReadMeasurements(), kBad);
     EXPECT_EQ(Values(store), (std::vector<float>{300}));
     EXPECT_FALSE(store.HasChanges());
     EXPECT_EQ(store.unsavedData, 0);
 
-    EXPECT_EQ(link.ReadMeasurements(), 1);
+    EXPECT_EQ(link.ReadMeasurements(), kOk);
     EXPECT_EQ(Values(store), (std::vector<float>{300, 401, 402, 403}));
     EXPECT_EQ(store.series.GetSize(), 2);
 }
@@ -104,11 +105,11 @@ TEST_F(LinkTest, NewMeasurementsShowTheirSeriesAndCollapseThePreviousOne)
 {
     SetDevice("Kestrel 1", 2, 1);
     tester.Answer(kAll, BulkReply({MarkedRecord(401, 0), MarkedRecord(402, 0)}));
-    ASSERT_EQ(link.ReadMeasurements(), 1);
+    ASSERT_EQ(link.ReadMeasurements(), kOk);
     store.series[0]->SetExpanded(1);
 
     tester.Answer(kNew, BulkReply({MarkedRecord(501, 1), MarkedRecord(502, 1)}));
-    EXPECT_EQ(link.ReadNewMeasurements(), 1);
+    EXPECT_EQ(link.ReadNewMeasurements(), kOk);
     ASSERT_EQ(store.series.GetSize(), 2);
     EXPECT_EQ(store.series[0]->expanded, 0);
     EXPECT_EQ(store.series[1]->expanded, 1);
@@ -117,7 +118,7 @@ TEST_F(LinkTest, NewMeasurementsShowTheirSeriesAndCollapseThePreviousOne)
 
     // New impacts that continue the last series keep it open.
     tester.Answer(kNew, BulkReply({MarkedRecord(503, 1)}));
-    EXPECT_EQ(link.ReadNewMeasurements(), 1);
+    EXPECT_EQ(link.ReadNewMeasurements(), kOk);
     EXPECT_EQ(store.series.GetSize(), 2);
     EXPECT_EQ(store.series[1]->expanded, 1);
 }

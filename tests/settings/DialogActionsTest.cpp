@@ -2,6 +2,9 @@
 // dialog shows the result; Lock Keys goes to the tester at once; Enter, Esc and Exit close.
 #include "DialogOnSim.h"
 
+#include "devicelink/LinkStrings.h"
+#include "resources/StringTable.h"
+
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -14,26 +17,31 @@ TEST_F(DialogOnSim, OffsetsAreRoundedAndLimitedByTheCurvesBaseScale)
 {
     ASSERT_TRUE(Connect({"--model", "kestrel2", "--empty"}));
     ASSERT_TRUE(OpenAndRead());
+    // An offset beyond the base scale's limit is refused with a word; the curve keeps its own.
     struct Case {
         int position; // of the base scale in HC1's scale list
         const char* typed;
         const char* shown;
         float stored;
+        const char* notice;
     } cases[] = {
-        {2, "12.34", "+12.0", 12.0f},  // Vickers
-        {4, "12.34", "+10.0", 10.0f},  // Rockwell C
-        {6, "-7.25", "-7.3", -7.3f},   // Shore
-        {5, "7,45", "+7.5", 7.5f},     // Rockwell B, decimal comma
-        {3, "-120", "-50.0", -50.0f},  // Brinell
-        {2, "abc", "+0.0", 0.0f},
+        {2, "12.34", "+12.0", 12.0f, ""},                                           // Vickers
+        {4, "12.34", "+10.0", 10.0f, "HC1 offset: 12.34 was not taken; this curve accepts -10.0 to +10.0."}, // Rockwell C
+        {4, "9.96", "+10.0", 10.0f, ""},                                            // rounds to the limit
+        {6, "-7.25", "-7.3", -7.3f, ""},                                            // Shore
+        {5, "7,45", "+7.5", 7.5f, ""},                                              // Rockwell B, decimal comma
+        {3, "-120", "+8.0", 8.0f, "HC1 offset: -120 was not taken; this curve accepts -50.0 to +50.0."}, // Brinell
+        {2, "abc", "+0.0", 0.0f, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
+        dialog->ShowNotice({});
         Click(1015);
         Choose(58002, c.position);
         Type(58010, QString::fromLatin1(c.typed));
         EXPECT_EQ(Text(58010), c.shown);
         EXPECT_FLOAT_EQ(store.customD[14].offset, c.stored);
+        EXPECT_EQ(dialog->Notice(), c.notice);
     }
     // A new base scale limits the offset the curve has: 10.0 on Rockwell C stays, 30 on Vickers
     // becomes 10.0 on Shore.
@@ -102,21 +110,34 @@ TEST_F(DialogOnSim, CountersAcceptOnlyWhatTheTesterCanKeep)
 {
     ASSERT_TRUE(Connect({"--model", "kestrel2", "--empty", "--fixed-impacts", "5"}));
     ASSERT_TRUE(OpenAndRead());
+    // A number the tester cannot keep is refused with a word, never replaced by another.
     struct Case {
         const char* typed;
         int fixed; // after leaving the edit
-    } fixed[] = {{"0", 5}, {"150", 5}, {"7", 7}, {"99", 99}, {"100", 99}, {"1", 1}, {"", 1}};
+        const char* notice;
+    } fixed[] = {
+        {"0", 5, "Fixed number of impacts: 0 was not taken; the tester accepts 1 to 99."},
+        {"150", 5, "Fixed number of impacts: 150 was not taken; the tester accepts 1 to 99."},
+        {"7", 7, ""},
+        {"99", 99, ""},
+        {"100", 99, "Fixed number of impacts: 100 was not taken; the tester accepts 1 to 99."},
+        {"1", 1, ""},
+        {"", 1, ""},
+    };
     for (const Case& c : fixed) {
         SCOPED_TRACE(c.typed);
+        dialog->ShowNotice({});
         Type(58014, QString::fromLatin1(c.typed));
         EXPECT_EQ(store.fixedImpacts, c.fixed);
         EXPECT_EQ(Text(58014), QString::number(c.fixed));
+        EXPECT_EQ(dialog->Notice(), c.notice);
     }
     Type(58013, "65535");
     EXPECT_EQ(store.measurementCounter, 65535u);
     Type(58013, "70000"); // would reach the tester cut to 16 bits
     EXPECT_EQ(store.measurementCounter, 65535u);
     EXPECT_EQ(Text(58013), "65535");
+    EXPECT_EQ(dialog->Notice(), "Measurement counter: 70000 was not taken; the tester counts up to 65535.");
     Type(58013, "x");
     EXPECT_EQ(store.measurementCounter, 0u);
 
@@ -139,6 +160,25 @@ TEST_F(DialogOnSim, LockKeysGoesToTheTesterAtOnce)
     }
     EXPECT_EQ(lockRedraws, 2);
     EXPECT_EQ(store.link->jobs, 0u); // not a job
+
+    // A request whose acknowledge is lost or wrong changes neither the box nor the store, and the
+    // dialog says so; the key lock is then read back from the tester, which took the request.
+    for (const char* fault : {"inject setlock FD", "drop setlock"}) {
+        SCOPED_TRACE(fault);
+        ASSERT_FALSE(Sim(fault).isEmpty());
+        const std::uint32_t before = store.device.keysLocked;
+        box->click();
+        EXPECT_EQ(store.device.keysLocked, before);
+        EXPECT_EQ(box->isChecked(), before == 1);
+        EXPECT_EQ(dialog->Notice(), ResString(LinkStrings::KeyLockNotConfirmed));
+        EXPECT_EQ(store.link->jobs, CDeviceLink::jobReadKeyLock);
+        ASSERT_TRUE(RunJobs());
+        EXPECT_EQ(store.device.keysLocked, 1 - before);
+        EXPECT_EQ(box->isChecked(), before == 0);
+        EXPECT_TRUE(Sim("show").contains(QStringLiteral("lock=%1").arg(1 - before)));
+    }
+    EXPECT_EQ(lockRedraws, 2);
+    EXPECT_EQ(lockRefusals, 2);
 }
 
 TEST_F(DialogOnSim, EnterEscAndExitRefreshAndCloseAndTheDialogOpensAgain)

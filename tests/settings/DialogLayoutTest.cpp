@@ -116,7 +116,7 @@ TEST_F(DialogLayout, ControlsSitAtTheirDialogUnitsAndKeepProportionsAtAnyFontSiz
         sizes[i] = dialog.size();
         // Texts may widen the units across, never shrink them; down they follow the font.
         EXPECT_GE(sizes[i].width(), DialogUnitsToPixelsX(354, base));
-        EXPECT_EQ(sizes[i].height(), DialogUnitsToPixelsY(170, base));
+        EXPECT_EQ(sizes[i].height(), DialogUnitsToPixelsY(kSettingsHeightUnits, base));
         const double x = sizes[i].width() / 354.0;
         for (int id : {1014, 58013, 1027, 1015, 58012, 1010, 1012}) {
             SCOPED_TRACE(id);

@@ -29,7 +29,7 @@ bool DialogOnSim::Connect(const QStringList& simArgs)
     qputenv("SCLERON_SERIAL_PORTS", sim.SlavePath().toLocal8Bit());
     CDeviceLink& link = *store.link;
     link.ScanPorts();
-    if (store.foundDevices.GetSize() != 1 || link.OpenPort(store.foundPorts[0]) != 1) {
+    if (store.foundDevices.GetSize() != 1 || link.OpenPort(store.foundPorts[0]) != LinkResult::Ok) {
         ADD_FAILURE() << "the tester was not found or its port did not open";
         return false;
     }
@@ -39,7 +39,7 @@ bool DialogOnSim::Connect(const QStringList& simArgs)
     link.jobs = CDeviceLink::jobsConnect;
     if (!RunJobs())
         return false;
-    dialog = std::make_unique<CSettings>(store, nullptr, [this] { ++lockRedraws; });
+    dialog = std::make_unique<CSettings>(store, nullptr, [this](bool confirmed) { confirmed ? ++lockRedraws : ++lockRefusals; });
     followUps.dialog = dialog.get();
     link.SetFollowUps(&followUps);
     return true;

@@ -59,4 +59,5 @@ protected:
     DialogFollowUps followUps;
     std::unique_ptr<CSettings> dialog;
     int lockRedraws = 0;
+    int lockRefusals = 0; // "Lock Keys" clicks the tester did not confirm
 };

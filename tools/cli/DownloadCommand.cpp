@@ -50,12 +50,6 @@ bool ParseArgs(const QStringList& args, DownloadArgs& parsed)
     return !parsed.output.isEmpty();
 }
 
-void Tell(int id, const QString& argument = {})
-{
-    const QString text = argument.isNull() ? ResString(id) : ResString(id).arg(argument);
-    std::fprintf(stderr, "%s\n", qPrintable(text));
-}
-
 // The summary lines go to standard output, or to standard error when the file itself goes to
 // standard output ("-o -").
 void Print(std::FILE* to, int id, const QString& argument)
@@ -81,25 +75,11 @@ int RunDownloadCommand(const QStringList& args)
         CDeviceLink& link = *store.link;
 
         exitCode = FindTester(store, link, parsed.port);
-        if (exitCode == 0) {
-            AdoptFoundDevice(store, 0);
-            link.events = 0;
-            // Only the boot loader's own answer means the boot loader; a check that went
-            // unanswered or garbled is left to the connect jobs, which tell a dead line as a lost
-            // connection.
-            link.CheckApplication();
-            if (link.LastApplicationCheck() == CDeviceLink::ApplicationCheck::BootLoader) {
-                store.bootloaderMode = 1;
-                Tell(LinkStrings::Bootloader);
-                exitCode = 4;
-            } else if (!RunJobsToEnd(store, link, CDeviceLink::jobsConnect, [](int ms) {
-                           std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-                           return true;
-                       })) {
-                Tell(LinkStrings::ConnectionLost);
-                exitCode = 4;
-            }
-        }
+        if (exitCode == 0)
+            exitCode = AttachFoundTester(store, link, [](int ms) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+                return true;
+            });
         if (exitCode == 0) {
             link.Close();
             const bool toStandardOutput = OutputTarget::IsStandardOutput(parsed.output);

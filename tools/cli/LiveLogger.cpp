@@ -72,7 +72,7 @@ bool CLiveLogger::Tick()
     if (link.jobs != 0)
         return link.RunJobs() > 0;
     std::uint8_t status = 0;
-    const bool answered = link.PollStatus(status) == 1;
+    const bool answered = link.PollStatus(status) == LinkResult::Ok;
     if (!answered)
         status = 0;
     // The discard first, as the window does: it concerns the last measurement already here.
@@ -124,7 +124,8 @@ int CLiveLogger::Reconnect()
     constexpr std::uint32_t kJobsAgain = CDeviceLink::jobsConnect & ~CDeviceLink::jobReadMeasurements;
     while (wait(kReconnectEveryMs)) {
         link.Close();
-        if (link.OpenPort(store.portNumber) != 1 || link.CheckApplication() != 1)
+        if (link.OpenPort(store.portNumber) != LinkResult::Ok || link.CheckApplication() != LinkResult::Ok
+            || link.LastApplicationCheck() != CDeviceLink::ApplicationCheck::Application)
             continue;
         if (!RunJobsToEnd(store, link, kJobsAgain, wait))
             continue;

@@ -29,12 +29,12 @@ int FindTester(CMeasurementStore& store, CDeviceLink& link, int port)
             return 3;
         }
         port = store.foundPorts[0];
-        if (link.OpenPort(port) == 1)
+        if (link.OpenPort(port) == LinkResult::Ok)
             return 0;
     } else {
         // The same text exchange the search uses, so the tester is known exactly as after a search.
         store.ClearFoundDevices();
-        if (link.OpenPort(port) == 1) {
+        if (link.OpenPort(port) == LinkResult::Ok) {
             link.ProbeDevice(port);
             AppendLaterDevices(store);
             if (!store.foundDevices.IsEmpty())
@@ -48,6 +48,25 @@ int FindTester(CMeasurementStore& store, CDeviceLink& link, int port)
     if (!link.LastOpenProblem().isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(link.LastOpenProblem()));
     return 3;
+}
+
+int AttachFoundTester(CMeasurementStore& store, CDeviceLink& link, const TickWait& wait)
+{
+    AdoptFoundDevice(store, 0);
+    link.events = 0;
+    // A check that went unanswered is left to the connect jobs, which give a dead line up within
+    // seconds; any complete answer but the application's means the boot loader.
+    link.CheckApplication();
+    if (link.LastApplicationCheck() == CDeviceLink::ApplicationCheck::BootLoader) {
+        store.bootloaderMode = 1;
+        Tell(LinkStrings::Bootloader);
+        return 4;
+    }
+    if (!RunJobsToEnd(store, link, CDeviceLink::jobsConnect, wait)) {
+        Tell(LinkStrings::ConnectionLost);
+        return 4;
+    }
+    return 0;
 }
 
 bool RunJobsToEnd(CMeasurementStore& store, CDeviceLink& link, std::uint32_t jobs, const TickWait& wait)

@@ -25,6 +25,11 @@ using TickWait = std::function<bool(int ms)>;
 // on standard error).
 int FindTester(CMeasurementStore& store, CDeviceLink& link, int port);
 
+// Attaches the tester the search listed first, on its open port: the application check, then the
+// connect jobs run to their end. 0, or exit code 4 (boot loader, or the connection lost; told on
+// standard error).
+int AttachFoundTester(CMeasurementStore& store, CDeviceLink& link, const TickWait& wait);
+
 // Assigns `jobs` to the link and runs them tick by tick as the window's timer does, opening the
 // port again after a failed tick. True once none is pending; false when two ticks in a row failed
 // or the wait was cut short.

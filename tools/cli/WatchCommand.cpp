@@ -102,21 +102,7 @@ int Attach(CMeasurementStore& store, CDeviceLink& link, int port)
     const int found = FindTester(store, link, port);
     if (found != 0)
         return found;
-    AdoptFoundDevice(store, 0);
-    link.events = 0;
-    // Only the boot loader's own answer means the boot loader; a missing or garbled check is left
-    // to the connect jobs, which tell a dead line as a lost connection.
-    link.CheckApplication();
-    if (link.LastApplicationCheck() == CDeviceLink::ApplicationCheck::BootLoader) {
-        store.bootloaderMode = 1;
-        Tell(ResString(LinkStrings::Bootloader));
-        return 4;
-    }
-    if (!RunJobsToEnd(store, link, CDeviceLink::jobsConnect, WaitUnlessStopped)) {
-        Tell(ResString(LinkStrings::ConnectionLost));
-        return 4;
-    }
-    return 0;
+    return AttachFoundTester(store, link, WaitUnlessStopped);
 }
 
 int Watch(const WatchArgs& parsed)

@@ -102,9 +102,22 @@ CommandResult Switch(const Arguments& args, const char* usage, bool* flag)
     return Ok();
 }
 
+// bootloader 0|1 [BYTES]: the application or the boot loader runs; the boot loader answers the
+// application check with BYTES (default 01 02).
 CommandResult Bootloader(Simulator& sim, const Arguments& args)
 {
-    return Switch(args, "bootloader 0|1", &sim.GetDevice().bootloaderMode);
+    const char* usage = "bootloader 0|1 [HEXBYTES...]";
+    Device& device = sim.GetDevice();
+    if (args.size() > 1) {
+        std::vector<std::uint8_t> answer;
+        if (args[0] != "1" || !ParseHexBytes(Arguments(args.begin() + 1, args.end()), &answer) || answer.empty())
+            return Fail(std::string("usage: ") + usage);
+        device.bootloaderAnswer = answer;
+        device.bootloaderMode = true;
+        return Ok();
+    }
+    device.bootloaderAnswer = {0x01, 0x02};
+    return Switch(args, usage, &device.bootloaderMode);
 }
 
 CommandResult Echo(Simulator& sim, const Arguments& args)
@@ -144,7 +157,10 @@ const std::vector<ConsoleCommand>& EventCommands()
         {"record", "TIME DATE VALUE ANGLE MODE [SERIES]", "store a record exactly as given", RawRecord},
         {"erase", "", "erase the measurement memory", Erase},
         {"set", "NAME VALUE | reg A BYTES", "the operator changes a setting (mode, standard, fixed, counter, impacts) or a curve register", Set},
-        {"bootloader", "0|1", "run the boot loader (1) or the application (0)", Bootloader},
+        {"bootloader", "0|1 [BYTES]",
+         "run the boot loader (1) or the application (0); the boot loader answers the application check with "
+         "BYTES (default 01 02)",
+         Bootloader},
         {"echo", "0|1", "text replies in echo mode", Echo},
     };
     return commands;

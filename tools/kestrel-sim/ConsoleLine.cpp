@@ -48,12 +48,23 @@ CommandResult Arm(Simulator& sim, Fault fault)
     return Ok(DescribeFault(fault));
 }
 
+// unplug, or unplug after N [TARGET]: the cable is pulled now, or once N more binary requests
+// (to TARGET) have been answered.
 CommandResult Unplug(Simulator& sim, const Arguments& args)
 {
-    if (!args.empty())
-        return Fail("usage: unplug");
-    sim.Unplug();
-    return Ok();
+    const char* usage = "usage: unplug [after N [TARGET]]";
+    if (args.empty()) {
+        sim.Unplug();
+        return Ok();
+    }
+    if (args[0] != "after")
+        return Fail(usage);
+    int target = kTargetAny;
+    std::optional<long long> frames;
+    if (!TargetAndNumber(Arguments(args.begin() + 1, args.end()), &target, &frames) || !frames || *frames < 1)
+        return Fail(usage);
+    sim.UnplugAfter(static_cast<int>(*frames), target);
+    return Ok("unplug after " + std::to_string(*frames) + " " + TargetName(target));
 }
 
 CommandResult Hangup(Simulator& sim, const Arguments& args)
@@ -155,7 +166,10 @@ CommandResult Faults(Simulator& sim, const Arguments& args)
 const std::vector<ConsoleCommand>& LineCommands()
 {
     static const std::vector<ConsoleCommand> commands = {
-        {"unplug", "", "stop answering (cable pulled); queued output is lost", Unplug},
+        {"unplug", "[after N [TARGET]]",
+         "stop answering (cable pulled) now, or once N more binary requests (to TARGET) were answered; queued "
+         "output is lost",
+         Unplug},
         {"hangup", "", "the port disappears (USB tester gone): the pseudo-terminal closes", Hangup},
         {"replug", "", "answer again; after hangup on a new pseudo-terminal (ok PATH)", Replug},
         {"paced", "0|1", "pace the output at 3840 bytes/s", Paced},

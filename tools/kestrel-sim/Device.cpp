@@ -92,7 +92,7 @@ std::optional<Reply> Device::HandleSystem(const Request& request)
 {
     const auto& data = request.data;
     if (data.size() == 2 && data[0] == 0x01 && data[1] == 0x08)
-        return Reply{{0x01, static_cast<std::uint8_t>(bootloaderMode ? 0x02 : 0x01)}, kTargetCheckApp, {}};
+        return Reply{bootloaderMode ? bootloaderAnswer : std::vector<std::uint8_t>{0x01, 0x01}, kTargetCheckApp, {}};
     if (!data.empty() && data[0] == 0x01)
         return Reply{{kErrorArgument}, kTargetCheckApp, {}};
     return Reply{{kErrorUnknown}, kTargetCheckApp, {}};

@@ -91,6 +91,8 @@ public:
     int CurveSlots() const { return identity_.model->curveSlots; }
 
     bool bootloaderMode = false; // the application does not run; only system requests answer
+    // What the boot loader answers to the application check (the application answers 01 01).
+    std::vector<std::uint8_t> bootloaderAnswer = {0x01, 0x02};
     bool echo = false;           // text replies carry the echoed command (second-generation echo mode)
 
 private:

@@ -36,7 +36,9 @@ const NamedTarget kNames[] = {
     {"counter", 0x36},
 };
 
-bool Matches(int armed, int target)
+} // namespace
+
+bool TargetMatches(int armed, int target)
 {
     if (armed == kTargetAny)
         return true;
@@ -45,7 +47,11 @@ bool Matches(int armed, int target)
     return armed == target;
 }
 
-} // namespace
+bool IsBinaryTarget(int target)
+{
+    return target != kTargetPrompt && target != kTargetTextId && target != kTargetTextIdentity
+        && target != kTargetTextOther;
+}
 
 std::optional<int> ParseTarget(std::string_view word)
 {
@@ -100,7 +106,7 @@ bool FaultList::Arm(Fault fault)
 bool FaultList::Apply(int target, std::vector<std::uint8_t>& bytes)
 {
     for (auto it = faults_.begin(); it != faults_.end(); ++it) {
-        if (!Matches(it->target, target))
+        if (!TargetMatches(it->target, target))
             continue;
         const Fault fault = std::move(*it);
         faults_.erase(it);

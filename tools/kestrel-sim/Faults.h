@@ -27,6 +27,10 @@ enum ReplyTarget : int {
 constexpr int kTargetAny = -1;
 constexpr int kTargetAnyText = -2;
 std::optional<int> ParseTarget(std::string_view word);
+// Whether a reply to `target` is hit by something aimed at `armed` (a target or kTargetAny...).
+bool TargetMatches(int armed, int target);
+// Whether a reply answers a binary frame (not the text form).
+bool IsBinaryTarget(int target);
 std::string TargetName(int target);
 // Names accepted by ParseTarget, for the help text.
 std::string TargetNames();

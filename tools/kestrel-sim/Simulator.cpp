@@ -90,9 +90,18 @@ bool Simulator::OpenPty(std::string* error)
 void Simulator::Unplug()
 {
     unplugged_ = true;
+    unplugAfterFrames_ = 0;
+    unplugDue_ = false;
     transmitter_.DropAll();
     parser_.Reset();
     requests_.clear();
+}
+
+void Simulator::UnplugAfter(int frames, int target)
+{
+    unplugAfterFrames_ = frames;
+    unplugAfterTarget_ = target;
+    unplugDue_ = false;
 }
 
 void Simulator::Hangup()
@@ -211,6 +220,8 @@ void Simulator::ServeRequests()
     for (;;) {
         if (transmitter_.Busy() && pty_.IsOpen() && !transmitter_.Pump(pty_.Master(), Clock::now()))
             std::perror("kestrel-sim: write");
+        if (unplugDue_ && !transmitter_.Busy())
+            Unplug();
         if (transmitter_.Busy() || requests_.empty() || unplugged_)
             return;
         const Request request = std::move(requests_.front());
@@ -228,6 +239,9 @@ void Simulator::ServeRequests()
             continue;
         }
         const std::size_t planned = reply->bytes.size();
+        if (unplugAfterFrames_ > 0 && IsBinaryTarget(reply->target) && TargetMatches(unplugAfterTarget_, reply->target)
+            && --unplugAfterFrames_ == 0)
+            unplugDue_ = true;
         const auto& sent = transmitter_.Send(std::move(*reply));
         Trace("->", sent, sent.size() == planned ? "" : " (fault)");
     }

@@ -39,6 +39,9 @@ public:
     void Unplug();
     // The port disappears as a USB tester's does: the pseudo-terminal is closed.
     void Hangup();
+    // The cable is pulled once `frames` more binary requests matching `target` have been answered
+    // (their replies go out whole first); 0 disarms.
+    void UnplugAfter(int frames, int target);
     // Answers again; after a hang-up on a fresh pseudo-terminal whose path goes into *path.
     bool Replug(std::string* path, std::string* error);
     void Quit() { quit_ = true; }
@@ -62,6 +65,9 @@ private:
     RequestParser parser_;
     std::deque<Request> requests_;
     bool unplugged_ = false;
+    int unplugAfterFrames_ = 0; // see UnplugAfter
+    int unplugAfterTarget_ = -1;
+    bool unplugDue_ = false;    // the last counted reply is going out; the line dies after it
     bool quit_ = false;
     bool warnedUnconfigured_ = false;
     bool stdinOpen_ = true;
