@@ -74,7 +74,7 @@ void CMainFrame::CheckForUpdates()
     SetStatusText(ResString(AppText::Offline));
     if (!m_updateService)
         return;
-    if (m_updateService->RunWizard(true) && m_view.ResetData(true)) {
+    if (m_updateService->RunWizard() && m_view.ResetData(true)) {
         // The installer runs: make way for it.
         m_updateService.reset();
         RemoveUpdateMenu();

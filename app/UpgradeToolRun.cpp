@@ -34,17 +34,23 @@ protected:
 
 } // namespace
 
-bool RunUpgradeTool(QWidget* owner, const QString& program, const QStringList& arguments)
+SToolRun RunUpgradeTool(QWidget* owner, const QString& program, const QStringList& arguments, const QString& workingFolder)
 {
+    SToolRun run;
     QProcess tool;
     tool.setProgram(program);
     tool.setArguments(arguments);
+    if (!workingFolder.isEmpty())
+        tool.setWorkingDirectory(workingFolder);
     // The tool talks to the user through its own windows; its output is not ours to read.
     tool.setProcessChannelMode(QProcess::ForwardedChannels);
     tool.setInputChannelMode(QProcess::ForwardedInputChannel);
     tool.start();
-    if (!tool.waitForStarted(-1))
-        return false;
+    if (!tool.waitForStarted(-1)) {
+        run.error = tool.errorString();
+        return run;
+    }
+    run.started = true;
     CToolRunningWindow running(owner);
     // Also a tool that crashed has finished.
     QObject::connect(&tool, &QProcess::finished, &running, &QDialog::accept);
@@ -52,5 +58,7 @@ bool RunUpgradeTool(QWidget* owner, const QString& program, const QStringList& a
         running.exec();
     // Without a time limit: the window closed because the tool ended.
     tool.waitForFinished(-1);
-    return true;
+    run.exitCode = tool.exitCode();
+    run.failed = tool.exitStatus() != QProcess::NormalExit || run.exitCode != 0;
+    return run;
 }

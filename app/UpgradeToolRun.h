@@ -8,6 +8,16 @@
 
 class QWidget;
 
-// Starts program with arguments (no shell), owned by owner, and returns once it has ended. False,
-// without any message, when it could not be started (missing, not executable).
-bool RunUpgradeTool(QWidget* owner, const QString& program, const QStringList& arguments);
+struct SToolRun {
+    bool started = false;
+    // How it ended (when it started): a crash counts as failed.
+    bool failed = false;
+    int exitCode = 0;
+    // Why it could not be started.
+    QString error;
+};
+
+// Starts program with arguments (no shell) in workingFolder (empty: the current one), owned by
+// owner, and returns once it has ended.
+SToolRun RunUpgradeTool(QWidget* owner, const QString& program, const QStringList& arguments,
+                        const QString& workingFolder = {});

@@ -5,9 +5,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-svg-dev libgl1-mesa-dev
-  libcurl4-openssl-dev
+  libcurl4-openssl-dev libsodium-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth python3-pyftpdlib poppler-utils fonts-dejavu-core fonts-wqy-microhei python3-jsonschema qt6-translations-l10n
+  xvfb xauth python3-pyftpdlib python3-openssl openssl minisign poppler-utils fonts-dejavu-core fonts-wqy-microhei python3-jsonschema qt6-translations-l10n
   dpkg-dev lintian appstream desktop-file-utils
 )
 

@@ -2,15 +2,21 @@
 #include "update/FirmwareCheck.h"
 
 #include "data/UserPrompts.h"
+#include "resources/StringTable.h"
 #include "device/HxDevice.h"
 #include "update/FileVersionInfo.h"
 #include "update/UpdateSession.h"
 #include "update/UpdateTexts.h"
+#include "update/VerifiedDownload.h"
 #include "update/Version.h"
 #include "update/VersionMessage.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMetaObject>
 #include <QObject>
+#include <QSaveFile>
 
 #include <chrono>
 #include <cstdio>
@@ -25,6 +31,14 @@ std::uint64_t VersionValue(const std::wstring& text)
 }
 
 } // namespace
+
+QString DefaultFirmwareFolder()
+{
+    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (cache.isEmpty() || QDir::isRelativePath(cache))
+        cache = QDir::homePath() + QStringLiteral("/.cache");
+    return cache + QStringLiteral("/scleron/firmware");
+}
 
 // What one check thread works with: its own session and copies of the tester's data.
 struct CFirmwareCheck::Run {
@@ -41,10 +55,11 @@ struct CFirmwareCheck::Run {
     bool done = false;
 };
 
-CFirmwareCheck::CFirmwareCheck(QObject* window, SUpdateServer server, QString productName)
+CFirmwareCheck::CFirmwareCheck(QObject* window, SUpdateServer server, QString productName, SFirmwarePackages packages)
     : m_window(window)
     , m_server(std::move(server))
     , m_productName(std::move(productName))
+    , m_packages(std::move(packages))
 {
 }
 
@@ -108,9 +123,19 @@ void CFirmwareCheck::Check(Run& run)
 {
     CUpdateSession& session = *run.session;
     session.SetShowMessages(false);
-    if (!session.ConnectFolder(run.folder)) {
-        // A check that was asked to stop did not fail: it was not let finish.
-        if (run.stop)
+    {
+        std::lock_guard<std::mutex> lock(m_packageMutex);
+        m_package = {};
+    }
+    const bool connected = session.ConnectFolder(run.folder);
+    // A check that was asked to stop did not fail: it was not let finish.
+    if (!connected && run.stop)
+        return;
+    // Only a server that could not be reached counts towards the reminder; one that answered
+    // (even without a folder for this tester) was reached.
+    const bool folderMissing = !connected && session.LastFailure() == UpdateFailure::NotFound;
+    if (!connected && !folderMissing) {
+        if (session.LastFailure() != UpdateFailure::Unreachable)
             return;
         SFirmwareCounters counters = Counters();
         const bool remind = CountFirmwareCheckFailure(counters);
@@ -127,8 +152,12 @@ void CFirmwareCheck::Check(Run& run)
     m_failCountMax = counters.failCountMax;
     WriteFirmwareCounters(run.registryKey, counters);
 
-    CVersion newest[3]; // by kind: application firmware 1, operating system 2
-    for (const Device::SContentEntry& entry : run.contents.entries) {
+    // By kind (application firmware 1, operating system 2): the package to offer and its version.
+    CVersion newest[3];
+    SRemoteEntry chosen[3];
+    // No folder for this tester: no firmware is offered for it.
+    const std::vector<Device::SContentEntry> none;
+    for (const Device::SContentEntry& entry : folderMissing ? none : run.contents.entries) {
         if (entry.kind != Device::kContentApplication && entry.kind != Device::kContentOperatingSystem)
             continue;
         // Always the server's listing as it is now.
@@ -142,9 +171,17 @@ void CFirmwareCheck::Check(Run& run)
         for (const SRemoteEntry& file : *listing) {
             const CVersion offered = CVersion::FromFirmwareName(file.name, entry.kind);
             // The last listed package above the installed version wins, not the highest.
-            if (!offered.IsNull() && offered > installed)
+            if (!offered.IsNull() && offered > installed) {
                 newest[entry.kind] = offered;
+                chosen[entry.kind] = file;
+            }
         }
+    }
+    // Only what verified is offered.
+    for (int kind : {Device::kContentOperatingSystem, Device::kContentApplication}) {
+        const bool posted = kind == Device::kContentApplication || run.osMessage != 0;
+        if (posted && !newest[kind].IsNull() && !run.stop)
+            newest[kind] = FetchPackage(run, chosen[kind], newest[kind], kind);
     }
     if (!run.stop) {
         if (run.osMessage != 0)
@@ -152,6 +189,63 @@ void CFirmwareCheck::Check(Run& run)
         PostVersionMessage(m_window, run.firmwareMessage, newest[Device::kContentApplication]);
     }
     session.Close();
+}
+
+CVersion CFirmwareCheck::FetchPackage(Run& run, const SRemoteEntry& entry, const CVersion& version, int kind)
+{
+    const QString folder = m_packages.folder + QLatin1Char('/') + run.folder;
+    const QString path = folder + QLatin1Char('/') + entry.name;
+    const QString signaturePath = path + QLatin1String(kSignatureExtension);
+    QFile::remove(signaturePath);
+    SDownloadOutcome outcome;
+    QSaveFile file(path);
+    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly)) {
+        outcome.result = DownloadResult::LocalWriteFailed;
+        outcome.text = ResString(UpdateText::LocalWriteFailed) + QLatin1Char('\n') + file.errorString();
+    } else {
+        outcome = DownloadVerified(*run.session, entry.name, entry.size, file, m_packages.trustedKeys);
+    }
+    if (outcome.result == DownloadResult::Done) {
+        QSaveFile signature(signaturePath);
+        if (signature.open(QIODevice::WriteOnly) && signature.write(outcome.signature) == outcome.signature.size()
+            && signature.commit()) {
+            if (kind == Device::kContentApplication) {
+                std::lock_guard<std::mutex> lock(m_packageMutex);
+                m_package = {path, outcome.signature};
+            }
+            return version;
+        }
+        outcome.text = ResString(UpdateText::LocalWriteFailed);
+    }
+    // Nothing of a package that is not offered stays behind.
+    QFile::remove(path);
+    QFile::remove(signaturePath);
+    // A server that failed or a stop: the next check tries again. Anything else the operator hears.
+    if (outcome.result != DownloadResult::ServerFailed && outcome.result != DownloadResult::Stopped)
+        PostNotice(FillResString(UpdateText::FirmwareNotOffered, {run.typeName, outcome.text}));
+    return CVersion();
+}
+
+SFirmwarePackage CFirmwareCheck::CheckedPackage(QString* problem)
+{
+    SFirmwarePackage package;
+    {
+        std::lock_guard<std::mutex> lock(m_packageMutex);
+        package = m_package;
+    }
+    if (package.path.isEmpty())
+        return {};
+    if (VerifyFile(package.path, package.signature, m_packages.trustedKeys) == SignatureCheck::Verified)
+        return package;
+    QFile::remove(package.path);
+    QFile::remove(package.path + QLatin1String(kSignatureExtension));
+    {
+        std::lock_guard<std::mutex> lock(m_packageMutex);
+        m_package = {};
+    }
+    if (problem)
+        *problem = FillResString(UpdateText::FirmwareChanged, {package.path});
+    return {};
 }
 
 void CFirmwareCheck::PostReminder(const QString& typeName)
@@ -163,6 +257,14 @@ void CFirmwareCheck::PostReminder(const QString& typeName)
     QMetaObject::invokeMethod(
         m_window, [text] { Prompts().Message(text, PromptButtons::Ok, PromptIcon::Information); },
         Qt::QueuedConnection);
+}
+
+void CFirmwareCheck::PostNotice(const QString& text)
+{
+    if (m_window == nullptr)
+        return;
+    QMetaObject::invokeMethod(
+        m_window, [text] { Prompts().Message(text, PromptButtons::Ok, PromptIcon::Warning); }, Qt::QueuedConnection);
 }
 
 bool CFirmwareCheck::WaitForCheck(int timeoutMs)

@@ -3,10 +3,13 @@
 //
 // Start identifies a second-generation tester over its open stream (on the caller's thread),
 // notes its installed firmware and device id, then a thread of its own looks for firmware packages
-// ("*.lod") in the tester's folder on the update server ("./DoDovavez/<id as %08x>/") and posts
-// the newest version above the installed one to the main frame as UM_FIRMWARE_VERSION (0: none).
-// Failed contacts are counted in the registry (FirmwareCounters.h); one failure too many reminds
-// the user, in a message box shown on the user-interface thread, to connect the PC to the Internet.
+// ("*.lod") in the tester's folder on the update server ("./DoDovavez/<id as %08x>/"), downloads
+// the one to offer with its signature into the package folder (VerifiedDownload.h) and posts its
+// version to the main frame as UM_FIRMWARE_VERSION only when it verified (0: none). A package that
+// does not verify is removed and the operator is told why. A tester without a folder on the server
+// has no firmware on offer. Failures to reach the server (and only those) are counted in the
+// registry (FirmwareCounters.h); one failure too many reminds the user, in a message box shown on
+// the user-interface thread, to connect the PC to the Internet.
 //
 // The thread works on copies of what it needs and touches no window: it only posts. A new Start
 // lets a running check finish for up to 3 s and then asks it to stop; destroying the object asks
@@ -16,6 +19,8 @@
 #include "device/Contents.h"
 #include "device/DeviceIdentity.h"
 #include "update/FirmwareCounters.h"
+#include "update/Signature.h"
+#include "update/TrustedKeys.h"
 #include "update/UpdateServer.h"
 
 #include <QString>
@@ -27,10 +32,28 @@
 #include <thread>
 
 class QObject;
+struct SRemoteEntry;
+class CVersion;
+
+// $XDG_CACHE_HOME/scleron/firmware (~/.cache/scleron/firmware by default).
+QString DefaultFirmwareFolder();
 
 namespace Device {
 class CHxDevice;
 }
+
+// Where verified firmware packages are kept and whose signatures they may carry.
+struct SFirmwarePackages {
+    QList<SPublicKey> trustedKeys = TrustedUpdateKeys();
+    // One folder per tester (its id) below this one.
+    QString folder = DefaultFirmwareFolder();
+};
+
+// A verified package on offer: the file and the text of its signature.
+struct SFirmwarePackage {
+    QString path;
+    QByteArray signature;
+};
 
 class CFirmwareCheck {
 public:
@@ -40,7 +63,7 @@ public:
     // window receives the messages and is the context of the reminder (it must outlive this
     // object); server is where the firmware folders are; productName names the registry key (empty:
     // the running program's ProductName).
-    CFirmwareCheck(QObject* window, SUpdateServer server, QString productName = {});
+    CFirmwareCheck(QObject* window, SUpdateServer server, QString productName = {}, SFirmwarePackages packages = {});
     ~CFirmwareCheck();
     CFirmwareCheck(const CFirmwareCheck&) = delete;
     CFirmwareCheck& operator=(const CFirmwareCheck&) = delete;
@@ -53,6 +76,11 @@ public:
 
     // Waits up to timeoutMs for a running check to end; true when none runs any more.
     bool WaitForCheck(int timeoutMs);
+
+    // The verified application firmware package of the last check (empty path: none), checked once
+    // more against its signature. A package that no longer verifies is removed; *problem then says
+    // why and the path is empty.
+    SFirmwarePackage CheckedPackage(QString* problem);
 
     // The counters as the last check left them (read them while no check runs).
     SFirmwareCounters Counters() const;
@@ -69,6 +97,10 @@ private:
     // The check thread.
     void Check(Run& run);
     void PostReminder(const QString& typeName);
+    void PostNotice(const QString& text);
+    // Downloads and verifies the package of entry into the tester's package folder; its version
+    // when it verified, else 0 (and the operator told why, unless the server failed).
+    CVersion FetchPackage(Run& run, const SRemoteEntry& entry, const CVersion& version, int kind);
 
     QObject* m_window;
     SUpdateServer m_server;
@@ -82,6 +114,9 @@ private:
     int m_osMessage = 0;
     Device::CContents m_contents;
     Device::SShortIdentity m_identity;
+    SFirmwarePackages m_packages;
+    std::mutex m_packageMutex;
+    SFirmwarePackage m_package;
     std::shared_ptr<Run> m_run;
     std::thread m_thread;
 };

@@ -32,8 +32,10 @@ bool CRemoteFile::Open()
     if (!m_multi || curl_multi_add_handle(static_cast<CURLM*>(m_multi), curl) != CURLM_OK) {
         m_failed = m_done = true;
         m_errorText = m_handle->FailureText(CURLE_OUT_OF_MEMORY);
+        m_failure = UpdateFailure::Other;
         return false;
     }
+    m_handle->BeginTransfer();
     while (m_pending.isEmpty() && !m_done)
         Pump();
     return !(m_failed && m_pending.isEmpty());
@@ -73,11 +75,13 @@ void CRemoteFile::Pump()
         if (msg->data.result != CURLE_OK) {
             m_failed = true;
             m_errorText = m_handle->FailureText(msg->data.result);
+            m_failure = m_handle->Classify(msg->data.result);
         }
     }
     if (mc != CURLM_OK && !m_done) {
         m_done = m_failed = true;
         m_errorText = QString::fromUtf8(curl_multi_strerror(mc));
+        m_failure = UpdateFailure::Other;
     }
     if (!m_done && m_pending.size() < m_highWater && !m_paused)
         curl_multi_poll(multi, nullptr, 0, kWaitMs, nullptr);

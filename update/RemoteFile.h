@@ -8,7 +8,7 @@
 
 #include <memory>
 
-class CCurlEasy;
+#include "update/CurlEasy.h"
 
 class CRemoteFile {
 public:
@@ -21,9 +21,10 @@ public:
 
     // False when the file could not be opened (no such file, connection lost); see ErrorText().
     bool Open();
-    // Reads up to maxBytes; 0 at the end of the file, -1 when the transfer failed.
+    // Reads up to maxBytes; 0 once the server has ended the transfer properly, -1 when it failed.
     qint64 Read(char* buffer, qint64 maxBytes);
     QString ErrorText() const { return m_errorText; }
+    UpdateFailure Failure() const { return m_failure; }
 
 private:
     static size_t OnData(char* data, size_t size, size_t count, void* self);
@@ -39,4 +40,5 @@ private:
     bool m_done = false;
     bool m_failed = false;
     QString m_errorText;
+    UpdateFailure m_failure = UpdateFailure::None;
 };

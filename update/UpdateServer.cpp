@@ -18,9 +18,11 @@ SUpdateServer DefaultUpdateServer()
 std::optional<SUpdateServer> ParseUpdateUrl(const QString& text)
 {
     const QUrl url(text, QUrl::StrictMode);
-    if (!url.isValid() || url.scheme() != QLatin1String("ftp") || url.host().isEmpty())
+    const bool ftps = url.scheme() == QLatin1String("ftps");
+    if (!url.isValid() || (url.scheme() != QLatin1String("ftp") && !ftps) || url.host().isEmpty())
         return std::nullopt;
     SUpdateServer server;
+    server.tls = ftps ? UpdateTls::Required : UpdateTls::IfOffered;
     server.host = url.host();
     server.port = url.port(kFtpPort);
     server.user = url.userName(QUrl::FullyDecoded);
@@ -31,8 +33,8 @@ std::optional<SUpdateServer> ParseUpdateUrl(const QString& text)
 SUpdateServer UpdateServerFromEnvironment()
 {
     const QString url = qEnvironmentVariable("SCLERON_UPDATE_URL");
-    if (url.isEmpty())
-        return DefaultUpdateServer();
     SUpdateServer none;
-    return ParseUpdateUrl(url).value_or(none);
+    SUpdateServer server = url.isEmpty() ? DefaultUpdateServer() : ParseUpdateUrl(url).value_or(none);
+    server.caFile = qEnvironmentVariable("SCLERON_UPDATE_CA");
+    return server;
 }

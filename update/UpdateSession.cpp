@@ -12,6 +12,7 @@ struct CUpdateSession::Connection {
     QString user;
     QString password;
     QString folder;
+    bool mlsdRefused = false;
     CCurlEasy curl;
 };
 
@@ -23,13 +24,18 @@ curl_slist* PwdCommand()
     return &command;
 }
 
-size_t CollectListing(char* data, size_t size, size_t count, void* target)
+struct SCollect {
+    QByteArray* into;
+    qsizetype maxBytes;
+};
+
+size_t Collect(char* data, size_t size, size_t count, void* target)
 {
-    auto* listing = static_cast<QByteArray*>(target);
+    auto* collect = static_cast<SCollect*>(target);
     const size_t bytes = size * count;
-    if (listing->size() + static_cast<qsizetype>(bytes) > CUpdateSession::kMaxListingBytes)
+    if (collect->into->size() + static_cast<qsizetype>(bytes) > collect->maxBytes)
         return 0; // ends the transfer with a write error
-    listing->append(data, static_cast<qsizetype>(bytes));
+    collect->into->append(data, static_cast<qsizetype>(bytes));
     return bytes;
 }
 
@@ -50,11 +56,17 @@ QString CUpdateSession::Folder() const
     return m_connection ? m_connection->folder : QString();
 }
 
-void CUpdateSession::Fail(const QString& text)
+void CUpdateSession::Fail(const QString& text, UpdateFailure failure)
 {
     m_lastError = text;
+    m_failure = failure;
     if (m_showMessages)
         Prompts().Message(text, PromptButtons::Ok, PromptIcon::Error);
+}
+
+void CUpdateSession::Fail(const CCurlEasy& curl, CURLcode result)
+{
+    Fail(curl.FailureText(result), curl.Classify(result));
 }
 
 bool CUpdateSession::EnsureInternet()
@@ -96,6 +108,7 @@ bool CUpdateSession::Connect(const QString& user, const QString& password, const
         return false;
     }
     m_lastError.clear();
+    m_failure = UpdateFailure::None;
     auto connection = std::make_unique<Connection>();
     connection->user = user;
     connection->password = password;
@@ -111,19 +124,26 @@ bool CUpdateSession::Connect(const QString& user, const QString& password, const
     curl.SetTarget({});
     curl_easy_setopt(curl.Handle(), CURLOPT_NOBODY, 1L);
     if (const CURLcode result = curl.Perform(); result != CURLE_OK) {
-        Fail(curl.FailureText(result));
+        Fail(curl, result);
         return false;
     }
     // The login folder must be known to the server.
     curl_easy_setopt(curl.Handle(), CURLOPT_QUOTE, PwdCommand());
-    if (curl.Perform() != CURLE_OK) {
-        Fail(ResString(UpdateText::ConnectFailed));
+    if (const CURLcode result = curl.Perform(); result != CURLE_OK) {
+        if (curl.LastErrorReply().isEmpty())
+            Fail(curl, result);
+        else
+            Fail(ResString(UpdateText::ConnectFailed));
         return false;
     }
     curl_easy_setopt(curl.Handle(), CURLOPT_QUOTE, nullptr);
     curl.SetTarget(folder);
-    if (curl.Perform() != CURLE_OK) {
-        Fail(FillResString(UpdateText::FolderNotFound, {folder}));
+    if (const CURLcode result = curl.Perform(); result != CURLE_OK) {
+        // The server answered the change of folder with an error: the folder is not there.
+        if (curl.LastErrorReply().isEmpty())
+            Fail(curl, result);
+        else
+            Fail(FillResString(UpdateText::FolderNotFound, {folder}), UpdateFailure::NotFound);
         return false;
     }
     connection->folder = folder;
@@ -161,6 +181,20 @@ void CUpdateSession::Close()
     }
 }
 
+CURLcode CUpdateSession::Transfer(const char* command, QByteArray* into, qsizetype maxBytes)
+{
+    CCurlEasy& curl = m_connection->curl;
+    SCollect collect{into, maxBytes};
+    curl.ClearRequest();
+    curl.SetTarget(m_connection->folder);
+    curl_easy_setopt(curl.Handle(), CURLOPT_CUSTOMREQUEST, command);
+    curl_easy_setopt(curl.Handle(), CURLOPT_WRITEFUNCTION, &Collect);
+    curl_easy_setopt(curl.Handle(), CURLOPT_WRITEDATA, &collect);
+    const CURLcode result = curl.Perform();
+    curl.ClearRequest();
+    return result;
+}
+
 std::optional<QList<SRemoteEntry>> CUpdateSession::List(const QString& pattern)
 {
     if (!m_connection) {
@@ -169,23 +203,52 @@ std::optional<QList<SRemoteEntry>> CUpdateSession::List(const QString& pattern)
     }
     CCurlEasy& curl = m_connection->curl;
     QByteArray listing;
-    curl.ClearRequest();
-    curl.SetTarget(m_connection->folder);
-    curl_easy_setopt(curl.Handle(), CURLOPT_CUSTOMREQUEST, "MLSD");
-    curl_easy_setopt(curl.Handle(), CURLOPT_WRITEFUNCTION, &CollectListing);
-    curl_easy_setopt(curl.Handle(), CURLOPT_WRITEDATA, &listing);
-    const CURLcode result = curl.Perform();
-    curl.ClearRequest();
+    CURLcode result = CURLE_OK;
+    if (!m_connection->mlsdRefused) {
+        result = Transfer("MLSD", &listing, kMaxListingBytes);
+        // A server without MLSD answers it with an error reply; it gets LIST from now on.
+        if (result != CURLE_OK && curl.LastErrorReply().startsWith('5') && listing.isEmpty())
+            m_connection->mlsdRefused = true;
+    }
+    if (m_connection->mlsdRefused) {
+        listing.clear();
+        result = Transfer("LIST", &listing, kMaxListingBytes);
+    }
     if (result != CURLE_OK) {
-        Fail(curl.FailureText(result));
+        Fail(curl, result);
         return std::nullopt;
     }
     const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(pattern));
     QList<SRemoteEntry> entries;
-    for (const SRemoteEntry& entry : ParseMlsdListing(listing))
+    const QList<SRemoteEntry> all = m_connection->mlsdRefused ? ParseUnixListing(listing) : ParseMlsdListing(listing);
+    for (const SRemoteEntry& entry : all)
         if (match.match(entry.name).hasMatch())
             entries.append(entry);
+    m_lastError.clear();
+    m_failure = UpdateFailure::None;
     return entries;
+}
+
+std::optional<QByteArray> CUpdateSession::Fetch(const QString& name, qsizetype maxBytes)
+{
+    if (!m_connection || !IsPlainFileName(name)) {
+        Fail(ResString(UpdateText::ConnectFailed));
+        return std::nullopt;
+    }
+    CCurlEasy& curl = m_connection->curl;
+    QByteArray bytes;
+    SCollect collect{&bytes, maxBytes};
+    curl.ClearRequest();
+    curl.SetTarget(m_connection->folder, name);
+    curl_easy_setopt(curl.Handle(), CURLOPT_WRITEFUNCTION, &Collect);
+    curl_easy_setopt(curl.Handle(), CURLOPT_WRITEDATA, &collect);
+    const CURLcode result = curl.Perform();
+    curl.ClearRequest();
+    if (result != CURLE_OK) {
+        Fail(curl, result);
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 std::unique_ptr<CRemoteFile> CUpdateSession::OpenFile(const QString& name)
@@ -204,7 +267,7 @@ std::unique_ptr<CRemoteFile> CUpdateSession::OpenFile(const QString& name)
     handle->SetTarget(m_connection->folder, name);
     auto file = std::make_unique<CRemoteFile>(std::move(handle));
     if (!file->Open()) {
-        Fail(file->ErrorText());
+        Fail(file->ErrorText(), file->Failure());
         return nullptr;
     }
     return file;
@@ -212,12 +275,33 @@ std::unique_ptr<CRemoteFile> CUpdateSession::OpenFile(const QString& name)
 
 bool IsPlainFileName(const QString& name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+    constexpr qsizetype kMaxNameBytes = 255;
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || name.toUtf8().size() > kMaxNameBytes)
         return false;
-    for (QChar c : name)
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20 || c.unicode() == 0x7F
-            || c.category() == QChar::Other_Control)
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char32_t c = name.at(i).isHighSurrogate() && i + 1 < name.size()
+            ? QChar::surrogateToUcs4(name.at(i), name.at(i + 1))
+            : name.at(i).unicode();
+        if (c > 0xFFFF)
+            ++i;
+        if (c == U'/' || c == U'\\' || c < 0x20 || c == 0x7F)
             return false;
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Other_NotAssigned:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            return false;
+        case QChar::Separator_Space:
+            if (c != U' ')
+                return false;
+            break;
+        default:
+            break;
+        }
+    }
     return true;
 }
 
@@ -250,6 +334,28 @@ QList<SRemoteEntry> ParseMlsdListing(const QByteArray& listing)
         }
         if (isFile && size && IsPlainFileName(name))
             entries.append({name, *size});
+    }
+    return entries;
+}
+
+QList<SRemoteEntry> ParseUnixListing(const QByteArray& listing)
+{
+    // "-rw-r--r--   1 owner group   5000 Dec 11 02:30 name": permissions, links, owner, group,
+    // size, three words of date, then the name to the end of the line.
+    static const QRegularExpression line(
+        QStringLiteral("^-\\S*\\s+\\d+\\s+\\S+\\s+\\S+\\s+(\\d+)\\s+\\S+\\s+\\S+\\s+\\S+ (.+)$"));
+    QList<SRemoteEntry> entries;
+    for (QByteArray raw : listing.split('\n')) {
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        const QRegularExpressionMatch m = line.match(QString::fromUtf8(raw));
+        if (!m.hasMatch())
+            continue;
+        bool ok = false;
+        const quint64 size = m.captured(1).toULongLong(&ok);
+        const QString name = m.captured(2);
+        if (ok && IsPlainFileName(name))
+            entries.append({name, size});
     }
     return entries;
 }

@@ -6,6 +6,7 @@
 // prompt seam). One session is used by one thread at a time; RequestStop() may come from any
 // thread and makes a running exchange end soon with a failure.
 
+#include "update/CurlEasy.h"
 #include "update/RemoteFile.h"
 #include "update/UpdateServer.h"
 
@@ -15,8 +16,6 @@
 #include <atomic>
 #include <memory>
 #include <optional>
-
-class CCurlEasy;
 
 struct SRemoteEntry {
     QString name;
@@ -50,6 +49,8 @@ public:
     void Close();
 
     QString GetErrorText() const { return m_lastError; }
+    // What kind of failure the last error was (None after a success). A missing folder is NotFound.
+    UpdateFailure LastFailure() const { return m_failure; }
     void SetShowMessages(bool show) { m_showMessages = show; }
     bool GetShowMessages() const { return m_showMessages; }
     const SUpdateServer& Server() const { return m_server; }
@@ -57,11 +58,15 @@ public:
     QString Folder() const;
 
     // The plain files of the current folder whose names match pattern ("*", "*.lod"), in the
-    // server's order, fetched fresh. Names that are not plain file names (a path, "." or "..",
-    // control characters) are left out. Nothing on failure (error text set).
+    // server's order, fetched fresh: MLSD, or LIST (Unix "ls -l" lines) on a server that refuses
+    // MLSD. Names that are not plain file names (IsPlainFileName) are left out. Nothing on
+    // failure (error text set).
     std::optional<QList<SRemoteEntry>> List(const QString& pattern);
     // Opens a file of the current folder for reading; null on failure (error text set).
     std::unique_ptr<CRemoteFile> OpenFile(const QString& name);
+    // A whole small file of the current folder (a signature); nothing when it is missing, longer
+    // than maxBytes or the transfer failed (error text set).
+    std::optional<QByteArray> Fetch(const QString& name, qsizetype maxBytes);
 
     void RequestStop() { m_stop = true; }
     void ClearStop() { m_stop = false; }
@@ -69,19 +74,28 @@ public:
 private:
     struct Connection;
 
-    void Fail(const QString& text);
+    void Fail(const QString& text, UpdateFailure failure = UpdateFailure::Other);
+    // Fails with the handle's text for result.
+    void Fail(const CCurlEasy& curl, CURLcode result);
+    CURLcode Transfer(const char* command, QByteArray* into, qsizetype maxBytes);
     bool EnsureInternet();
 
     SUpdateServer m_server;
     QString m_productName;
     QString m_lastError;
+    UpdateFailure m_failure = UpdateFailure::None;
     bool m_showMessages = true;
     void* m_internet = nullptr; // CURLSH: the DNS cache shared by the session's handles
     std::unique_ptr<Connection> m_connection;
     std::atomic<bool> m_stop{false};
 };
 
-// A name a listing may offer: not empty, no '/' or '\', not "." or "..", no control characters.
+// A name a listing may offer: not empty, at most 255 bytes in UTF-8, no '/' or '\', not "." or
+// "..", no control characters, no Unicode format characters (bidirectional overrides, zero-width
+// characters) and no separators other than the plain space (line and paragraph separators,
+// no-break and other spaces that pass for something they are not).
 bool IsPlainFileName(const QString& name);
 // Entries of an MLSD listing ("fact=value;...; name" lines) that are plain files with a size.
 QList<SRemoteEntry> ParseMlsdListing(const QByteArray& listing);
+// Entries of a LIST listing in the Unix "ls -l" form that are plain files ("-" lines).
+QList<SRemoteEntry> ParseUnixListing(const QByteArray& listing);

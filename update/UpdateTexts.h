@@ -25,6 +25,30 @@ constexpr int FolderNotFound = 25004;      // "Directory (%s) not found on the F
 constexpr int NoSession = 25005;           // "Failed to create an internet session!"
 constexpr int ErrorCode = 25006;           // "(Error %d)"
 constexpr int InstallerNotStarted = 61450; // "The installer %1 could not be started:\n%2"
+constexpr int ProgramTitle = 128;          // "Scleron"
+constexpr int Unreachable = 61451;
+constexpr int LoginRefused = 61452;
+constexpr int NoTls = 61453;
+constexpr int CertificateFailed = 61454;
+constexpr int Stalled = 61455;
+constexpr int ConnectionFailed = 61456;
+constexpr int FileNotFound = 61457;
+constexpr int BytesOfTotal = 61458;        // "%s MB of %s MB downloaded (%s MB/s)"
+constexpr int WrongSize = 61459;
+constexpr int SignatureMissing = 61460;
+constexpr int SignatureMalformed = 61461;
+constexpr int SignatureUntrusted = 61462;
+constexpr int SignatureBad = 61463;
+constexpr int LocalWriteFailed = 61464;
+constexpr int WillClose = 61465;           // "... %s will now close so that the installer can run."
+constexpr int HeaderFound = 61466;
+constexpr int HeaderNoUpdate = 61467;
+constexpr int HeaderSearchFailed = 61468;
+constexpr int HeaderDownloadFailed = 61469;
+constexpr int FirmwareNotOffered = 61470;  // "Newer firmware for the %s device ... not offered:\n%s"
+constexpr int ToolNotStarted = 61471;      // "The firmware upgrade tool could not be started.\nIt was looked for at: %s"
+constexpr int ToolFailed = 61472;          // "... ended with an error (exit code %s)."
+constexpr int FirmwareChanged = 61473;     // "The firmware package %s no longer matches its signature, ..."
 } // namespace UpdateText
 
 // Fills "%s", "%d" and "%ld" in turn with args; "%%" gives "%". Missing arguments leave the rest

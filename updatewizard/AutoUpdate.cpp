@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QPushButton>
 
 namespace {
 constexpr int kSearchPageId = 0;
@@ -59,17 +60,26 @@ bool IsStep(const QEvent* event, int message)
     return event->type() == static_cast<QEvent::Type>(QEvent::User + message);
 }
 
+QString ShownFileName(const QString& name)
+{
+    constexpr qsizetype kShown = 80;
+    if (name.size() <= kShown)
+        return name;
+    return name.left(kShown / 2 - 1) + QChar(0x2026) + name.right(kShown / 2);
+}
+
 CAutoUpdate::CAutoUpdate(QWidget* mainFrame, SUpdateSetup setup)
     : QWizard(mainFrame)
     , m_setup(std::move(setup))
     , m_server(m_setup.server)
+    , m_worker(m_server)
     , m_mainFrame(mainFrame)
 {
     if (!m_setup.startInstaller)
         m_setup.startInstaller = &StartInstallerDetached;
     m_server.SetProductName(m_setup.productName);
     setObjectName(QStringLiteral("autoUpdate"));
-    setWindowTitle(ResString(UpdateText::WizardCaption));
+    setWindowTitle(ResString(UpdateText::ProgramTitle));
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::NoBackButtonOnStartPage);
     setOption(QWizard::DisabledBackButtonOnLastPage);
@@ -77,6 +87,11 @@ CAutoUpdate::CAutoUpdate(QWidget* mainFrame, SUpdateSetup setup)
     setButtonText(QWizard::BackButton, ResString(UpdateText::Back));
     setButtonText(QWizard::FinishButton, ResString(UpdateText::Finish));
     setButtonText(QWizard::CancelButton, ResString(UpdateText::Cancel));
+    // Return presses the one button UpdateDefaultButton names, never the button that has the focus.
+    for (QWizard::WizardButton which : {QWizard::BackButton, QWizard::NextButton, QWizard::FinishButton, QWizard::CancelButton})
+        if (auto* push = qobject_cast<QPushButton*>(button(which)))
+            push->setAutoDefault(false);
+    connect(this, &QWizard::currentIdChanged, this, [this] { UpdateDefaultButton(); });
     m_searchPage = new CPageSearch(this);
     m_downloadPage = new CPageDownload(this);
     setPage(kSearchPageId, m_searchPage);
@@ -87,6 +102,21 @@ CAutoUpdate::CAutoUpdate(QWidget* mainFrame, SUpdateSetup setup)
 CAutoUpdate::~CAutoUpdate()
 {
     m_search.Stop();
+    m_worker.Cancel();
+    m_worker.Wait();
+}
+
+void CAutoUpdate::UpdateDefaultButton()
+{
+    QPushButton* chosen = nullptr;
+    for (QWizard::WizardButton which : {QWizard::NextButton, QWizard::FinishButton}) {
+        auto* push = qobject_cast<QPushButton*>(button(which));
+        if (push && push->isVisibleTo(this) && push->isEnabled() && !chosen)
+            chosen = push;
+    }
+    for (QWizard::WizardButton which : {QWizard::BackButton, QWizard::NextButton, QWizard::FinishButton, QWizard::CancelButton})
+        if (auto* push = qobject_cast<QPushButton*>(button(which)))
+            push->setDefault(push == chosen);
 }
 
 void CAutoUpdate::StartBackgroundCheck(int resultMessage)
@@ -98,11 +128,12 @@ void CAutoUpdate::StartBackgroundCheck(int resultMessage)
                    [frame, resultMessage](const CVersion& newest) { PostVersionMessage(frame, resultMessage, newest); });
 }
 
-bool CAutoUpdate::RunWizard(bool showMessages)
+bool CAutoUpdate::RunWizard()
 {
     m_search.Stop();
-    m_showMessages = showMessages;
-    m_server.SetShowMessages(showMessages);
+    m_worker.Wait();
+    // The pages tell failures themselves.
+    m_server.SetShowMessages(false);
     m_installerStarted = false;
     restart();
     const int result = exec();
@@ -114,7 +145,6 @@ bool CAutoUpdate::EnsureConnected(QString* error)
     if (m_server.IsConnected())
         return true;
     const bool connected = m_server.ConnectFolder({});
-    m_server.SetShowMessages(m_showMessages);
     if (!connected && error)
         *error = m_server.GetErrorText();
     return connected;
@@ -133,6 +163,7 @@ void CAutoUpdate::done(int result)
     for (int message : {UM_SEARCH_CONNECT, UM_SEARCH_LIST, UM_DOWNLOAD_START, UM_DOWNLOAD_CHUNK, UM_DOWNLOAD_DONE})
         for (QObject* page : {static_cast<QObject*>(m_searchPage), static_cast<QObject*>(m_downloadPage)})
             QCoreApplication::removePostedEvents(page, QEvent::User + message);
-    m_server.Disconnect();
+    // Does not wait for a job at work: it ends by itself within a moment and closes the connection.
+    m_worker.Cancel();
     QWizard::done(result);
 }

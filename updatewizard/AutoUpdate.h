@@ -2,13 +2,16 @@
 // CAutoUpdate: the software update service of the main frame. At start it looks for a newer
 // installer on the update server in the background and posts UM_SOFTWARE_VERSION to the frame;
 // "Check for updates" runs it as a two-page wizard: CPageSearch (connect, list, decide) and
-// CPageDownload (download beside the program, start the installer). The wizard ends with OK only
-// after the installer was started.
+// CPageDownload (download beside the program, check its signature, start the installer). The
+// exchanges with the server run on a worker thread (UpdateWorker.h); the pages tell every failure
+// in their own lines. The wizard ends with OK only after the installer was started.
 
 #include "update/BackgroundSearch.h"
+#include "update/TrustedKeys.h"
 #include "update/UpdateServer.h"
 #include "update/UpdateSession.h"
 #include "update/Version.h"
+#include "updatewizard/UpdateWorker.h"
 
 #include <QString>
 #include <QWizard>
@@ -25,6 +28,8 @@ struct SUpdateSetup {
     QString productName;
     QString productVersion;
     SUpdateServer server = UpdateServerFromEnvironment();
+    // Whose signatures an installer may carry.
+    QList<SPublicKey> trustedKeys = TrustedUpdateKeys();
     // Starts a downloaded installer; false with the reason in *error when it could not be started.
     // The default makes the file executable and starts it detached in its folder.
     std::function<bool(const QString& path, QString* error)> startInstaller;
@@ -58,12 +63,16 @@ public:
     bool BackgroundCheckRunning() const { return m_search.IsRunning(); }
     // Ends a running background search, then runs the wizard modally. True when it ended with the
     // installer started.
-    bool RunWizard(bool showMessages);
+    bool RunWizard();
 
-    // Connected to the product folder, connecting when needed; else the error text.
+    // Connected to the product folder, connecting when needed; else the error text. Runs on the
+    // worker thread.
     bool EnsureConnected(QString* error);
 
     CUpdateSession& Server() { return m_server; }
+    CUpdateWorker& Worker() { return m_worker; }
+    // Sets the button Return presses: the visible, enabled Next or Finish; none otherwise.
+    void UpdateDefaultButton();
     const SUpdateSetup& Setup() const { return m_setup; }
     CVersion OwnVersion() const { return CVersion(m_setup.productVersion); }
 
@@ -82,13 +91,16 @@ private:
     SUpdateSetup m_setup;
     CUpdateSession m_server;
     CBackgroundSearch m_search;
+    // Declared after the session: it goes first, waiting for its thread.
+    CUpdateWorker m_worker;
     QWidget* m_mainFrame;
     CPageSearch* m_searchPage;
     CPageDownload* m_downloadPage;
-    bool m_showMessages = true;
     bool m_installerStarted = false;
 };
 
+// A file name as the pages show it: long names are shortened in the middle.
+QString ShownFileName(const QString& name);
 // Posts one of the wizard's step messages to a page.
 void PostStep(QObject* page, int message);
 // Whether event is the step message.

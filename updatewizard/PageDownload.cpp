@@ -2,8 +2,8 @@
 
 #include "data/UserPrompts.h"
 #include "resources/StringTable.h"
-#include "update/RemoteFile.h"
 #include "update/UpdateTexts.h"
+#include "update/VerifiedDownload.h"
 #include "updatewizard/AutoUpdate.h"
 
 #include <QFileInfo>
@@ -12,14 +12,18 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 constexpr double kBytesPerMegabyte = 1048576.0;
+
+QString Megabytes(double bytes)
+{
+    return QString::number(bytes / kBytesPerMegabyte, 'f', 2);
+}
 } // namespace
 
 CPageDownload::CPageDownload(CAutoUpdate* sheet)
     : CUpdatePage(sheet, kDialogId, UpdateText::DownloadPage)
+    , m_transferred(std::make_shared<std::atomic<quint64>>(0))
 {
     m_title = AddLine(kTitleLine);
     m_progress = new QProgressBar(this);
@@ -28,18 +32,16 @@ CPageDownload::CPageDownload(CAutoUpdate* sheet)
     layout()->addWidget(m_progress);
     m_status = AddLine(kStatusLine);
     static_cast<QVBoxLayout*>(layout())->addStretch(1);
+    m_progressTimer.setInterval(kProgressMs);
+    connect(&m_progressTimer, &QTimer::timeout, this, &CPageDownload::ShowProgress);
 }
 
 CPageDownload::~CPageDownload() = default;
 
-qint64 CPageDownload::ChunkSize(quint64 installerSize)
-{
-    return std::clamp<qint64>(static_cast<qint64>(installerSize / 10000), kMinChunk, kMaxChunk);
-}
-
 void CPageDownload::initializePage()
 {
-    m_title->setText(FillResString(UpdateText::Downloading, {m_sheet->installerName}));
+    setTitle(ResString(UpdateText::DownloadPage));
+    m_title->setText(FillResString(UpdateText::Downloading, {ShownFileName(m_sheet->installerName)}));
     m_title->show();
     m_status->clear();
     m_status->show();
@@ -53,8 +55,6 @@ bool CPageDownload::event(QEvent* event)
 {
     if (IsStep(event, CAutoUpdate::UM_DOWNLOAD_START))
         OnStart();
-    else if (IsStep(event, CAutoUpdate::UM_DOWNLOAD_CHUNK))
-        OnChunk();
     else if (IsStep(event, CAutoUpdate::UM_DOWNLOAD_DONE))
         OnDone();
     else
@@ -62,13 +62,13 @@ bool CPageDownload::event(QEvent* event)
     return true;
 }
 
-bool CPageDownload::OpenLocalFile()
+std::shared_ptr<QSaveFile> CPageDownload::OpenLocalFile()
 {
     const QString name = m_sheet->installerName;
     m_localPath = m_sheet->Setup().programFolder + name;
-    m_local = std::make_unique<QSaveFile>(m_localPath);
-    if (m_local->open(QIODevice::WriteOnly))
-        return true;
+    auto local = std::make_shared<QSaveFile>(m_localPath);
+    if (local->open(QIODevice::WriteOnly))
+        return local;
     FileDialogRequest request;
     request.filter = QStringLiteral("(*.exe)|*.exe|");
     request.initialName = name;
@@ -76,97 +76,75 @@ bool CPageDownload::OpenLocalFile()
     request.save = true;
     const QString chosen = Prompts().FileName(request);
     if (chosen.isEmpty())
-        return false;
+        return nullptr;
     m_localPath = chosen;
-    m_local = std::make_unique<QSaveFile>(m_localPath);
-    m_title->setText(FillResString(UpdateText::Downloading, {QFileInfo(chosen).fileName()}));
-    return m_local->open(QIODevice::WriteOnly);
+    local = std::make_shared<QSaveFile>(m_localPath);
+    m_title->setText(FillResString(UpdateText::Downloading, {ShownFileName(QFileInfo(chosen).fileName())}));
+    return local->open(QIODevice::WriteOnly) ? local : nullptr;
 }
 
 void CPageDownload::OnStart()
 {
-    QString error;
-    if (!m_sheet->EnsureConnected(&error)) {
-        EndStep(error);
-        return;
-    }
-    if (!OpenLocalFile()) {
-        // Nothing to write to: only Cancel is left.
-        m_local.reset();
-        m_sheet->Server().Disconnect();
-        return;
-    }
-    m_remote = m_sheet->Server().OpenFile(m_sheet->installerName);
-    if (!m_remote) {
-        EndStep(m_sheet->Server().GetErrorText());
-        return;
-    }
-    m_transferred = 0;
-    m_progress->setValue(0);
-    m_status->setText(QString::number(m_transferred));
-    m_buffer.resize(ChunkSize(m_sheet->installerSize));
-    PostStep(this, CAutoUpdate::UM_DOWNLOAD_CHUNK);
-}
+    const std::shared_ptr<QSaveFile> local = OpenLocalFile();
+    if (!local)
+        return; // nothing to write to: only Cancel is left
+    *m_transferred = 0;
+    m_clock.start();
+    ShowProgress();
+    m_progressTimer.start();
 
-void CPageDownload::OnChunk()
-{
-    if (!m_remote)
-        return;
-    const quint64 size = m_sheet->installerSize;
-    if (m_transferred < size) {
-        const qint64 n = m_remote->Read(m_buffer.data(), m_buffer.size());
-        if (n <= 0) {
-            // The end of the file or of the connection before the listed size.
-            EndStep(ResString(UpdateText::DownloadError));
-            return;
-        }
-        if (m_local->write(m_buffer.constData(), n) != n) {
-            Prompts().Message(m_local->errorString(), PromptButtons::Ok, PromptIcon::Error);
-            EndStep(ResString(UpdateText::DownloadError));
-            return;
-        }
-        m_transferred += static_cast<quint64>(n);
-        if (m_transferred > size) {
-            // The file on the server is not the one the listing described.
-            EndStep(ResString(UpdateText::DownloadError));
-            return;
-        }
-        ShowProgress();
-    }
-    if (m_transferred < size) {
-        PostStep(this, CAutoUpdate::UM_DOWNLOAD_CHUNK);
-        return;
-    }
-    m_remote.reset();
-    m_sheet->Server().Disconnect();
-    if (!m_local->commit()) {
-        const QString reason = m_local->errorString();
-        m_local.reset();
-        Prompts().Message(reason, PromptButtons::Ok, PromptIcon::Error);
-        EndStep(ResString(UpdateText::DownloadError));
-        return;
-    }
-    m_local.reset();
-    PostStep(this, CAutoUpdate::UM_DOWNLOAD_DONE);
+    auto outcome = std::make_shared<SDownloadOutcome>();
+    CAutoUpdate* sheet = m_sheet;
+    const QString name = sheet->installerName;
+    const quint64 size = sheet->installerSize;
+    const QList<SPublicKey> keys = sheet->Setup().trustedKeys;
+    const std::shared_ptr<std::atomic<quint64>> transferred = m_transferred;
+    // The job owns the local file: a cancelled job discards it when it ends.
+    m_sheet->Worker().Run(
+        this,
+        [sheet, outcome, local, name, size, keys, transferred] {
+            QString error;
+            if (!sheet->EnsureConnected(&error)) {
+                outcome->text = error;
+                return;
+            }
+            *outcome = DownloadVerified(sheet->Server(), name, size, *local, keys, transferred.get());
+            sheet->Server().Disconnect();
+        },
+        [this, outcome] { OnDownloaded(*outcome); });
 }
 
 void CPageDownload::ShowProgress()
 {
     const quint64 size = m_sheet->installerSize;
-    m_progress->setValue(size ? static_cast<int>(m_transferred * 100 / size) : 100);
-    const QString text = FillResString(UpdateText::MegabytesDownloaded,
-                                       {QString::number(m_transferred / kBytesPerMegabyte, 'f', 2)});
+    const quint64 done = *m_transferred;
+    m_progress->setValue(size ? static_cast<int>(std::min<quint64>(done, size) * 100 / size) : 0);
+    const double seconds = std::max<qint64>(m_clock.elapsed(), 1) / 1000.0;
+    const QString text = FillResString(UpdateText::BytesOfTotal,
+                                       {Megabytes(double(done)), Megabytes(double(size)), Megabytes(double(done) / seconds)});
     if (m_status->text() != text)
         m_status->setText(text);
 }
 
+void CPageDownload::OnDownloaded(const SDownloadOutcome& outcome)
+{
+    m_progressTimer.stop();
+    if (outcome.result != DownloadResult::Done) {
+        EndStep(outcome.text);
+        return;
+    }
+    ShowProgress();
+    PostStep(this, CAutoUpdate::UM_DOWNLOAD_DONE);
+}
+
 void CPageDownload::OnDone()
 {
+    // The program makes way for the installer: the operator hears it before it happens.
+    Prompts().Message(FillResString(UpdateText::WillClose, {m_sheet->Setup().productName}), PromptButtons::Ok,
+                      PromptIcon::Information);
     QString error;
     if (!m_sheet->Setup().startInstaller(m_localPath, &error)) {
-        const QString text = ResString(UpdateText::InstallerNotStarted).arg(m_localPath, error);
-        Prompts().Message(text, PromptButtons::Ok, PromptIcon::Error);
-        EndStep(text);
+        EndStep(ResString(UpdateText::InstallerNotStarted).arg(m_localPath, error));
         return;
     }
     m_sheet->InstallerStarted();
@@ -174,6 +152,7 @@ void CPageDownload::OnDone()
 
 void CPageDownload::EndStep(const QString& text)
 {
+    setTitle(ResString(UpdateText::HeaderDownloadFailed));
     m_title->setText(text);
     m_title->show();
     m_status->hide();
@@ -184,10 +163,6 @@ void CPageDownload::EndStep(const QString& text)
 
 void CPageDownload::Abort()
 {
-    m_remote.reset();
-    if (m_local) {
-        m_local->cancelWriting();
-        m_local.reset(); // the temporary file goes with it
-    }
-    m_sheet->Server().Disconnect();
+    m_progressTimer.stop();
+    m_sheet->Worker().Cancel();
 }

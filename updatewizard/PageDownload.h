@@ -1,23 +1,27 @@
 #pragma once
 // CPageDownload, the wizard's second page: downloads the chosen installer beside the program (or
-// where the user says, when that folder cannot be written), one chunk per step so the window stays
-// live, with a progress bar and the megabytes so far, then starts it.
+// where the user says, when that folder cannot be written) on the worker thread, with a progress
+// bar, the bytes so far of the whole and the rate, then tells the operator that the program will
+// close and starts the installer.
 //
-// The file is written under a temporary name in the target folder and gets its name only when it
-// is complete, so a cancelled or broken download never leaves what looks like a whole installer.
-// A transfer that ends before or beyond the size the listing gave ends with the download error and
-// starts nothing.
+// The installer must carry a valid signature of a trusted key, the server must end the transfer
+// and the byte count must equal the listed size (VerifiedDownload.h). The file is written under a
+// temporary name and gets its name only then, so a refused, cancelled or broken download leaves
+// nothing behind and nothing is ever made executable or started that did not verify.
 
 #include "updatewizard/UpdatePage.h"
 
+#include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
 
+#include <atomic>
 #include <memory>
 
-class CRemoteFile;
 class QLabel;
 class QProgressBar;
 class QSaveFile;
+struct SDownloadOutcome;
 
 class CPageDownload : public CUpdatePage {
     Q_OBJECT
@@ -26,44 +30,42 @@ public:
     static constexpr int kProgressBar = 22008;
     static constexpr int kTitleLine = 22011;
     static constexpr int kStatusLine = 22015;
-    // Bounds of one chunk: a ten-thousandth of the file, at least this much ...
-    static constexpr qint64 kMinChunk = 64 * 1024;
-    // ... and at most this much.
-    static constexpr qint64 kMaxChunk = 4 * 1024 * 1024;
+    // How often the progress is shown while the download runs.
+    static constexpr int kProgressMs = 200;
 
     explicit CPageDownload(CAutoUpdate* sheet);
     ~CPageDownload() override;
     void initializePage() override;
 
-    // Ends a running download: the remote file is closed, the partial local file removed.
+    // Ends a running download: the job is asked to stop, and its partial file goes with it.
     void Abort();
 
-    static qint64 ChunkSize(quint64 installerSize);
     QLabel* TitleLine() const { return m_title; }
     QLabel* StatusLine() const { return m_status; }
     QProgressBar* ProgressBar() const { return m_progress; }
     // Where the installer is written (after a save dialog, the user's choice).
     QString LocalPath() const { return m_localPath; }
-    quint64 Transferred() const { return m_transferred; }
+    quint64 Transferred() const { return *m_transferred; }
 
 protected:
     bool event(QEvent* event) override;
 
 private:
     void OnStart();
-    void OnChunk();
+    void OnDownloaded(const SDownloadOutcome& outcome);
     void OnDone();
-    // Opens the local file; falls back to the save dialog. False: nothing to write to.
-    bool OpenLocalFile();
+    // Opens the local file; falls back to the save dialog. Null: nothing to write to.
+    std::shared_ptr<QSaveFile> OpenLocalFile();
     void EndStep(const QString& text);
     void ShowProgress();
 
     QLabel* m_title;
     QLabel* m_status;
     QProgressBar* m_progress;
-    std::unique_ptr<QSaveFile> m_local;
-    std::unique_ptr<CRemoteFile> m_remote;
+    QTimer m_progressTimer;
+    QElapsedTimer m_clock;
     QString m_localPath;
-    quint64 m_transferred = 0;
-    QByteArray m_buffer;
+    // Written by the worker thread, read by the page; shared so that a cancelled job may outlive
+    // nothing it uses.
+    std::shared_ptr<std::atomic<quint64>> m_transferred;
 };

@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <memory>
+#include <optional>
+
 CPageSearch::CPageSearch(CAutoUpdate* sheet)
     : CUpdatePage(sheet, kDialogId, UpdateText::SearchPage)
 {
@@ -20,6 +23,7 @@ CPageSearch::CPageSearch(CAutoUpdate* sheet)
 void CPageSearch::initializePage()
 {
     SetWizardButtons(CAutoUpdate::kButtonsNone);
+    setTitle(ResString(UpdateText::SearchPage));
     m_title->setText(FillResString(UpdateText::SearchingFor, {m_sheet->Setup().productName}));
     m_title->show();
     m_status->setText(ResString(UpdateText::Connecting));
@@ -34,46 +38,61 @@ bool CPageSearch::event(QEvent* event)
         OnConnect();
         return true;
     }
-    if (IsStep(event, CAutoUpdate::UM_SEARCH_LIST)) {
-        OnList();
-        return true;
-    }
     return CUpdatePage::event(event);
 }
 
 void CPageSearch::OnConnect()
 {
-    QString error;
-    if (!m_sheet->EnsureConnected(&error)) {
-        m_title->hide();
-        m_status->setText(error);
-        SetWizardButtons(CAutoUpdate::kButtonFinish);
-        return;
-    }
-    PostStep(this, CAutoUpdate::UM_SEARCH_LIST);
+    // Connect and list on the worker thread; the page only shows the outcome.
+    struct Result {
+        bool connected = false;
+        std::optional<QList<SRemoteEntry>> listing;
+        QString error;
+    };
+    auto result = std::make_shared<Result>();
+    CAutoUpdate* sheet = m_sheet;
+    m_sheet->Worker().Run(
+        this,
+        [sheet, result] {
+            result->connected = sheet->EnsureConnected(&result->error);
+            if (!result->connected)
+                return;
+            result->listing = sheet->Server().List(QStringLiteral("*"));
+            if (!result->listing)
+                result->error = sheet->Server().GetErrorText();
+        },
+        [this, result] {
+            if (result->listing)
+                OnListed(*result->listing);
+            else
+                OnFailed(result->error);
+        });
 }
 
-void CPageSearch::OnList()
+void CPageSearch::OnFailed(const QString& error)
 {
-    m_status->setText(ResString(UpdateText::ReceivingInfo));
-    const CVersion own = m_sheet->OwnVersion();
-    const auto listing = m_sheet->Server().List(QStringLiteral("*"));
     m_sheet->installerName.clear();
-    if (!listing) {
-        // The session has shown the failure; only Cancel is left.
-        m_status->setText(m_sheet->Server().GetErrorText());
-        return;
-    }
-    const SInstallerChoice choice = ChooseInstaller(*listing, own);
+    setTitle(ResString(UpdateText::HeaderSearchFailed));
+    m_title->hide();
+    m_status->setText(error);
+    SetWizardButtons(CAutoUpdate::kButtonFinish);
+}
+
+void CPageSearch::OnListed(const QList<SRemoteEntry>& listing)
+{
+    const CVersion own = m_sheet->OwnVersion();
+    const SInstallerChoice choice = ChooseInstaller(listing, own);
     m_sheet->installerName = choice.name;
     m_sheet->installerSize = choice.size;
     m_title->hide();
     m_status->hide();
     const QString product = m_sheet->Setup().productName;
     if (!choice.name.isEmpty()) {
+        setTitle(ResString(UpdateText::HeaderFound));
         m_message->setText(ForLabel(FillResString(UpdateText::NewerFound, {product, choice.version.Format(3), own.Format(3)})));
         SetWizardButtons(CAutoUpdate::kButtonNext);
     } else {
+        setTitle(ResString(UpdateText::HeaderNoUpdate));
         m_message->setText(ForLabel(FillResString(UpdateText::NoUpdate, {product})));
         SetWizardButtons(CAutoUpdate::kButtonFinish);
     }

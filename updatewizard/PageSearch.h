@@ -1,7 +1,9 @@
 #pragma once
-// CPageSearch, the wizard's first page: connects to the update server, lists the program's folder
-// and tells whether a newer version is there (Next) or not (Finish).
+// CPageSearch, the wizard's first page: connects to the update server and lists the program's
+// folder (on the worker thread), then tells whether a newer version is there (Next) or not
+// (Finish), or why the search failed (Finish). The page's header follows the outcome.
 
+#include "update/UpdateSession.h"
 #include "updatewizard/UpdatePage.h"
 
 class QLabel;
@@ -26,7 +28,8 @@ protected:
 
 private:
     void OnConnect();
-    void OnList();
+    void OnListed(const QList<SRemoteEntry>& listing);
+    void OnFailed(const QString& error);
 
     QLabel* m_title;
     QLabel* m_status;

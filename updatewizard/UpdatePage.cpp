@@ -37,6 +37,7 @@ void CUpdatePage::SetWizardButtons(int buttons)
     m_buttons = buttons;
     setFinalPage(buttons == CAutoUpdate::kButtonFinish);
     emit completeChanged();
+    m_sheet->UpdateDefaultButton();
 }
 
 int CUpdatePage::nextId() const

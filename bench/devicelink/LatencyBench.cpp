@@ -44,7 +44,7 @@ void Run(const Setting& setting)
 
     QElapsedTimer clock;
     clock.start();
-    if (link.OpenPort(1) != 1) {
+    if (link.OpenPort(1) != LinkResult::Ok) {
         std::printf("%-42s cannot open the simulator's port\n", setting.label);
         return;
     }
@@ -61,7 +61,7 @@ void Run(const Setting& setting)
     clock.restart();
     for (int i = 0; i < kPolls; ++i) {
         std::uint8_t status = 0;
-        if (link.PollStatus(status) != 1) {
+        if (link.PollStatus(status) != LinkResult::Ok) {
             std::printf("%-42s a poll failed\n", setting.label);
             return;
         }

@@ -1697,5 +1697,103 @@ It is advisable to connect your PC once in a while to the Internet to keep the d
         <translation>多次未能将电脑连接到互联网，以检查 %s 仪器是否有更新的固件或操作系统。
 建议不时将电脑连接到互联网，以使仪器的固件和操作系统保持最新。</translation>
     </message>
+    <message id="ids.61451">
+        <source>The update server could not be reached. Please check the PC's connection to the Internet.</source>
+        <translation>无法连接更新服务器。请检查电脑的互联网连接。</translation>
+    </message>
+    <message id="ids.61452">
+        <source>The update server did not accept the program's login.</source>
+        <translation>更新服务器不接受本程序的登录。</translation>
+    </message>
+    <message id="ids.61453">
+        <source>The update server does not offer an encrypted connection, so nothing was fetched from it.</source>
+        <translation>更新服务器不提供加密连接，因此未从其获取任何内容。</translation>
+    </message>
+    <message id="ids.61454">
+        <source>The encrypted connection to the update server could not be set up or its certificate could not be verified, so nothing was fetched from it.</source>
+        <translation>无法建立与更新服务器的加密连接或无法验证其证书，因此未从其获取任何内容。</translation>
+    </message>
+    <message id="ids.61455">
+        <source>The update server stopped sending data. Please try again later.</source>
+        <translation>更新服务器已停止发送数据。请稍后重试。</translation>
+    </message>
+    <message id="ids.61456">
+        <source>The connection to the update server failed.</source>
+        <translation>与更新服务器的连接失败。</translation>
+    </message>
+    <message id="ids.61457">
+        <source>The file is not on the update server.</source>
+        <translation>更新服务器上没有该文件。</translation>
+    </message>
+    <message id="ids.61458">
+        <source>%s MB of %s MB downloaded (%s MB/s)</source>
+        <translation>已下载 %s MB，共 %s MB（%s MB/s）</translation>
+    </message>
+    <message id="ids.61459">
+        <source>The file on the update server is not the size the server announced, so it was not used.</source>
+        <translation>更新服务器上的文件大小与服务器公布的不符，因此未使用该文件。</translation>
+    </message>
+    <message id="ids.61460">
+        <source>The file was not used because it has no signature on the update server.</source>
+        <translation>该文件未被使用，因为它在更新服务器上没有签名。</translation>
+    </message>
+    <message id="ids.61461">
+        <source>The file was not used because its signature on the update server is damaged.</source>
+        <translation>该文件未被使用，因为它在更新服务器上的签名已损坏。</translation>
+    </message>
+    <message id="ids.61462">
+        <source>The file was not used because it was signed with a key this program does not trust.</source>
+        <translation>该文件未被使用，因为它是用本程序不信任的密钥签名的。</translation>
+    </message>
+    <message id="ids.61463">
+        <source>The file was not used because it does not match its signature: it was changed after it was signed.</source>
+        <translation>该文件未被使用，因为它与其签名不符：签名后已被修改。</translation>
+    </message>
+    <message id="ids.61464">
+        <source>The file could not be saved on this PC.</source>
+        <translation>无法在此电脑上保存该文件。</translation>
+    </message>
+    <message id="ids.61465">
+        <source>The new version has been downloaded and its signature checked.
+%s will now close so that the installer can run.</source>
+        <translation>新版本已下载，其签名已验证。
+%s 现在将关闭，以便运行安装程序。</translation>
+    </message>
+    <message id="ids.61466">
+        <source>A newer version is available</source>
+        <translation>有更新的版本可用</translation>
+    </message>
+    <message id="ids.61467">
+        <source>No update available</source>
+        <translation>没有可用的更新</translation>
+    </message>
+    <message id="ids.61468">
+        <source>The search for updates failed</source>
+        <translation>搜索更新失败</translation>
+    </message>
+    <message id="ids.61469">
+        <source>The download failed</source>
+        <translation>下载失败</translation>
+    </message>
+    <message id="ids.61470">
+        <source>Newer firmware for the %s device was found on the update server but is not offered:
+%s</source>
+        <translation>在更新服务器上找到了 %s 设备的更新固件，但未提供：
+%s</translation>
+    </message>
+    <message id="ids.61471">
+        <source>The firmware upgrade tool could not be started.
+It was looked for at: %s</source>
+        <translation>无法启动固件升级工具。
+查找位置：%s</translation>
+    </message>
+    <message id="ids.61472">
+        <source>The firmware upgrade tool ended with an error (exit code %s).</source>
+        <translation>固件升级工具出错结束（退出代码 %s）。</translation>
+    </message>
+    <message id="ids.61473">
+        <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
+        <translation>固件包 %s 与其签名不再相符，已将其删除，未启动升级工具。</translation>
+    </message>
 </context>
 </TS>

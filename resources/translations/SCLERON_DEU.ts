@@ -1697,5 +1697,103 @@ It is advisable to connect your PC once in a while to the Internet to keep the d
         <translation>Wiederholt konnte der PC keine Verbindung zum Internet herstellen, um nach neuerer Firmware oder neuerem Betriebssystem für das Gerät %s zu suchen.
 Es empfiehlt sich, den PC ab und zu mit dem Internet zu verbinden, damit Firmware und Betriebssystem des Geräts aktuell bleiben.</translation>
     </message>
+    <message id="ids.61451">
+        <source>The update server could not be reached. Please check the PC's connection to the Internet.</source>
+        <translation>Der Update-Server ist nicht erreichbar. Bitte prüfen Sie die Internetverbindung des PCs.</translation>
+    </message>
+    <message id="ids.61452">
+        <source>The update server did not accept the program's login.</source>
+        <translation>Der Update-Server hat die Anmeldung des Programms nicht angenommen.</translation>
+    </message>
+    <message id="ids.61453">
+        <source>The update server does not offer an encrypted connection, so nothing was fetched from it.</source>
+        <translation>Der Update-Server bietet keine verschlüsselte Verbindung an, daher wurde nichts von ihm geladen.</translation>
+    </message>
+    <message id="ids.61454">
+        <source>The encrypted connection to the update server could not be set up or its certificate could not be verified, so nothing was fetched from it.</source>
+        <translation>Die verschlüsselte Verbindung zum Update-Server konnte nicht aufgebaut oder sein Zertifikat nicht geprüft werden, daher wurde nichts von ihm geladen.</translation>
+    </message>
+    <message id="ids.61455">
+        <source>The update server stopped sending data. Please try again later.</source>
+        <translation>Der Update-Server sendet keine Daten mehr. Bitte versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message id="ids.61456">
+        <source>The connection to the update server failed.</source>
+        <translation>Die Verbindung zum Update-Server ist fehlgeschlagen.</translation>
+    </message>
+    <message id="ids.61457">
+        <source>The file is not on the update server.</source>
+        <translation>Die Datei ist nicht auf dem Update-Server.</translation>
+    </message>
+    <message id="ids.61458">
+        <source>%s MB of %s MB downloaded (%s MB/s)</source>
+        <translation>%s MB von %s MB heruntergeladen (%s MB/s)</translation>
+    </message>
+    <message id="ids.61459">
+        <source>The file on the update server is not the size the server announced, so it was not used.</source>
+        <translation>Die Datei auf dem Update-Server hat nicht die angekündigte Größe und wurde daher nicht verwendet.</translation>
+    </message>
+    <message id="ids.61460">
+        <source>The file was not used because it has no signature on the update server.</source>
+        <translation>Die Datei wurde nicht verwendet, weil sie auf dem Update-Server keine Signatur hat.</translation>
+    </message>
+    <message id="ids.61461">
+        <source>The file was not used because its signature on the update server is damaged.</source>
+        <translation>Die Datei wurde nicht verwendet, weil ihre Signatur auf dem Update-Server beschädigt ist.</translation>
+    </message>
+    <message id="ids.61462">
+        <source>The file was not used because it was signed with a key this program does not trust.</source>
+        <translation>Die Datei wurde nicht verwendet, weil sie mit einem Schlüssel signiert wurde, dem dieses Programm nicht vertraut.</translation>
+    </message>
+    <message id="ids.61463">
+        <source>The file was not used because it does not match its signature: it was changed after it was signed.</source>
+        <translation>Die Datei wurde nicht verwendet, weil sie nicht zu ihrer Signatur passt: Sie wurde nach dem Signieren verändert.</translation>
+    </message>
+    <message id="ids.61464">
+        <source>The file could not be saved on this PC.</source>
+        <translation>Die Datei konnte auf diesem PC nicht gespeichert werden.</translation>
+    </message>
+    <message id="ids.61465">
+        <source>The new version has been downloaded and its signature checked.
+%s will now close so that the installer can run.</source>
+        <translation>Die neue Version wurde heruntergeladen und ihre Signatur geprüft.
+%s wird jetzt beendet, damit das Installationsprogramm laufen kann.</translation>
+    </message>
+    <message id="ids.61466">
+        <source>A newer version is available</source>
+        <translation>Eine neuere Version ist verfügbar</translation>
+    </message>
+    <message id="ids.61467">
+        <source>No update available</source>
+        <translation>Kein Update verfügbar</translation>
+    </message>
+    <message id="ids.61468">
+        <source>The search for updates failed</source>
+        <translation>Die Suche nach Updates ist fehlgeschlagen</translation>
+    </message>
+    <message id="ids.61469">
+        <source>The download failed</source>
+        <translation>Der Download ist fehlgeschlagen</translation>
+    </message>
+    <message id="ids.61470">
+        <source>Newer firmware for the %s device was found on the update server but is not offered:
+%s</source>
+        <translation>Neuere Firmware für das Gerät %s wurde auf dem Update-Server gefunden, wird aber nicht angeboten:
+%s</translation>
+    </message>
+    <message id="ids.61471">
+        <source>The firmware upgrade tool could not be started.
+It was looked for at: %s</source>
+        <translation>Das Firmware-Upgrade-Programm konnte nicht gestartet werden.
+Es wurde hier gesucht: %s</translation>
+    </message>
+    <message id="ids.61472">
+        <source>The firmware upgrade tool ended with an error (exit code %s).</source>
+        <translation>Das Firmware-Upgrade-Programm wurde mit einem Fehler beendet (Exitcode %s).</translation>
+    </message>
+    <message id="ids.61473">
+        <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
+        <translation>Das Firmware-Paket %s passt nicht mehr zu seiner Signatur; es wurde entfernt und das Upgrade-Programm nicht gestartet.</translation>
+    </message>
 </context>
 </TS>

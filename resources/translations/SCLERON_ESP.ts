@@ -1697,5 +1697,103 @@ It is advisable to connect your PC once in a while to the Internet to keep the d
         <translation>Varias veces no fue posible conectar el PC a Internet para buscar un firmware o sistema operativo más reciente para el equipo %s.
 Se recomienda conectar el PC a Internet de vez en cuando para mantener actualizados el firmware y el sistema operativo del equipo.</translation>
     </message>
+    <message id="ids.61451">
+        <source>The update server could not be reached. Please check the PC's connection to the Internet.</source>
+        <translation>No se puede acceder al servidor de actualizaciones. Compruebe la conexión a Internet del PC.</translation>
+    </message>
+    <message id="ids.61452">
+        <source>The update server did not accept the program's login.</source>
+        <translation>El servidor de actualizaciones no aceptó el inicio de sesión del programa.</translation>
+    </message>
+    <message id="ids.61453">
+        <source>The update server does not offer an encrypted connection, so nothing was fetched from it.</source>
+        <translation>El servidor de actualizaciones no ofrece una conexión cifrada, por lo que no se descargó nada.</translation>
+    </message>
+    <message id="ids.61454">
+        <source>The encrypted connection to the update server could not be set up or its certificate could not be verified, so nothing was fetched from it.</source>
+        <translation>No se pudo establecer la conexión cifrada con el servidor de actualizaciones o verificar su certificado, por lo que no se descargó nada.</translation>
+    </message>
+    <message id="ids.61455">
+        <source>The update server stopped sending data. Please try again later.</source>
+        <translation>El servidor de actualizaciones ha dejado de enviar datos. Vuelva a intentarlo más tarde.</translation>
+    </message>
+    <message id="ids.61456">
+        <source>The connection to the update server failed.</source>
+        <translation>La conexión con el servidor de actualizaciones ha fallado.</translation>
+    </message>
+    <message id="ids.61457">
+        <source>The file is not on the update server.</source>
+        <translation>El archivo no está en el servidor de actualizaciones.</translation>
+    </message>
+    <message id="ids.61458">
+        <source>%s MB of %s MB downloaded (%s MB/s)</source>
+        <translation>%s MB de %s MB descargados (%s MB/s)</translation>
+    </message>
+    <message id="ids.61459">
+        <source>The file on the update server is not the size the server announced, so it was not used.</source>
+        <translation>El archivo del servidor de actualizaciones no tiene el tamaño anunciado por el servidor, por lo que no se utilizó.</translation>
+    </message>
+    <message id="ids.61460">
+        <source>The file was not used because it has no signature on the update server.</source>
+        <translation>El archivo no se utilizó porque no tiene firma en el servidor de actualizaciones.</translation>
+    </message>
+    <message id="ids.61461">
+        <source>The file was not used because its signature on the update server is damaged.</source>
+        <translation>El archivo no se utilizó porque su firma en el servidor de actualizaciones está dañada.</translation>
+    </message>
+    <message id="ids.61462">
+        <source>The file was not used because it was signed with a key this program does not trust.</source>
+        <translation>El archivo no se utilizó porque se firmó con una clave en la que este programa no confía.</translation>
+    </message>
+    <message id="ids.61463">
+        <source>The file was not used because it does not match its signature: it was changed after it was signed.</source>
+        <translation>El archivo no se utilizó porque no coincide con su firma: se modificó después de firmarlo.</translation>
+    </message>
+    <message id="ids.61464">
+        <source>The file could not be saved on this PC.</source>
+        <translation>No se pudo guardar el archivo en este PC.</translation>
+    </message>
+    <message id="ids.61465">
+        <source>The new version has been downloaded and its signature checked.
+%s will now close so that the installer can run.</source>
+        <translation>La nueva versión se ha descargado y su firma se ha comprobado.
+%s se cerrará ahora para que pueda ejecutarse el instalador.</translation>
+    </message>
+    <message id="ids.61466">
+        <source>A newer version is available</source>
+        <translation>Hay una versión más reciente disponible</translation>
+    </message>
+    <message id="ids.61467">
+        <source>No update available</source>
+        <translation>No hay ninguna actualización disponible</translation>
+    </message>
+    <message id="ids.61468">
+        <source>The search for updates failed</source>
+        <translation>La búsqueda de actualizaciones ha fallado</translation>
+    </message>
+    <message id="ids.61469">
+        <source>The download failed</source>
+        <translation>La descarga ha fallado</translation>
+    </message>
+    <message id="ids.61470">
+        <source>Newer firmware for the %s device was found on the update server but is not offered:
+%s</source>
+        <translation>Se encontró en el servidor de actualizaciones un firmware más reciente para el dispositivo %s, pero no se ofrece:
+%s</translation>
+    </message>
+    <message id="ids.61471">
+        <source>The firmware upgrade tool could not be started.
+It was looked for at: %s</source>
+        <translation>No se pudo iniciar la herramienta de actualización del firmware.
+Se buscó en: %s</translation>
+    </message>
+    <message id="ids.61472">
+        <source>The firmware upgrade tool ended with an error (exit code %s).</source>
+        <translation>La herramienta de actualización del firmware terminó con un error (código de salida %s).</translation>
+    </message>
+    <message id="ids.61473">
+        <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
+        <translation>El paquete de firmware %s ya no coincide con su firma; se eliminó y no se inició la herramienta de actualización.</translation>
+    </message>
 </context>
 </TS>

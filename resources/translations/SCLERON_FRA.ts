@@ -1697,5 +1697,103 @@ It is advisable to connect your PC once in a while to the Internet to keep the d
         <translation>À plusieurs reprises, le PC n'a pas pu se connecter à Internet pour rechercher un micrologiciel ou un système plus récent pour l'appareil %s.
 Il est conseillé de connecter le PC de temps en temps à Internet afin de garder à jour le micrologiciel et le système de l'appareil.</translation>
     </message>
+    <message id="ids.61451">
+        <source>The update server could not be reached. Please check the PC's connection to the Internet.</source>
+        <translation>Le serveur de mise à jour est injoignable. Veuillez vérifier la connexion Internet du PC.</translation>
+    </message>
+    <message id="ids.61452">
+        <source>The update server did not accept the program's login.</source>
+        <translation>Le serveur de mise à jour a refusé l'identification du programme.</translation>
+    </message>
+    <message id="ids.61453">
+        <source>The update server does not offer an encrypted connection, so nothing was fetched from it.</source>
+        <translation>Le serveur de mise à jour ne propose pas de connexion chiffrée ; rien n'a donc été téléchargé.</translation>
+    </message>
+    <message id="ids.61454">
+        <source>The encrypted connection to the update server could not be set up or its certificate could not be verified, so nothing was fetched from it.</source>
+        <translation>La connexion chiffrée au serveur de mise à jour n'a pas pu être établie ou son certificat n'a pas pu être vérifié ; rien n'a donc été téléchargé.</translation>
+    </message>
+    <message id="ids.61455">
+        <source>The update server stopped sending data. Please try again later.</source>
+        <translation>Le serveur de mise à jour n'envoie plus de données. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message id="ids.61456">
+        <source>The connection to the update server failed.</source>
+        <translation>La connexion au serveur de mise à jour a échoué.</translation>
+    </message>
+    <message id="ids.61457">
+        <source>The file is not on the update server.</source>
+        <translation>Le fichier n'est pas sur le serveur de mise à jour.</translation>
+    </message>
+    <message id="ids.61458">
+        <source>%s MB of %s MB downloaded (%s MB/s)</source>
+        <translation>%s Mo sur %s Mo téléchargés (%s Mo/s)</translation>
+    </message>
+    <message id="ids.61459">
+        <source>The file on the update server is not the size the server announced, so it was not used.</source>
+        <translation>Le fichier du serveur de mise à jour n'a pas la taille annoncée par le serveur ; il n'a donc pas été utilisé.</translation>
+    </message>
+    <message id="ids.61460">
+        <source>The file was not used because it has no signature on the update server.</source>
+        <translation>Le fichier n'a pas été utilisé car il n'a pas de signature sur le serveur de mise à jour.</translation>
+    </message>
+    <message id="ids.61461">
+        <source>The file was not used because its signature on the update server is damaged.</source>
+        <translation>Le fichier n'a pas été utilisé car sa signature sur le serveur de mise à jour est endommagée.</translation>
+    </message>
+    <message id="ids.61462">
+        <source>The file was not used because it was signed with a key this program does not trust.</source>
+        <translation>Le fichier n'a pas été utilisé car il a été signé avec une clé à laquelle ce programme ne fait pas confiance.</translation>
+    </message>
+    <message id="ids.61463">
+        <source>The file was not used because it does not match its signature: it was changed after it was signed.</source>
+        <translation>Le fichier n'a pas été utilisé car il ne correspond pas à sa signature : il a été modifié après sa signature.</translation>
+    </message>
+    <message id="ids.61464">
+        <source>The file could not be saved on this PC.</source>
+        <translation>Le fichier n'a pas pu être enregistré sur ce PC.</translation>
+    </message>
+    <message id="ids.61465">
+        <source>The new version has been downloaded and its signature checked.
+%s will now close so that the installer can run.</source>
+        <translation>La nouvelle version a été téléchargée et sa signature vérifiée.
+%s va maintenant se fermer pour que le programme d'installation puisse s'exécuter.</translation>
+    </message>
+    <message id="ids.61466">
+        <source>A newer version is available</source>
+        <translation>Une version plus récente est disponible</translation>
+    </message>
+    <message id="ids.61467">
+        <source>No update available</source>
+        <translation>Aucune mise à jour disponible</translation>
+    </message>
+    <message id="ids.61468">
+        <source>The search for updates failed</source>
+        <translation>La recherche de mises à jour a échoué</translation>
+    </message>
+    <message id="ids.61469">
+        <source>The download failed</source>
+        <translation>Le téléchargement a échoué</translation>
+    </message>
+    <message id="ids.61470">
+        <source>Newer firmware for the %s device was found on the update server but is not offered:
+%s</source>
+        <translation>Un micrologiciel plus récent pour l'appareil %s a été trouvé sur le serveur de mise à jour, mais il n'est pas proposé :
+%s</translation>
+    </message>
+    <message id="ids.61471">
+        <source>The firmware upgrade tool could not be started.
+It was looked for at: %s</source>
+        <translation>L'outil de mise à niveau du micrologiciel n'a pas pu être lancé.
+Il a été cherché ici : %s</translation>
+    </message>
+    <message id="ids.61472">
+        <source>The firmware upgrade tool ended with an error (exit code %s).</source>
+        <translation>L'outil de mise à niveau du micrologiciel s'est terminé avec une erreur (code de sortie %s).</translation>
+    </message>
+    <message id="ids.61473">
+        <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
+        <translation>Le paquet de micrologiciel %s ne correspond plus à sa signature ; il a été supprimé et l'outil de mise à niveau n'a pas été lancé.</translation>
+    </message>
 </context>
 </TS>

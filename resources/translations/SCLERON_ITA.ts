@@ -1697,5 +1697,103 @@ It is advisable to connect your PC once in a while to the Internet to keep the d
         <translation>Più volte non è stato possibile collegare il PC a Internet per cercare un firmware o un sistema operativo più recente per lo strumento %s.
 Si consiglia di collegare ogni tanto il PC a Internet per mantenere aggiornati il firmware e il sistema operativo dello strumento.</translation>
     </message>
+    <message id="ids.61451">
+        <source>The update server could not be reached. Please check the PC's connection to the Internet.</source>
+        <translation>Il server degli aggiornamenti non è raggiungibile. Controllare la connessione a Internet del PC.</translation>
+    </message>
+    <message id="ids.61452">
+        <source>The update server did not accept the program's login.</source>
+        <translation>Il server degli aggiornamenti non ha accettato l'accesso del programma.</translation>
+    </message>
+    <message id="ids.61453">
+        <source>The update server does not offer an encrypted connection, so nothing was fetched from it.</source>
+        <translation>Il server degli aggiornamenti non offre una connessione cifrata, quindi non è stato scaricato nulla.</translation>
+    </message>
+    <message id="ids.61454">
+        <source>The encrypted connection to the update server could not be set up or its certificate could not be verified, so nothing was fetched from it.</source>
+        <translation>Non è stato possibile stabilire la connessione cifrata con il server degli aggiornamenti o verificarne il certificato, quindi non è stato scaricato nulla.</translation>
+    </message>
+    <message id="ids.61455">
+        <source>The update server stopped sending data. Please try again later.</source>
+        <translation>Il server degli aggiornamenti non invia più dati. Riprovare più tardi.</translation>
+    </message>
+    <message id="ids.61456">
+        <source>The connection to the update server failed.</source>
+        <translation>La connessione al server degli aggiornamenti non è riuscita.</translation>
+    </message>
+    <message id="ids.61457">
+        <source>The file is not on the update server.</source>
+        <translation>Il file non si trova sul server degli aggiornamenti.</translation>
+    </message>
+    <message id="ids.61458">
+        <source>%s MB of %s MB downloaded (%s MB/s)</source>
+        <translation>%s MB di %s MB scaricati (%s MB/s)</translation>
+    </message>
+    <message id="ids.61459">
+        <source>The file on the update server is not the size the server announced, so it was not used.</source>
+        <translation>Il file sul server degli aggiornamenti non ha la dimensione annunciata dal server, quindi non è stato usato.</translation>
+    </message>
+    <message id="ids.61460">
+        <source>The file was not used because it has no signature on the update server.</source>
+        <translation>Il file non è stato usato perché non ha una firma sul server degli aggiornamenti.</translation>
+    </message>
+    <message id="ids.61461">
+        <source>The file was not used because its signature on the update server is damaged.</source>
+        <translation>Il file non è stato usato perché la sua firma sul server degli aggiornamenti è danneggiata.</translation>
+    </message>
+    <message id="ids.61462">
+        <source>The file was not used because it was signed with a key this program does not trust.</source>
+        <translation>Il file non è stato usato perché è stato firmato con una chiave di cui questo programma non si fida.</translation>
+    </message>
+    <message id="ids.61463">
+        <source>The file was not used because it does not match its signature: it was changed after it was signed.</source>
+        <translation>Il file non è stato usato perché non corrisponde alla sua firma: è stato modificato dopo la firma.</translation>
+    </message>
+    <message id="ids.61464">
+        <source>The file could not be saved on this PC.</source>
+        <translation>Non è stato possibile salvare il file su questo PC.</translation>
+    </message>
+    <message id="ids.61465">
+        <source>The new version has been downloaded and its signature checked.
+%s will now close so that the installer can run.</source>
+        <translation>La nuova versione è stata scaricata e la sua firma verificata.
+%s ora si chiuderà per permettere l'esecuzione del programma di installazione.</translation>
+    </message>
+    <message id="ids.61466">
+        <source>A newer version is available</source>
+        <translation>È disponibile una versione più recente</translation>
+    </message>
+    <message id="ids.61467">
+        <source>No update available</source>
+        <translation>Nessun aggiornamento disponibile</translation>
+    </message>
+    <message id="ids.61468">
+        <source>The search for updates failed</source>
+        <translation>La ricerca di aggiornamenti non è riuscita</translation>
+    </message>
+    <message id="ids.61469">
+        <source>The download failed</source>
+        <translation>Il download non è riuscito</translation>
+    </message>
+    <message id="ids.61470">
+        <source>Newer firmware for the %s device was found on the update server but is not offered:
+%s</source>
+        <translation>Sul server degli aggiornamenti è stato trovato un firmware più recente per il dispositivo %s, ma non viene offerto:
+%s</translation>
+    </message>
+    <message id="ids.61471">
+        <source>The firmware upgrade tool could not be started.
+It was looked for at: %s</source>
+        <translation>Non è stato possibile avviare lo strumento di aggiornamento del firmware.
+È stato cercato qui: %s</translation>
+    </message>
+    <message id="ids.61472">
+        <source>The firmware upgrade tool ended with an error (exit code %s).</source>
+        <translation>Lo strumento di aggiornamento del firmware è terminato con un errore (codice di uscita %s).</translation>
+    </message>
+    <message id="ids.61473">
+        <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
+        <translation>Il pacchetto firmware %s non corrisponde più alla sua firma; è stato rimosso e lo strumento di aggiornamento non è stato avviato.</translation>
+    </message>
 </context>
 </TS>

@@ -1697,5 +1697,103 @@ It is advisable to connect your PC once in a while to the Internet to keep the d
         <translation>Repetidamente não foi possível conectar o PC à internet para procurar um firmware ou sistema operacional mais novo para o aparelho %s.
 Recomenda-se conectar o PC à internet de vez em quando para manter atualizados o firmware e o sistema operacional do aparelho.</translation>
     </message>
+    <message id="ids.61451">
+        <source>The update server could not be reached. Please check the PC's connection to the Internet.</source>
+        <translation>Não foi possível acessar o servidor de atualizações. Verifique a conexão do PC com a Internet.</translation>
+    </message>
+    <message id="ids.61452">
+        <source>The update server did not accept the program's login.</source>
+        <translation>O servidor de atualizações não aceitou o login do programa.</translation>
+    </message>
+    <message id="ids.61453">
+        <source>The update server does not offer an encrypted connection, so nothing was fetched from it.</source>
+        <translation>O servidor de atualizações não oferece uma conexão criptografada; por isso nada foi baixado dele.</translation>
+    </message>
+    <message id="ids.61454">
+        <source>The encrypted connection to the update server could not be set up or its certificate could not be verified, so nothing was fetched from it.</source>
+        <translation>Não foi possível estabelecer a conexão criptografada com o servidor de atualizações ou verificar seu certificado; por isso nada foi baixado dele.</translation>
+    </message>
+    <message id="ids.61455">
+        <source>The update server stopped sending data. Please try again later.</source>
+        <translation>O servidor de atualizações parou de enviar dados. Tente novamente mais tarde.</translation>
+    </message>
+    <message id="ids.61456">
+        <source>The connection to the update server failed.</source>
+        <translation>A conexão com o servidor de atualizações falhou.</translation>
+    </message>
+    <message id="ids.61457">
+        <source>The file is not on the update server.</source>
+        <translation>O arquivo não está no servidor de atualizações.</translation>
+    </message>
+    <message id="ids.61458">
+        <source>%s MB of %s MB downloaded (%s MB/s)</source>
+        <translation>%s MB de %s MB baixados (%s MB/s)</translation>
+    </message>
+    <message id="ids.61459">
+        <source>The file on the update server is not the size the server announced, so it was not used.</source>
+        <translation>O arquivo no servidor de atualizações não tem o tamanho anunciado pelo servidor; por isso não foi usado.</translation>
+    </message>
+    <message id="ids.61460">
+        <source>The file was not used because it has no signature on the update server.</source>
+        <translation>O arquivo não foi usado porque não tem assinatura no servidor de atualizações.</translation>
+    </message>
+    <message id="ids.61461">
+        <source>The file was not used because its signature on the update server is damaged.</source>
+        <translation>O arquivo não foi usado porque sua assinatura no servidor de atualizações está danificada.</translation>
+    </message>
+    <message id="ids.61462">
+        <source>The file was not used because it was signed with a key this program does not trust.</source>
+        <translation>O arquivo não foi usado porque foi assinado com uma chave na qual este programa não confia.</translation>
+    </message>
+    <message id="ids.61463">
+        <source>The file was not used because it does not match its signature: it was changed after it was signed.</source>
+        <translation>O arquivo não foi usado porque não corresponde à sua assinatura: foi alterado depois de assinado.</translation>
+    </message>
+    <message id="ids.61464">
+        <source>The file could not be saved on this PC.</source>
+        <translation>Não foi possível salvar o arquivo neste PC.</translation>
+    </message>
+    <message id="ids.61465">
+        <source>The new version has been downloaded and its signature checked.
+%s will now close so that the installer can run.</source>
+        <translation>A nova versão foi baixada e sua assinatura verificada.
+%s será fechado agora para que o instalador possa ser executado.</translation>
+    </message>
+    <message id="ids.61466">
+        <source>A newer version is available</source>
+        <translation>Uma versão mais recente está disponível</translation>
+    </message>
+    <message id="ids.61467">
+        <source>No update available</source>
+        <translation>Nenhuma atualização disponível</translation>
+    </message>
+    <message id="ids.61468">
+        <source>The search for updates failed</source>
+        <translation>A busca por atualizações falhou</translation>
+    </message>
+    <message id="ids.61469">
+        <source>The download failed</source>
+        <translation>O download falhou</translation>
+    </message>
+    <message id="ids.61470">
+        <source>Newer firmware for the %s device was found on the update server but is not offered:
+%s</source>
+        <translation>Um firmware mais recente para o dispositivo %s foi encontrado no servidor de atualizações, mas não é oferecido:
+%s</translation>
+    </message>
+    <message id="ids.61471">
+        <source>The firmware upgrade tool could not be started.
+It was looked for at: %s</source>
+        <translation>Não foi possível iniciar a ferramenta de atualização de firmware.
+Ela foi procurada em: %s</translation>
+    </message>
+    <message id="ids.61472">
+        <source>The firmware upgrade tool ended with an error (exit code %s).</source>
+        <translation>A ferramenta de atualização de firmware terminou com um erro (código de saída %s).</translation>
+    </message>
+    <message id="ids.61473">
+        <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
+        <translation>O pacote de firmware %s não corresponde mais à sua assinatura; foi removido e a ferramenta de atualização não foi iniciada.</translation>
+    </message>
 </context>
 </TS>

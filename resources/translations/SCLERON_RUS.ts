@@ -1697,5 +1697,103 @@ It is advisable to connect your PC once in a while to the Internet to keep the d
         <translation>Несколько раз не удалось подключить компьютер к Интернету, чтобы проверить наличие новой микропрограммы или ОС для прибора %s.
 Рекомендуется время от времени подключать компьютер к Интернету, чтобы микропрограмма и ОС прибора оставались актуальными.</translation>
     </message>
+    <message id="ids.61451">
+        <source>The update server could not be reached. Please check the PC's connection to the Internet.</source>
+        <translation>Сервер обновлений недоступен. Проверьте подключение компьютера к Интернету.</translation>
+    </message>
+    <message id="ids.61452">
+        <source>The update server did not accept the program's login.</source>
+        <translation>Сервер обновлений не принял вход программы.</translation>
+    </message>
+    <message id="ids.61453">
+        <source>The update server does not offer an encrypted connection, so nothing was fetched from it.</source>
+        <translation>Сервер обновлений не предлагает зашифрованное соединение, поэтому с него ничего не загружено.</translation>
+    </message>
+    <message id="ids.61454">
+        <source>The encrypted connection to the update server could not be set up or its certificate could not be verified, so nothing was fetched from it.</source>
+        <translation>Не удалось установить зашифрованное соединение с сервером обновлений или проверить его сертификат, поэтому с него ничего не загружено.</translation>
+    </message>
+    <message id="ids.61455">
+        <source>The update server stopped sending data. Please try again later.</source>
+        <translation>Сервер обновлений перестал передавать данные. Повторите попытку позже.</translation>
+    </message>
+    <message id="ids.61456">
+        <source>The connection to the update server failed.</source>
+        <translation>Не удалось соединиться с сервером обновлений.</translation>
+    </message>
+    <message id="ids.61457">
+        <source>The file is not on the update server.</source>
+        <translation>Файла нет на сервере обновлений.</translation>
+    </message>
+    <message id="ids.61458">
+        <source>%s MB of %s MB downloaded (%s MB/s)</source>
+        <translation>Загружено %s МБ из %s МБ (%s МБ/с)</translation>
+    </message>
+    <message id="ids.61459">
+        <source>The file on the update server is not the size the server announced, so it was not used.</source>
+        <translation>Размер файла на сервере обновлений не совпадает с заявленным сервером, поэтому файл не использован.</translation>
+    </message>
+    <message id="ids.61460">
+        <source>The file was not used because it has no signature on the update server.</source>
+        <translation>Файл не использован, так как на сервере обновлений для него нет подписи.</translation>
+    </message>
+    <message id="ids.61461">
+        <source>The file was not used because its signature on the update server is damaged.</source>
+        <translation>Файл не использован, так как его подпись на сервере обновлений повреждена.</translation>
+    </message>
+    <message id="ids.61462">
+        <source>The file was not used because it was signed with a key this program does not trust.</source>
+        <translation>Файл не использован, так как он подписан ключом, которому эта программа не доверяет.</translation>
+    </message>
+    <message id="ids.61463">
+        <source>The file was not used because it does not match its signature: it was changed after it was signed.</source>
+        <translation>Файл не использован, так как он не соответствует своей подписи: его изменили после подписания.</translation>
+    </message>
+    <message id="ids.61464">
+        <source>The file could not be saved on this PC.</source>
+        <translation>Не удалось сохранить файл на этом компьютере.</translation>
+    </message>
+    <message id="ids.61465">
+        <source>The new version has been downloaded and its signature checked.
+%s will now close so that the installer can run.</source>
+        <translation>Новая версия загружена, её подпись проверена.
+%s сейчас закроется, чтобы могла запуститься программа установки.</translation>
+    </message>
+    <message id="ids.61466">
+        <source>A newer version is available</source>
+        <translation>Доступна более новая версия</translation>
+    </message>
+    <message id="ids.61467">
+        <source>No update available</source>
+        <translation>Обновлений нет</translation>
+    </message>
+    <message id="ids.61468">
+        <source>The search for updates failed</source>
+        <translation>Не удалось выполнить поиск обновлений</translation>
+    </message>
+    <message id="ids.61469">
+        <source>The download failed</source>
+        <translation>Не удалось выполнить загрузку</translation>
+    </message>
+    <message id="ids.61470">
+        <source>Newer firmware for the %s device was found on the update server but is not offered:
+%s</source>
+        <translation>На сервере обновлений найдена более новая микропрограмма для устройства %s, но она не предлагается:
+%s</translation>
+    </message>
+    <message id="ids.61471">
+        <source>The firmware upgrade tool could not be started.
+It was looked for at: %s</source>
+        <translation>Не удалось запустить программу обновления микропрограммы.
+Она искалась здесь: %s</translation>
+    </message>
+    <message id="ids.61472">
+        <source>The firmware upgrade tool ended with an error (exit code %s).</source>
+        <translation>Программа обновления микропрограммы завершилась с ошибкой (код выхода %s).</translation>
+    </message>
+    <message id="ids.61473">
+        <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
+        <translation>Пакет микропрограммы %s больше не соответствует своей подписи; он удалён, программа обновления не запущена.</translation>
+    </message>
 </context>
 </TS>

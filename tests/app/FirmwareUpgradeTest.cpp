@@ -5,6 +5,8 @@
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "common/FtpServer.h"
+#include "common/Minisign.h"
+#include "common/TempDir.h"
 #include "devicelink/DeviceLink.h"
 
 #include <QApplication>
@@ -25,17 +27,19 @@ protected:
         view->SetProgramFile(folder.filePath("scleron"));
     }
 
-    // A stub tool: writes its arguments one per line, then waits (at most 20 s) until the test
-    // lets it end.
-    void InstallStubTool()
+    // A stub tool: writes its arguments one per line and its working folder, then waits (at most
+    // 20 s) until the test lets it end, and ends with exitCode.
+    void InstallStubTool(int exitCode = 0)
     {
         QFile tool(folder.filePath("DoDovavez"));
         ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
         tool.write("#!/bin/sh\n"
                    "dir=$(dirname \"$0\")\n"
+                   "pwd > \"$dir/cwd\"\n"
                    "printf '%s\\n' \"$@\" > \"$dir/args.tmp\" && mv \"$dir/args.tmp\" \"$dir/args\"\n"
                    "i=0\n"
-                   "while [ ! -e \"$dir/release\" ] && [ $i -lt 2000 ]; do sleep 0.01; i=$((i+1)); done\n");
+                   "while [ ! -e \"$dir/release\" ] && [ $i -lt 2000 ]; do sleep 0.01; i=$((i+1)); done\n"
+                   "exit " + QByteArray::number(exitCode) + "\n");
         tool.close();
         tool.setPermissions(tool.permissions() | QFileDevice::ExeOwner);
     }
@@ -126,14 +130,24 @@ TEST_F(FirmwareUpgrade, WithoutATesterTheToolRunsAndPollingStaysOff)
     EXPECT_EQ(frame.firmwareVersionsForgotten, 1);
 }
 
-TEST_F(FirmwareUpgrade, AMissingToolIsNotReportedAndTheTesterIsTakenUpAgain)
+TEST_F(FirmwareUpgrade, AMissingToolIsReportedWithWhereItWasLookedForAndTheTesterStays)
 {
     ASSERT_TRUE(ConnectTester());
     view->UpgradeFirmware();
-    EXPECT_TRUE(prompts.messages.isEmpty());
-    EXPECT_EQ(frame.firmwareVersionsForgotten, 1);
-    EXPECT_EQ(view->PollTimer().interval(), CChildView::kAfterUpgradeTickMs);
-    EXPECT_TRUE(WaitFor([this] { return view->Link().IsOpen() && frame.current == "Online"; }, 10000));
+    EXPECT_EQ(prompts.messages, QStringList{"The firmware upgrade tool could not be started.\nIt was looked for at: "
+                                            + folder.filePath("DoDovavez")});
+    // Nothing was handed over: the offer stays and the tester stays connected.
+    EXPECT_EQ(frame.firmwareVersionsForgotten, 0);
+    EXPECT_TRUE(view->Link().IsOpen());
+}
+
+TEST_F(FirmwareUpgrade, AToolThatFailsIsReported)
+{
+    InstallStubTool(3);
+    WatchWhileToolRuns();
+    view->UpgradeFirmware();
+    EXPECT_TRUE(whileRunning.seen);
+    EXPECT_EQ(prompts.messages, QStringList{"The firmware upgrade tool ended with an error (exit code 3)."});
 }
 
 // The whole road in the main window: a tester whose folder on the update server holds newer
@@ -142,19 +156,25 @@ TEST_F(FirmwareUpgrade, TheUpdateMenuItemRunsTheUpgradeAndTheTesterComesBack)
 {
     QTemporaryDir root;
     ASSERT_TRUE(QDir(root.path()).mkpath("DoDovavez/0badcafe"));
+    QTemporaryDir keys;
+    const MinisignKey key(keys.path());
+    ASSERT_TRUE(key.Valid());
+    const QString package = root.filePath("DoDovavez/0badcafe/Kestrel2-V2.2.0_FW.lod");
+    WriteWholeFile(package, "firmware 2.2.0");
+    ASSERT_TRUE(key.Sign(package));
     FtpServer ftp;
     QString error;
-    ASSERT_TRUE(ftp.Start(root.path(), {"--extra-entry", "type=file;size=10; Kestrel2-V2.2.0_FW.lod"}, &error))
-        << error.toStdString();
-    const QByteArray previousUrl = qgetenv("SCLERON_UPDATE_URL");
-    qputenv("SCLERON_UPDATE_URL", ftp.Url().toUtf8());
+    ASSERT_TRUE(ftp.Start(root.path(), {}, &error)) << error.toStdString();
+    // The server, the key and the package folder the firmware check takes on connecting.
+    const ScopedEnv url("SCLERON_UPDATE_URL", ftp.Url().toUtf8());
+    const ScopedEnv trusted("SCLERON_UPDATE_PUBKEY", key.PublicKeyLine());
+    const ScopedEnv cache("XDG_CACHE_HOME", keys.filePath("cache").toLocal8Bit());
     ASSERT_TRUE(StartTesters({{"--model", "kestrel2", "--firmware", "2.1.4", "--device-id", "0x0badcafe"}}));
     InstallStubTool();
 
     CMainFrame window;
     window.View().SetProgramFile(folder.filePath("scleron"));
     ASSERT_TRUE(window.RunCommand(Cmd::ConnectDevice));
-    qputenv("SCLERON_UPDATE_URL", previousUrl);
     QAction* item = nullptr;
     ASSERT_TRUE(WaitFor([&] {
         if (window.UpdateMenu() == nullptr)
@@ -173,6 +193,10 @@ TEST_F(FirmwareUpgrade, TheUpdateMenuItemRunsTheUpgradeAndTheTesterComesBack)
     EXPECT_FALSE(whileRunning.linkOpen);
     EXPECT_EQ(whileRunning.status, "Offline");
     EXPECT_EQ(ToolArguments(), QStringList({"-DeviceTypeList", "04-00000-0"}));
+    // The tool starts beside the verified package.
+    const QString packageFolder = keys.filePath("cache/scleron/firmware/0badcafe");
+    EXPECT_EQ(ReadWholeFile(folder.filePath("cwd")).trimmed(), packageFolder.toUtf8());
+    EXPECT_EQ(ReadWholeFile(packageFolder + "/Kestrel2-V2.2.0_FW.lod"), "firmware 2.2.0");
     // The item went with the start of the upgrade.
     EXPECT_TRUE(window.NewestFirmwareVersion().IsNull());
     EXPECT_TRUE(WaitFor([&window] { return window.UpdateMenu() == nullptr; }, 5000));

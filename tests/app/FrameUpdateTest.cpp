@@ -6,6 +6,7 @@
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "common/FtpServer.h"
+#include "common/Minisign.h"
 #include "common/ScriptedPrompts.h"
 #include "common/TempDir.h"
 #include "common/WizardDriver.h"
@@ -179,6 +180,9 @@ TEST_F(FrameUpdateTest, NewerInstallerIsAnnouncedDownloadedStartedAndTheProgramC
     QByteArray installer = "#!/bin/sh\necho ran > \"$0.ran\"\nexit 0\n";
     installer += QByteArray(200000, '#');
     WriteWholeFile(root.filePath(QStringLiteral("DoDovavez/Scleron/Scleron_V_3_1_0.exe")), installer);
+    QTemporaryDir keys;
+    const MinisignKey key(keys.path());
+    ASSERT_TRUE(key.Sign(root.filePath(QStringLiteral("DoDovavez/Scleron/Scleron_V_3_1_0.exe"))));
     FtpServer ftp;
     QString error;
     ASSERT_TRUE(ftp.Start(root.path(), {}, &error)) << qPrintable(error);
@@ -189,6 +193,7 @@ TEST_F(FrameUpdateTest, NewerInstallerIsAnnouncedDownloadedStartedAndTheProgramC
     setup.productVersion = QStringLiteral("3.0.5");
     setup.server = {QStringLiteral("127.0.0.1"), ftp.Port(), QString::fromLatin1(FtpServer::kUser),
                     QString::fromLatin1(FtpServer::kPassword)};
+    setup.trustedKeys = {key.PublicKey()};
     CMainFrame::Options options;
     options.update = &setup;
     CMainFrame frame(options);
@@ -213,6 +218,10 @@ TEST_F(FrameUpdateTest, NewerInstallerIsAnnouncedDownloadedStartedAndTheProgramC
     EXPECT_FALSE(frame.isVisible());
     EXPECT_EQ(frame.UpdateService(), nullptr);
     EXPECT_EQ(frame.UpdateMenu(), nullptr);
+    // The operator was told before the program made way for the installer.
+    EXPECT_TRUE(prompts.messages.contains(QStringLiteral(
+        "The new version has been downloaded and its signature checked.\nScleron will now close so that the installer can run.")))
+        << qPrintable(prompts.messages.join(" | "));
 }
 
 } // namespace

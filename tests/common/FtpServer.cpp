@@ -72,3 +72,36 @@ int UnusedLocalPort()
         close(fd);
     return port;
 }
+
+bool MakeTestCertificates(const QString& folder, QString* error)
+{
+    WriteWholeFile(folder + QStringLiteral("/server.ext"), "subjectAltName=IP:127.0.0.1\n");
+    const QString ec = QStringLiteral("ec:") + folder + QStringLiteral("/params.pem");
+    const QList<QStringList> steps = {
+        {QStringLiteral("ecparam"), QStringLiteral("-name"), QStringLiteral("prime256v1"), QStringLiteral("-out"), folder + QStringLiteral("/params.pem")},
+        {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), ec, QStringLiteral("-nodes"), QStringLiteral("-keyout"),
+         folder + QStringLiteral("/ca.key"), QStringLiteral("-out"), folder + QStringLiteral("/ca.pem"), QStringLiteral("-days"), QStringLiteral("2"),
+         QStringLiteral("-subj"), QStringLiteral("/CN=Scleron test CA")},
+        {QStringLiteral("req"), QStringLiteral("-newkey"), ec, QStringLiteral("-nodes"), QStringLiteral("-keyout"), folder + QStringLiteral("/server.key"),
+         QStringLiteral("-out"), folder + QStringLiteral("/server.csr"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1")},
+        {QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"), folder + QStringLiteral("/server.csr"), QStringLiteral("-CA"),
+         folder + QStringLiteral("/ca.pem"), QStringLiteral("-CAkey"), folder + QStringLiteral("/ca.key"), QStringLiteral("-CAcreateserial"),
+         QStringLiteral("-out"), folder + QStringLiteral("/server.pem"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-extfile"),
+         folder + QStringLiteral("/server.ext")},
+    };
+    for (const QStringList& arguments : steps) {
+        QProcess openssl;
+        openssl.start(QStringLiteral("openssl"), arguments);
+        if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0) {
+            if (error)
+                *error = QString::fromLocal8Bit(openssl.readAllStandardError());
+            return false;
+        }
+    }
+    return true;
+}
+
+QStringList TlsServerArguments(const QString& folder)
+{
+    return {QStringLiteral("--tls-cert"), folder + QStringLiteral("/server.pem"), QStringLiteral("--tls-key"), folder + QStringLiteral("/server.key")};
+}

@@ -37,3 +37,9 @@ private:
 
 // A port on 127.0.0.1 where nothing listens (bound once, then released).
 int UnusedLocalPort();
+
+// A test CA and a server certificate for 127.0.0.1 it issued, made with the openssl tool in folder:
+// "ca.pem", "server.pem", "server.key". The server's arguments for FtpServer::Start are
+// {"--tls-cert", folder + "/server.pem", "--tls-key", folder + "/server.key"}.
+bool MakeTestCertificates(const QString& folder, QString* error = nullptr);
+QStringList TlsServerArguments(const QString& folder);

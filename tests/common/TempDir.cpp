@@ -24,3 +24,27 @@ QString FixturePath(const QString& relative)
     return qEnvironmentVariable("SCLERON_SOURCE_DIR", QStringLiteral(".")) + QStringLiteral("/tests/")
         + relative;
 }
+
+QByteArray PatternBytes(qsizetype size)
+{
+    QByteArray bytes(size, '\0');
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char((i * 7 + i / 251) & 0xFF);
+    return bytes;
+}
+
+ScopedEnv::ScopedEnv(const char* name, const QByteArray& value)
+    : name_(name)
+    , wasSet_(qEnvironmentVariableIsSet(name))
+    , old_(qgetenv(name))
+{
+    qputenv(name, value);
+}
+
+ScopedEnv::~ScopedEnv()
+{
+    if (wasSet_)
+        qputenv(name_, old_);
+    else
+        qunsetenv(name_);
+}

@@ -3,6 +3,7 @@
 #include "update/FirmwareCheck.h"
 
 #include "common/FtpServer.h"
+#include "common/Minisign.h"
 #include "common/SimProcess.h"
 #include "common/TempDir.h"
 #include "data/UserPrompts.h"
@@ -17,6 +18,8 @@
 #include <QFile>
 #include <QThread>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -70,6 +73,21 @@ protected:
         registryFile = registryDir.filePath("registry");
         qputenv("SCLERON_REGISTRY", registryFile.toLocal8Bit());
         ASSERT_TRUE(QDir(root.path()).mkpath("DoDovavez/00c0ffee"));
+        ASSERT_TRUE(key.Valid());
+    }
+    // Where verified packages go, and the key they must be signed with.
+    SFirmwarePackages Packages() const { return {{key.PublicKey()}, packages.path()}; }
+    // A package of 100 bytes in the tester's folder, signed by signer (none: unsigned).
+    void PutPackage(const QString& name, const MinisignKey* signer)
+    {
+        const QString path = root.filePath("DoDovavez/00c0ffee/" + name);
+        WriteWholeFile(path, QByteArray(100, 'f'));
+        if (signer)
+            ASSERT_TRUE(signer->Sign(path));
+    }
+    QStringList PackageFiles() const
+    {
+        return QDir(packages.filePath("00c0ffee")).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     }
     void TearDown() override { qunsetenv("SCLERON_REGISTRY"); }
 
@@ -145,15 +163,20 @@ protected:
     StreamIO::CRs232Stream port;
     MessageSink frame;
     RecordingPrompts prompts;
+    QTemporaryDir keys;
+    MinisignKey key{keys.path(), "site"};
+    QTemporaryDir packages;
 };
 
 TEST_F(FirmwareCheckTest, TheLastListedNewerPackageWinsEvenWhenItIsLower)
 {
     StartTester();
     // Package names of other kinds and older versions around two newer application packages.
+    // The listing's order is the test's: the real package is listed again after the others.
+    PutPackage("Kestrel2-V1.1.0.lod", &key);
     StartServer({"Kestrel2-V1.0.2_FW.lod", "Kestrel2-V1.2.0_FW.lod", "Kestrel2-V9.0.0_OS.lod",
                  "Kestrel2-V1.1.0.lod", "Kestrel2-V1.0.3_APP.lod", "notes.txt"});
-    CFirmwareCheck check(&frame, server, "Scleron");
+    CFirmwareCheck check(&frame, server, "Scleron", Packages());
     ASSERT_TRUE(StartCheck(check));
     // The identification over the port, before the thread runs.
     EXPECT_EQ(check.Folder(), "00c0ffee");
@@ -173,13 +196,76 @@ TEST_F(FirmwareCheckTest, TheLastListedNewerPackageWinsEvenWhenItIsLower)
     EXPECT_EQ(Counter("FwUpdateFailCount"), "0");
     EXPECT_EQ(Counter("FwUpdateFailCountMax"), "100");
     EXPECT_TRUE(prompts.texts.isEmpty());
+    // The package on offer was kept with its signature.
+    EXPECT_EQ(PackageFiles(), QStringList({"Kestrel2-V1.1.0.lod", "Kestrel2-V1.1.0.lod.minisig"}));
+    QString problem;
+    EXPECT_EQ(check.CheckedPackage(&problem).path, packages.filePath("00c0ffee/Kestrel2-V1.1.0.lod"));
+    EXPECT_TRUE(problem.isEmpty());
+}
+
+TEST_F(FirmwareCheckTest, OnlyAPackageWithATrustedSignatureIsOfferedOrHandedOn)
+{
+    QTemporaryDir otherKeys;
+    const MinisignKey stranger(otherKeys.path(), "stranger");
+    ASSERT_TRUE(stranger.Valid());
+    StartTester();
+    struct Case {
+        const char* what;
+        std::function<void()> put;
+        QString reason; // empty: offered
+    };
+    const QString name = "Kestrel2-V1.2.0_FW.lod";
+    const Case cases[] = {
+        {"unsigned", [&] { PutPackage(name, nullptr); }, "The file was not used because it has no signature on the update server."},
+        {"another key", [&] { PutPackage(name, &stranger); },
+         "The file was not used because it was signed with a key this program does not trust."},
+        {"changed after signing",
+         [&] {
+             PutPackage(name, &key);
+             WriteWholeFile(root.filePath("DoDovavez/00c0ffee/" + name), QByteArray(100, 'g'));
+         },
+         "The file was not used because it does not match its signature: it was changed after it was signed."},
+        {"signed", [&] { PutPackage(name, &key); }, {}},
+    };
+    StartServer({});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(root.filePath("DoDovavez/00c0ffee/" + name + ".minisig"));
+        c.put();
+        frame.received.clear();
+        prompts.texts.clear();
+        CFirmwareCheck check(&frame, server, "Scleron", Packages());
+        ASSERT_TRUE(StartCheck(check));
+        ASSERT_TRUE(check.WaitForCheck(15000));
+        QCoreApplication::processEvents();
+        ASSERT_EQ(frame.received.size(), 1u);
+        QString problem;
+        if (c.reason.isEmpty()) {
+            EXPECT_EQ(frame.received[0].second.Format(3), "1.2.0");
+            EXPECT_TRUE(prompts.texts.isEmpty());
+            EXPECT_EQ(PackageFiles(), QStringList({name, name + ".minisig"}));
+            // Changed on this PC after it was offered: not handed on, and gone.
+            WriteWholeFile(packages.filePath("00c0ffee/" + name), QByteArray(100, 'h'));
+            EXPECT_TRUE(check.CheckedPackage(&problem).path.isEmpty());
+            EXPECT_TRUE(problem.startsWith("The firmware package ")) << problem.toStdString();
+            EXPECT_TRUE(PackageFiles().isEmpty());
+        } else {
+            EXPECT_TRUE(frame.received[0].second.IsNull()) << "nothing is offered";
+            ASSERT_EQ(prompts.texts.size(), 1);
+            EXPECT_EQ(prompts.texts[0], "Newer firmware for the Lexamet Kestrel 2 device was found on the update server but is not offered:\n"
+                                            + c.reason);
+            EXPECT_TRUE(PackageFiles().isEmpty()) << PackageFiles().join(' ').toStdString();
+            EXPECT_TRUE(check.CheckedPackage(&problem).path.isEmpty());
+            EXPECT_TRUE(problem.isEmpty());
+        }
+    }
 }
 
 TEST_F(FirmwareCheckTest, NothingNewerPostsZeroAndTheOperatingSystemMessageWhenAsked)
 {
     StartTester();
     StartServer({"Kestrel2-V1.0.3_FW.lod", "Kestrel2-V1.0.2.lod", "Kestrel2-V2.0.0_OS.lod"});
-    CFirmwareCheck check(&frame, server, "Scleron");
+    CFirmwareCheck check(&frame, server, "Scleron", Packages());
     const int osMessage = UM_FIRMWARE_VERSION + 1;
     ASSERT_TRUE(StartCheck(check, osMessage));
     ASSERT_TRUE(WaitFor([&] { return frame.received.size() == 2; }));
@@ -193,7 +279,7 @@ TEST_F(FirmwareCheckTest, NothingNewerPostsZeroAndTheOperatingSystemMessageWhenA
 TEST_F(FirmwareCheckTest, AFirstGenerationTesterLeavesTheRegistryAlone)
 {
     StartTester({"--model", "kestrel1"});
-    CFirmwareCheck check(&frame, Unreachable(), "Scleron");
+    CFirmwareCheck check(&frame, Unreachable(), "Scleron", Packages());
     EXPECT_FALSE(StartCheck(check));
     EXPECT_TRUE(check.WaitForCheck(0));
     EXPECT_FALSE(QFile::exists(registryFile));
@@ -227,7 +313,7 @@ TEST_F(FirmwareCheckTest, FailedContactsAreCountedAndTooManyRemindTheUser)
         if (!c.keyMissing)
             SetCounters(c.count, c.max);
         prompts.texts.clear();
-        CFirmwareCheck check(&frame, Unreachable(), "Scleron");
+        CFirmwareCheck check(&frame, Unreachable(), "Scleron", Packages());
         ASSERT_TRUE(StartCheck(check));
         ASSERT_TRUE(check.WaitForCheck(15000));
         // The thread shows no box itself: the reminder waits for the user-interface thread.
@@ -248,24 +334,36 @@ TEST_F(FirmwareCheckTest, FailedContactsAreCountedAndTooManyRemindTheUser)
     }
 }
 
-TEST_F(FirmwareCheckTest, ARefusedLoginAndAMissingFolderCountAsFailures)
+TEST_F(FirmwareCheckTest, OnlyFailuresToReachTheServerCount)
 {
     StartTester({"--model", "kestrel2", "--firmware", "1.0.3", "--device-id", "0x12345678"});
     StartServer({});
-    SetCounters("0", "100");
+    SetCounters("7", "8");
     SUpdateServer wrongPassword = server;
     wrongPassword.password = "wrong";
-    // The tester's folder 12345678 does not exist on the server.
-    for (const SUpdateServer& target : {wrongPassword, server}) {
-        CFirmwareCheck check(&frame, target, "Scleron");
+    // A refused login reached the server: not counted, and nothing is known about firmware.
+    {
+        CFirmwareCheck check(&frame, wrongPassword, "Scleron", Packages());
+        ASSERT_TRUE(StartCheck(check));
+        ASSERT_TRUE(check.WaitForCheck(15000));
+    }
+    EXPECT_EQ(Counter("FwUpdateFailCount"), "7");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(frame.received.empty());
+    // The tester's folder 12345678 does not exist on the server: no firmware is offered for it,
+    // and the server was reached.
+    {
+        CFirmwareCheck check(&frame, server, "Scleron", Packages());
         ASSERT_TRUE(StartCheck(check));
         EXPECT_EQ(check.Folder(), "12345678");
         ASSERT_TRUE(check.WaitForCheck(15000));
     }
-    EXPECT_EQ(Counter("FwUpdateFailCount"), "2");
+    EXPECT_EQ(Counter("FwUpdateFailCount"), "0");
+    EXPECT_EQ(Counter("FwUpdateFailCountMax"), "100");
     QCoreApplication::processEvents();
     EXPECT_TRUE(prompts.texts.isEmpty()) << "the connection errors themselves are not shown";
-    EXPECT_TRUE(frame.received.empty());
+    ASSERT_EQ(frame.received.size(), 1u);
+    EXPECT_TRUE(frame.received[0].second.IsNull());
 }
 
 TEST_F(FirmwareCheckTest, ACheckThatHangsIsStoppedNotKilled)
@@ -285,14 +383,14 @@ TEST_F(FirmwareCheckTest, ACheckThatHangsIsStoppedNotKilled)
     StartTester();
     SetCounters("3", "100");
     {
-        CFirmwareCheck check(&frame, silent, "Scleron");
+        CFirmwareCheck check(&frame, silent, "Scleron", Packages());
         ASSERT_TRUE(StartCheck(check));
         EXPECT_FALSE(check.WaitForCheck(300)) << "still waiting for the server";
         // Destroying the check asks the thread to stop and waits for it.
     }
     // A second connect while a check hangs: the new Start ends the old check.
     {
-        CFirmwareCheck check(&frame, silent, "Scleron");
+        CFirmwareCheck check(&frame, silent, "Scleron", Packages());
         ASSERT_TRUE(StartCheck(check));
         ASSERT_TRUE(StartCheck(check));
     }

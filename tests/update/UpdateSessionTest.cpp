@@ -17,14 +17,6 @@
 
 namespace {
 
-QByteArray Pattern(qsizetype size)
-{
-    QByteArray bytes(size, '\0');
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = char((i * 7 + i / 251) & 0xFF);
-    return bytes;
-}
-
 class UpdateSessionTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("DoDovavez/Scleron/old"))); }
@@ -50,9 +42,9 @@ protected:
 
 TEST_F(UpdateSessionTest, ListsPlainFilesWithTheirSizesAndSkipsHostileNames)
 {
-    Put(QStringLiteral("Scleron_V_3_0_5.exe"), Pattern(100));
-    Put(QStringLiteral("Scleron_V_3_1_0.exe"), Pattern(5000));
-    Put(QStringLiteral("Kestrel-V1.0.3_FW.lod"), Pattern(10));
+    Put(QStringLiteral("Scleron_V_3_0_5.exe"), PatternBytes(100));
+    Put(QStringLiteral("Scleron_V_3_1_0.exe"), PatternBytes(5000));
+    Put(QStringLiteral("Kestrel-V1.0.3_FW.lod"), PatternBytes(10));
     StartServer({QStringLiteral("--extra-entry"), QStringLiteral("type=file;size=10; ../x_V_9_9_9.exe"),
                  QStringLiteral("--extra-entry"), QStringLiteral("type=file;size=10; /tmp/a_V_9_9_9.exe"),
                  QStringLiteral("--extra-entry"), QStringLiteral("type=file;size=10; a\\b_V_9_9_9.exe"),
@@ -118,11 +110,22 @@ TEST_F(UpdateSessionTest, FailuresGiveTheirTextsAndBoxesOnlyWhenAsked)
             EXPECT_FALSE(session.IsConnected());
         }
     }
-    // The refused login names the server's answer.
+    // The refused login says so in the program's words, and names the server's answer below.
     CUpdateSession session(Server(QStringLiteral("wrong")));
     session.SetShowMessages(false);
     EXPECT_FALSE(session.ConnectFolder(QStringLiteral("Scleron")));
-    EXPECT_TRUE(session.GetErrorText().startsWith(QStringLiteral("530"))) << qPrintable(session.GetErrorText());
+    EXPECT_EQ(session.LastFailure(), UpdateFailure::Login);
+    EXPECT_TRUE(session.GetErrorText().startsWith(QStringLiteral("The update server did not accept the program's login.\n530")))
+        << qPrintable(session.GetErrorText());
+    CUpdateSession offline({QStringLiteral("127.0.0.1"), UnusedLocalPort(), QStringLiteral("u"), QStringLiteral("p")});
+    offline.SetShowMessages(false);
+    EXPECT_FALSE(offline.ConnectFolder(QStringLiteral("Scleron")));
+    EXPECT_EQ(offline.LastFailure(), UpdateFailure::Unreachable);
+    EXPECT_TRUE(offline.GetErrorText().startsWith(QStringLiteral("The update server could not be reached.")));
+    CUpdateSession reached(Server());
+    reached.SetShowMessages(false);
+    EXPECT_FALSE(reached.ConnectFolder(QStringLiteral("Nothing")));
+    EXPECT_EQ(reached.LastFailure(), UpdateFailure::NotFound);
 }
 
 TEST_F(UpdateSessionTest, AServerThatCannotNameItsFolderIsNotConnected)
@@ -156,7 +159,7 @@ TEST_F(UpdateSessionTest, ConnectionStateFollowsTheServer)
 
 TEST_F(UpdateSessionTest, ReadsFilesInChunksAndSeesShortTransfers)
 {
-    const QByteArray whole = Pattern(300000);
+    const QByteArray whole = PatternBytes(300000);
     Put(QStringLiteral("whole.exe"), whole);
     Put(QStringLiteral("short.exe"), whole);
     StartServer({QStringLiteral("--truncate"), QStringLiteral("short.exe=1000")});
