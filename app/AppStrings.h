@@ -21,7 +21,7 @@ constexpr int KeyRight = 58164;         // "Kestrel button right"
 constexpr int KeyDown = 58165;          // "Kestrel button down"
 constexpr int SearchDevice = 58166;     // "Search device..."
 constexpr int KeysLocked = 58173;       // "Keys locked"
-constexpr int KeysUnlocked = 58174;     // "Key unlocked"
+constexpr int KeysUnlocked = 58174;     // "Keys unlocked"
 constexpr int AskSaveMeasurements = 58179;
 constexpr int VersionLine = 61003;      // "Scleron Version %1"
 constexpr int RightsLine = 61004;
@@ -48,5 +48,7 @@ constexpr int MeasurementsLabel = 61065;     // "Measurements:"
 constexpr int MeasurementsValue = 61066;     // "%1 (memory: %2% used)"
 constexpr int AskClearDeviceMemory = 61067;
 constexpr int RecentFileMissing = 61068;     // a recent file that is gone
+constexpr int HelpMissing = 61069;           // the operating instructions are not there
+constexpr int CannotOpen = 61070;            // no program opened a document or web address
 constexpr int RestartForLanguage = 61080;    // "Restart application to change language."
 } // namespace AppText

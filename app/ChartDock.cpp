@@ -10,11 +10,12 @@
 #include <QDockWidget>
 #include <QScreen>
 
-CSeriesChartPanel* AddSeriesChartDock(CMainFrame& frame, CChildView& view)
+QDockWidget* AddSeriesChartDock(CMainFrame& frame, CChildView& view)
 {
     auto* dock = new QDockWidget(ResString(ReportIds::ChartTitle), &frame);
     dock->setObjectName(QStringLiteral("seriesChartDock"));
-    dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable
+                      | QDockWidget::DockWidgetClosable);
     auto* panel = new CSeriesChartPanel(view.store, view.Limits(), *view.store.grid, dock);
     panel->setObjectName(QStringLiteral("seriesChart"));
     dock->setWidget(panel);
@@ -27,5 +28,5 @@ CSeriesChartPanel* AddSeriesChartDock(CMainFrame& frame, CChildView& view)
     if (const QScreen* screen = frame.screen())
         wanted = wanted.boundedTo(screen->availableGeometry().size() * 0.95);
     frame.resize(wanted);
-    return panel;
+    return dock;
 }

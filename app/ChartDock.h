@@ -3,9 +3,9 @@
 
 class CChildView;
 class CMainFrame;
-class CSeriesChartPanel;
+class QDockWidget;
 
-// Creates the dock (movable and floatable, not closable: the chart is part of the window) with the
+// Creates the dock (movable, floatable and closable; View > Series chart brings it back) with the
 // chart of the view's table, and lets it redraw whenever the table changes (the frame's
 // tableChanged) and when the view's limits change.
-CSeriesChartPanel* AddSeriesChartDock(CMainFrame& frame, CChildView& view);
+QDockWidget* AddSeriesChartDock(CMainFrame& frame, CChildView& view);

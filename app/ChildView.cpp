@@ -167,16 +167,20 @@ void CChildView::ForgetDevice()
     store.displayMode = 0;
 }
 
-QRect CChildView::DeviceScreenRect(int W)
+QRect CChildView::DeviceScreenRect(int W) const
 {
-    // From (W - 357, 30) to (W - 242, 70), right and bottom edges excluded.
-    return QRect(QPoint(W - 357, 30), QPoint(W - 243, 69));
+    // From (W - 357, 30) to (W - 242, 70) of the picture, right and bottom edges excluded.
+    return InView(QRect(QPoint(W - 357, 30), QPoint(W - 243, 69)));
 }
 
-QRect CChildView::IdentityRect(int W)
+QRect CChildView::IdentityRect(int W) const
 {
-    // From (0, 40) to (W - 440, 142), right and bottom edges excluded.
-    return QRect(QPoint(0, 40), QPoint(W - 441, 141));
+    // From (0, 40) to the picture's left edge (W - 440 where it is whole), down to y = 142.
+    const DeviceBand band = BandLayout(W);
+    const int right = band.height > kDeviceAreaHeight
+                          ? W
+                          : qRound(band.picture.map(QPointF(W - MirrorGeometry::kPictureWidth, 0)).x());
+    return QRect(QPoint(0, 40), QPoint(right - 1, 141));
 }
 
 QString MeasurementFileArgument(const QStringList& arguments)

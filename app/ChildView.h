@@ -13,14 +13,17 @@
 #include "mirror/MirrorGeometry.h"
 #include "quality/ToleranceLimits.h"
 
+#include <QFont>
 #include <QRect>
 #include <QStringList>
 #include <QTimer>
+#include <QTransform>
 #include <QVector>
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <utility>
 
 class CDeviceLink;
 class CFirmwareCheck;
@@ -36,7 +39,7 @@ public:
     // The stored status text.
     virtual QString StatusText() const = 0;
     // Hands a document to the desktop's viewer without waiting for it.
-    virtual void OpenDocument(const QString& path) = 0;
+    virtual bool OpenDocument(const QString& path) = 0;
     // Forgets the newer tester firmware the frame offers and rebuilds its update menu, so its
     // "Update Kestrel to version ..." item goes.
     virtual void ForgetNewestFirmware() = 0;
@@ -159,12 +162,28 @@ public:
 
     // The parts of the view a status event changes: the mirrored device screen, and the identity
     // texts (for every event but a display change alone). W is the view's client width.
-    static QRect DeviceScreenRect(int W);
-    static QRect IdentityRect(int W);
+    QRect DeviceScreenRect(int W) const;
+    QRect IdentityRect(int W) const;
+
+    // Where the parts of the device area lie in a view W pixels wide, for the identity texts of
+    // the language and the tester: the values start right of the widest label; the tester's
+    // picture keeps to the right edge and shrinks (down to kSmallestPicture) where the texts
+    // need its room, and where that is not enough it moves below them, the area twice as high.
+    struct DeviceBand {
+        int height = kDeviceAreaHeight;
+        int valueX = 150;     // x of the identity values
+        int textRight = 0;    // right end of the identity texts and the device list box
+        QTransform picture;   // the picture's own coordinates (of a view W wide) into the view
+    };
+    static constexpr double kSmallestPicture = 0.7;
+    DeviceBand BandLayout(int W) const;
 
     // Widths of the table's nine columns for a view W pixels wide: fixed up to 960 pixels, wider
     // ones share the room, less a little when the table shows its vertical scroll bar.
     static std::array<int, 9> TableColumnWidths(int W, bool verticalScrollBar);
+    // Each column at least as wide as its widest text (in the language and data shown), measured
+    // again whenever the table changed.
+    void FitColumnsToContent();
     // The value of the "Measurements:" line: the count and how much of the tester's memory it
     // fills; empty while there is neither a tester nor a series.
     QString MeasurementsText() const;
@@ -190,6 +209,8 @@ public:
     // Room for the device area and about twenty table rows of all nine columns; never narrower
     // than the device list box.
     QSize sizeHint() const override { return {960, kDeviceAreaHeight + 480}; }
+    // The mouse position in the picture's own coordinates.
+    QPoint PicturePoint(QPoint viewPoint) const;
     QSize minimumSizeHint() const override { return {360, kDeviceAreaHeight + 100}; }
 
 protected:
@@ -264,8 +285,13 @@ private:
     // ---- painting (ViewPainting.cpp) ---------------------------------------------------------
     void LoadViewImages();
     void PlaceTable(int W, int H);
-    void DrawIdentityTexts(QPainter& painter);
+    QFont IdentityFont() const;
+    // The six identity lines: label (string id) and value.
+    std::array<std::pair<int, QString>, 6> IdentityLines() const;
+    void DrawIdentityTexts(QPainter& painter, const DeviceBand& band);
     void DrawHighlightFrame(QPainter& painter, int W);
+    // A rectangle of the picture's own coordinates where it lies in the view (to redraw it).
+    QRect InView(const QRect& pictureRect) const;
 
     // ---- mouse (ViewMouse.cpp) ---------------------------------------------------------------
     // A press on a key or the lock symbol while the link is open; false when nothing was done.
@@ -310,6 +336,8 @@ private:
     // 1 while a key or the lock symbol is framed under the mouse.
     int m_keyHighlight = 0;
     MirrorGeometry::Area m_highlightArea = MirrorGeometry::Area::None;
+    // The widths the table's texts need (FitColumnsToContent); 0 until measured.
+    std::array<int, 9> m_contentWidths{};
 };
 
 // The measurement file a command line names: the first argument that is not an option ("-..."),

@@ -34,6 +34,8 @@ constexpr int HideAll = 33012;
 constexpr int HideSelected = 33013;
 constexpr int DeleteAll = 33015;
 constexpr int DeleteSelected = 33016;
+// View: the chart dock shown or closed
+constexpr int SeriesChart = 33170;
 // Settings
 constexpr int LanguageEnglish = 32705;
 constexpr int LanguageGerman = 32706;

@@ -3,11 +3,13 @@
 #include "app/AppStrings.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "data/UserPrompts.h"
 #include "resources/StringTable.h"
 #include "update/VersionMessage.h"
 #include "updatewizard/AutoUpdate.h"
 
 #include <QDesktopServices>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMenu>
@@ -52,6 +54,8 @@ void CMainFrame::AddFrameCommands()
     m_commands.Add(Cmd::CheckForUpdates, [this] { CheckForUpdates(); });
     m_commands.Add(Cmd::ProductRegistration, [this] { OpenWebLink(AppText::RegistrationPage); });
     m_commands.Add(Cmd::CustomerFeedback, [this] { OpenWebLink(AppText::FeedbackPage); });
+    m_commands.Add(Cmd::SeriesChart, [this] { m_chartDock->setHidden(!m_chartDock->isHidden()); },
+        [this](CommandState& state) { state.checked = !m_chartDock->isHidden(); });
 }
 
 void CMainFrame::CreateUpdateService(const Options& options)
@@ -131,8 +135,10 @@ void CMainFrame::RebuildUpdateMenu()
 
 void CMainFrame::OpenWebLink(int textId)
 {
-    // Without a handler for web addresses nothing happens.
-    m_openUrl(QUrl(ResString(textId)));
+    // Without a browser the user is told the address, to open it elsewhere.
+    const QString address = ResString(textId);
+    if (!m_openUrl(QUrl(address)))
+        Prompts().Message(ResString(AppText::CannotOpen).arg(address), PromptButtons::Ok, PromptIcon::Warning);
 }
 
 void CMainFrame::DropFiles(const QStringList& paths)

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QUrl>
 #include <QLabel>
@@ -31,7 +32,9 @@ CMainFrame::CMainFrame(const Options& options)
     SetTableHost(this);
     m_view.Create(this, this, options.commandLine);
     setCentralWidget(&m_view);
-    AddSeriesChartDock(*this, m_view);
+    m_chartDock = AddSeriesChartDock(*this, m_view);
+    connect(this, &CMainFrame::tableChanged, &m_view, &CChildView::FitColumnsToContent);
+    m_view.FitColumnsToContent();
     setFocusProxy(&m_view);
     CreateToolBar();
     CreateStatusBar();
@@ -61,10 +64,10 @@ CMainFrame::CMainFrame()
 {
 }
 
-void CMainFrame::OpenDocument(const QString& path)
+bool CMainFrame::OpenDocument(const QString& path)
 {
-    // The desktop starts its viewer on its own; a missing document is the viewer's to report.
-    m_openUrl(QUrl::fromLocalFile(path));
+    // False when the desktop has no program for it.
+    return m_openUrl(QUrl::fromLocalFile(path));
 }
 
 CMainFrame::~CMainFrame()
@@ -185,6 +188,17 @@ void CMainFrame::UpdateIndicators()
         const QString text = m_lockKeyOn(key) ? pane->property("indicatorText").toString() : QString();
         if (pane->text() != text)
             pane->setText(text);
+    }
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The chart takes at most a third of a narrow window, so the table and the tester keep room.
+    if (m_chartDock && !m_chartDock->isFloating() && m_chartDock->isVisible()) {
+        const int most = qMax(m_chartDock->minimumSizeHint().width(), width() / 3);
+        if (m_chartDock->width() > most)
+            resizeDocks({m_chartDock}, {most}, Qt::Horizontal);
     }
 }
 

@@ -20,6 +20,7 @@
 #include <memory>
 
 class CAutoUpdate;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QToolBar;
@@ -57,7 +58,7 @@ public:
     void SetStatusText(const QString& text) override;
     // The stored status text, and what the first pane shows at the moment.
     QString StatusText() const override { return m_statusText; }
-    void OpenDocument(const QString& path) override;
+    bool OpenDocument(const QString& path) override;
     QString ShownStatusText() const;
 
     // The state a command gets from its handler; a command nobody handles is disabled.
@@ -102,6 +103,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -130,6 +132,7 @@ private:
     QLabel* m_capsPane = nullptr;
     QLabel* m_numPane = nullptr;
     QToolBar* m_toolBar = nullptr;
+    QDockWidget* m_chartDock = nullptr;
     CChildView m_view;
     // The "New version available!" popup, while the menu bar shows one.
     QMenu* m_updateMenu = nullptr;

@@ -67,6 +67,7 @@ const std::vector<MenuEntry>& MainMenuLayout()
                 Popup("edit.hide", {Item(Cmd::HideAll), Item(Cmd::HideSelected)}),
                 Popup("edit.delete", {Item(Cmd::DeleteAll), Item(Cmd::DeleteSelected)}),
             }),
+        Popup("view", {Item(Cmd::SeriesChart)}),
         Popup("settings",
             {
                 Popup("settings.language",
@@ -105,4 +106,7 @@ void ApplyStandardShortcuts(CommandActions& actions)
     };
     for (const auto& [command, key] : shortcuts)
         actions.Get(command)->setShortcuts(key);
+    // The tester's two everyday commands have keys of their own.
+    actions.Get(Cmd::ConnectDevice)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    actions.Get(Cmd::DeviceSettings)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
 }

@@ -24,5 +24,6 @@ const std::vector<MenuEntry>& MainMenuLayout();
 void BuildMainMenu(QMenuBar* bar, CommandActions& actions, const std::function<void(QMenu*)>& onPopup);
 
 // Gives Open, Save, Print, Copy and Help the desktop's standard keys (Ctrl+O, Ctrl+S, Ctrl+P,
-// Ctrl+C, F1), shown in the menus beside their texts.
+// Ctrl+C, F1), Connect device Ctrl+K and Device settings Ctrl+D, shown in the menus beside their
+// texts.
 void ApplyStandardShortcuts(CommandActions& actions);

@@ -1,6 +1,7 @@
 #include "app/VerdictOverlay.h"
 
 #include "data/MeasurementStore.h"
+#include "quality/VerdictColours.h"
 #include "quality/Verdicts.h"
 #include "table/TableTexts.h"
 
@@ -8,11 +9,16 @@ namespace {
 
 constexpr int kIndexColumn = 1;
 constexpr int kValueColumn = 4;
-const QColor kInsideTint(205, 240, 205);
-const QColor kBelowTint(255, 224, 160);
-const QColor kAboveTint(250, 195, 195);
-const QColor kOkMark(20, 130, 40);
-const QColor kNotOkMark(200, 30, 30);
+QColor Colour(VerdictColours::Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+const QColor kInsideTint = Colour(VerdictColours::kInsideTint);
+const QColor kBelowTint = Colour(VerdictColours::kBelowTint);
+const QColor kAboveTint = Colour(VerdictColours::kAboveTint);
+const QColor kOkMark = Colour(VerdictColours::kOkMark);
+const QColor kNotOkMark = Colour(VerdictColours::kNotOkMark);
 
 GridCellOverlay MeasurementOverlay(const CMeasurementStore& store, const RowKey& key, const CToleranceTable& limits)
 {

@@ -85,5 +85,5 @@ void CChildView::ExportCsv(bool statistics)
     }
     if (!written)
         Prompts().Message(ResString(ExportStrings::ExportFailed).arg(path, reason), PromptButtons::Ok, PromptIcon::Error);
-    ShowStatus(ConnectionText());
+    ShowStatus(written && !path.isEmpty() ? WithWrittenNote(ConnectionText(), path) : ConnectionText());
 }

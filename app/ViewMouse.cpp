@@ -1,6 +1,7 @@
 // The mouse on the tester's picture: its three keys press the tester's keys, the lock symbol
 // locks and unlocks them, and whatever lies under the mouse is framed with its name in the
-// status bar. Nothing is sent and nothing redrawn while the port is closed.
+// status bar. Nothing is sent and nothing redrawn while the port is closed. Positions are taken
+// in the picture's own coordinates, wherever the view's layout put the picture.
 #include "app/ChildView.h"
 
 #include "app/AppStrings.h"
@@ -16,8 +17,8 @@ void CChildView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         const int W = width();
-        if (ActOnPress(MirrorGeometry::PressArea(event->position().toPoint(), W))) {
-            update(MirrorGeometry::KeysRect(W));
+        if (ActOnPress(MirrorGeometry::PressArea(PicturePoint(event->position().toPoint()), W))) {
+            update(InView(MirrorGeometry::KeysRect(W)));
             event->accept();
             return;
         }
@@ -61,14 +62,14 @@ void CChildView::ShowKeyLockChange()
 
 void CChildView::mouseMoveEvent(QMouseEvent* event)
 {
-    const Area area = MirrorGeometry::MoveArea(event->position().toPoint(), width());
+    const Area area = MirrorGeometry::MoveArea(PicturePoint(event->position().toPoint()), width());
     if (area == Area::None) {
         if (m_keyHighlight == 1)
             EndHighlight();
     } else if (m_keyHighlight == 0 || area != m_highlightArea) {
         // Straight from one key to another (a fast move) frames the new one.
         if (m_keyHighlight == 1)
-            update(MirrorGeometry::HighlightFrame(m_highlightArea, width()));
+            update(InView(MirrorGeometry::HighlightFrame(m_highlightArea, width())));
         ShowHighlight(area);
         ShowStatus(AreaText(area));
     }
@@ -78,7 +79,7 @@ void CChildView::mouseMoveEvent(QMouseEvent* event)
 void CChildView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        const Area area = MirrorGeometry::ReleaseArea(event->position().toPoint(), width());
+        const Area area = MirrorGeometry::ReleaseArea(PicturePoint(event->position().toPoint()), width());
         if (area != Area::None)
             ShowHighlight(area);
     }
@@ -97,12 +98,12 @@ void CChildView::ShowHighlight(Area area)
 {
     m_highlightArea = area;
     m_keyHighlight = 1;
-    update(MirrorGeometry::HighlightFrame(area, width()));
+    update(InView(MirrorGeometry::HighlightFrame(area, width())));
 }
 
 void CChildView::EndHighlight()
 {
-    update(MirrorGeometry::KeysRect(width()));
+    update(InView(MirrorGeometry::KeysRect(width())));
     m_keyHighlight = 0;
     m_highlightArea = Area::None;
     ShowStatus(ResString(Link().IsOpen() ? AppText::Online : AppText::Offline));

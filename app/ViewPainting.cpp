@@ -23,9 +23,11 @@ constexpr int kBandImage = 228;
 constexpr int kLockedImage = 231;
 constexpr int kUnlockedImage = 232;
 
-// The identity texts: labels at x = 10, values at x = 150, one line every 17 pixels from y = 40.
+// The identity texts: labels at x = 10, values at x = 150 or, after a longer label, 8 pixels after
+// it; one line every 17 pixels from y = 40.
 constexpr int kLabelX = 10;
 constexpr int kValueX = 150;
+constexpr int kLabelGap = 8;
 constexpr int kFirstLineY = 40;
 constexpr int kLineStep = 17;
 constexpr int kTextPixelHeight = 14;
@@ -70,22 +72,36 @@ std::array<int, 9> CChildView::TableColumnWidths(int W, bool verticalScrollBar)
         static_cast<int>(X * 150) - d, 150};
 }
 
+void CChildView::FitColumnsToContent()
+{
+    if (!store.grid)
+        return;
+    for (int column = 0; column < static_cast<int>(m_contentWidths.size()); ++column)
+        m_contentWidths[static_cast<std::size_t>(column)] = store.grid->GetContentWidth(column);
+    PlaceTable(width(), height());
+}
+
 void CChildView::PlaceTable(int W, int H)
 {
     if (!m_table)
         return;
     // The notice line, while it tells something, sits between the device area and the table.
+    const int top = BandLayout(W).height;
     const int notice = m_notice ? m_notice->Room(W) : 0;
     if (m_notice && notice > 0)
-        m_notice->setGeometry(0, kDeviceAreaHeight, W, notice);
-    const QRect place(0, kDeviceAreaHeight + notice, W, qMax(0, H - kDeviceAreaHeight - notice));
+        m_notice->setGeometry(0, top, W, notice);
+    const QRect place(0, top + notice, W, qMax(0, H - top - notice));
     if (m_table->geometry() != place)
         m_table->setGeometry(place);
     CGridCtrl& grid = *store.grid;
+    // The width rule is the least a column gets; a wider text widens it (the table then scrolls).
     const auto widths = TableColumnWidths(W, grid.verticalScrollBar()->isVisible());
-    for (int column = 0; column < static_cast<int>(widths.size()) && column < grid.GetColumnCount(); ++column)
-        if (grid.GetColumnWidth(column) != widths[static_cast<std::size_t>(column)])
-            grid.SetColumnWidth(column, widths[static_cast<std::size_t>(column)]);
+    for (int column = 0; column < static_cast<int>(widths.size()) && column < grid.GetColumnCount(); ++column) {
+        const std::size_t i = static_cast<std::size_t>(column);
+        const int width = qMax(widths[i], m_contentWidths[i]);
+        if (grid.GetColumnWidth(column) != width)
+            grid.SetColumnWidth(column, width);
+    }
 }
 
 QString CChildView::MeasurementsText() const
@@ -102,44 +118,89 @@ QString CChildView::MeasurementsText() const
     return ResString(AppText::MeasurementsValue).arg(count).arg(FixedText(used, 0));
 }
 
-void CChildView::paintEvent(QPaintEvent* event)
-{
-    (void)event;
-    const int W = width();
-    PlaceTable(W, height());
-    QPainter painter(this);
-    store.screen->Draw(painter, W);
-    const CDIBSectionLiteNP& lock = store.device.keysLocked == 1 ? m_lockedImage : m_unlockedImage;
-    lock.Draw(painter, MirrorGeometry::LockRect(W).topLeft());
-    m_bandImage.Stretch(painter, QRect(0, 0, W - MirrorGeometry::kPictureWidth, kDeviceAreaHeight));
-    DrawIdentityTexts(painter);
-    if (m_keyHighlight == 1)
-        DrawHighlightFrame(painter, W);
-}
-
-void CChildView::DrawIdentityTexts(QPainter& painter)
+QFont CChildView::IdentityFont() const
 {
     QFont textFont = font();
     textFont.setPixelSize(kTextPixelHeight);
     textFont.setWeight(QFont::Normal);
-    painter.setFont(textFont);
-    painter.setPen(palette().color(QPalette::WindowText));
+    return textFont;
+}
+
+std::array<std::pair<int, QString>, 6> CChildView::IdentityLines() const
+{
     const DEVICE& device = store.device;
-    const std::pair<int, QString> lines[] = {
+    return {{
         {AppText::ProductNameLabel, device.name},
         {AppText::SerialNumberLabel, device.serialNumber},
         {AppText::FirmwareLabel, device.firmwareVersion},
         {AppText::BootloaderLabel, device.bootloaderVersion},
         {AppText::HardwareRevisionLabel, device.hardwareRevision},
         {AppText::MeasurementsLabel, MeasurementsText()},
-    };
+    }};
+}
+
+CChildView::DeviceBand CChildView::BandLayout(int W) const
+{
+    const QFontMetrics metrics(IdentityFont());
+    int labels = 0;
+    int values = 0;
+    for (const auto& [label, value] : IdentityLines()) {
+        labels = qMax(labels, metrics.horizontalAdvance(ResString(label)));
+        values = qMax(values, metrics.horizontalAdvance(value));
+    }
+    DeviceBand band;
+    band.valueX = qMax(kValueX, kLabelX + labels + kLabelGap);
+    band.textRight = qMax(kDeviceListRight, band.valueX + values) + kLabelGap;
+    const double room = static_cast<double>(W - band.textRight) / MirrorGeometry::kPictureWidth;
+    if (room >= 1.0)
+        return band;
+    if (room >= kSmallestPicture) {
+        // Shrunk about the top right corner, which stays where it was.
+        band.picture.translate(W, 0).scale(room, room).translate(-W, 0);
+        return band;
+    }
+    band.picture.translate(0, kDeviceAreaHeight);
+    band.height = 2 * kDeviceAreaHeight;
+    return band;
+}
+
+QPoint CChildView::PicturePoint(QPoint viewPoint) const
+{
+    return BandLayout(width()).picture.inverted().map(QPointF(viewPoint)).toPoint();
+}
+
+void CChildView::paintEvent(QPaintEvent* event)
+{
+    (void)event;
+    const int W = width();
+    PlaceTable(W, height());
+    const DeviceBand band = BandLayout(W);
+    QPainter painter(this);
+    // The background under the texts, and round a picture that shrank or moved.
+    m_bandImage.Stretch(painter, QRect(0, 0, W, band.height));
+    painter.save();
+    painter.setTransform(band.picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !band.picture.isIdentity());
+    store.screen->Draw(painter, W);
+    const CDIBSectionLiteNP& lock = store.device.keysLocked == 1 ? m_lockedImage : m_unlockedImage;
+    lock.Draw(painter, MirrorGeometry::LockRect(W).topLeft());
+    if (m_keyHighlight == 1)
+        DrawHighlightFrame(painter, W);
+    painter.restore();
+    DrawIdentityTexts(painter, band);
+}
+
+void CChildView::DrawIdentityTexts(QPainter& painter, const DeviceBand& band)
+{
+    painter.setFont(IdentityFont());
+    painter.setPen(palette().color(QPalette::WindowText));
     const int lineHeight = painter.fontMetrics().height();
     int y = kFirstLineY;
-    for (const auto& [label, value] : lines) {
-        // Texts are drawn from the top of their line, as far as the view reaches.
+    for (const auto& [label, value] : IdentityLines()) {
+        // Texts are drawn from the top of their line; the layout leaves them the room they need.
         const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
-        painter.drawText(QRect(kLabelX, y, qMax(0, width() - kLabelX), lineHeight), flags, ResString(label));
-        painter.drawText(QRect(kValueX, y, qMax(0, width() - kValueX), lineHeight), flags, value);
+        painter.drawText(QRect(kLabelX, y, qMax(0, band.valueX - kLabelX), lineHeight), flags, ResString(label));
+        painter.drawText(QRect(band.valueX, y, qMax(0, width() - band.valueX), lineHeight), flags, value);
         y += kLineStep;
     }
 }
@@ -150,7 +211,12 @@ void CChildView::DrawHighlightFrame(QPainter& painter, int W)
         MirrorGeometry::FrameLowerRight(m_highlightArea));
 }
 
+QRect CChildView::InView(const QRect& pictureRect) const
+{
+    return BandLayout(width()).picture.mapRect(pictureRect).adjusted(-1, -1, 1, 1);
+}
+
 void CChildView::RedrawKeyLock()
 {
-    update(MirrorGeometry::LockRect(width()));
+    update(InView(MirrorGeometry::LockRect(width())));
 }

@@ -24,6 +24,7 @@ FileDialogRequest ReportDialog()
     request.initialName = QStringLiteral("*.pdf");
     request.defaultExtension = QStringLiteral("pdf");
     request.save = true;
+    request.title = ResString(ReportIds::SaveDialogTitle);
     return request;
 }
 } // namespace
@@ -69,6 +70,7 @@ void CChildView::WriteReport()
 {
     ShowStatus(ResString(ReportIds::Writing));
     const QString path = WithDefaultExtension(Prompts().FileName(ReportDialog()), QStringLiteral("pdf"));
+    bool written = false;
     if (!path.isEmpty()) {
         ReportResult result;
         {
@@ -76,8 +78,9 @@ void CChildView::WriteReport()
             CWaitCursor wait;
             result = WriteInspectionReport(store, m_limits, path, QDateTime::currentDateTime());
         }
-        if (!result.written)
+        written = result.written;
+        if (!written)
             Prompts().Message(result.error, PromptButtons::Ok, PromptIcon::Error);
     }
-    ShowStatus(ConnectionText());
+    ShowStatus(written ? WithWrittenNote(ConnectionText(), path) : ConnectionText());
 }

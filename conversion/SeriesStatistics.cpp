@@ -65,3 +65,18 @@ SeriesStatistics ComputeSeriesStatistics(const CMeasurementStore& store, int ser
     stats.unit = unit;
     return stats;
 }
+
+std::optional<int> VisibleMeanAngle(const MSERIE& serie)
+{
+    std::int64_t sum = 0;
+    std::int64_t visible = 0;
+    for (const MEAS* meas : serie.measurements) {
+        if (meas->hidden)
+            continue;
+        sum += std::clamp(meas->angle, 0, 180);
+        ++visible;
+    }
+    if (visible == 0)
+        return std::nullopt;
+    return static_cast<int>(sum / visible);
+}

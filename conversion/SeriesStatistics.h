@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 struct SeriesStatistics {
     float mean = 0.0f;
@@ -52,3 +53,12 @@ QString SeriesMeanText(const SeriesStatistics& stats);
 // The Gravity component of an impact angle: cos(angle) with the angle clamped to 0..180 degrees,
 // rounded half away from zero to a multiple of 0.05, formatted "%0.2f" (never "-0.00").
 QString GravityComponentText(int angle);
+
+// The mean impact angle of the series' visible measurements (each clamped to 0..180, the sum
+// divided by their number and truncated, as the statistics do). It does not depend on the scale:
+// a series whose values give no statistics still has one. None when nothing is visible.
+std::optional<int> VisibleMeanAngle(const MSERIE& serie);
+
+// The Gravity component a series row shows: that of the visible mean angle, "-" when nothing is
+// visible.
+QString SeriesGravityText(const MSERIE& serie);

@@ -90,3 +90,9 @@ QString GravityComponentText(int angle)
     const double twentieths = std::round(cosine * 20.0);
     return FixedText(twentieths == 0 ? 0.0 : twentieths / 20.0, 2);
 }
+
+QString SeriesGravityText(const MSERIE& serie)
+{
+    const std::optional<int> angle = VisibleMeanAngle(serie);
+    return angle ? GravityComponentText(*angle) : QStringLiteral("-");
+}

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -155,11 +156,11 @@ Cell Range(const SeriesFacts& s, const MeasurementFacts*)
     return Cell::OfNumber(StatisticsRowNumbers(s.stats).range);
 }
 
+// The mean angle of the visible measurements, also for a series without statistics.
 Cell MeanAngle(const SeriesFacts& s, const MeasurementFacts*)
 {
-    if (s.stats.count == 0)
-        return Cell();
-    return Cell::OfInteger(s.stats.meanAngle);
+    const std::optional<int> angle = VisibleMeanAngle(s.serie);
+    return angle ? Cell::OfInteger(*angle) : Cell();
 }
 
 // Why a series has no statistics: nothing visible, or a visible value without a number (the

@@ -5,6 +5,8 @@
 #include "grid/GridItemDelegate.h"
 #include "grid/GridModel.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -28,6 +30,8 @@ CGridCtrl::CGridCtrl(QWidget* parent)
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
                     | QAbstractItemView::EditKeyPressed);
     setWordWrap(false);
+    // Tab goes on to the window's next control; the arrow keys move within the table.
+    setTabKeyNavigation(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
 
     connect(m_model, &QAbstractItemModel::modelReset, this, &CGridCtrl::ModelWasReset);
@@ -409,6 +413,21 @@ void CGridCtrl::keyPressEvent(QKeyEvent* e)
         e->accept();
         return;
     }
+    if ((e->key() == Qt::Key_Home || e->key() == Qt::Key_End) && modifiers == Qt::ControlModifier) {
+        SelectEdgeRow(e->key() == Qt::Key_Home);
+        e->accept();
+        return;
+    }
+    if (e->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
+        // The keyboard's other way to the context menu, like the menu key.
+        const GridCellId focus = GetFocusCell();
+        const QRect cell = focus.IsValid() ? GetCellRect(focus.row, focus.column) : QRect();
+        const QPoint at = cell.isEmpty() ? rect().center() : cell.center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+        QCoreApplication::sendEvent(this, &menu);
+        e->accept();
+        return;
+    }
     if (e->key() == Qt::Key_Space && modifiers == Qt::NoModifier) {
         const GridCellId focus = GetFocusCell();
         if (focus.IsValid() && focus.column == 0) {
@@ -418,6 +437,19 @@ void CGridCtrl::keyPressEvent(QKeyEvent* e)
         }
     }
     QTableView::keyPressEvent(e);
+}
+
+void CGridCtrl::SelectEdgeRow(bool first)
+{
+    const int rows = GetRowCount();
+    const int fixed = m_model->FixedRows();
+    if (rows <= fixed)
+        return;
+    const int row = first ? fixed : rows - 1;
+    const int column = std::max(GetFocusCell().column, m_model->FixedColumns());
+    SetSelectedRange(row, 0, row, GetColumnCount() - 1);
+    SetFocusCell(row, column);
+    EnsureVisible(row, column);
 }
 
 void CGridCtrl::mousePressEvent(QMouseEvent* e)

@@ -235,6 +235,9 @@ public:
     // The text as shown: for a date-time cell the value formatted by FormatDateTime (empty while
     // the value is invalid); setting the text of a date-time cell is ignored (returns false).
     QString GetItemText(int row, int column) const;
+    // The width column `column` needs to show every text of its cells whole, each in its cell's
+    // font with its image, and for drop-down cells every option; 0 for a column outside the grid.
+    int GetContentWidth(int column) const;
     // Text, image and background colour in one call.
     bool SetItem(int row, int column, const QString& text, int image, const QColor& background);
     bool SetItemImage(int row, int column, int image);
@@ -347,7 +350,8 @@ signals:
     void inPlaceEditEnded(int row, int column);
     // Key notification (code GridNotify::Key): Delete gives (GridKey::Delete, 1); Space while
     // the focus cell is in column 0 gives (GridKey::Space, focus row); Ctrl+S gives
-    // (GridKey::CtrlS, 2). The grid does nothing else for these keys.
+    // (GridKey::CtrlS, 2). The grid does nothing else for these keys. Shift+F10 sends the grid a
+    // keyboard context-menu event, as the menu key does; Tab leaves the grid.
     void keyNotification(int key, int value);
 
 protected:
@@ -372,6 +376,8 @@ private:
     void ApplyColumnWidth(int column);
     QModelIndex IndexOf(int row, int column) const;
     void NoteEditedCell(int row, int column);
+    // Ctrl+Home and Ctrl+End: the first or last row selected, with the focus in it.
+    void SelectEdgeRow(bool first);
 
     CGridModel* m_model;
     CGridItemDelegate* m_delegate;

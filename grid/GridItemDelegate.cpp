@@ -6,19 +6,39 @@
 
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
 
 namespace {
-// A short mark at the left edge of a cell, bold, over whatever the cell drew.
-void PaintOverlayMark(QPainter& painter, const QRect& rect, QFont font, const QColor& colour, const QString& mark)
+constexpr int kMarkLeft = 3;      // room before the mark
+constexpr int kMarkGap = 4;       // at least this much between the mark and a right-aligned text
+constexpr qreal kMarkMinPoints = 6.0;
+
+// A short mark at the left edge of a cell, bold, over whatever the cell drew. Beside a
+// right-aligned text it is drawn smaller when its full size would run into that text (a long mark
+// in some languages, a long series number).
+void PaintOverlayMark(QPainter& painter, const QRect& rect, const GridCellLook& look, const QColor& colour,
+                      const QString& mark)
 {
     painter.save();
+    QFont font = look.font;
     font.setBold(true);
+    int room = rect.width() - kMarkLeft - 2;
+    if (look.alignment & Qt::AlignRight)
+        room -= QFontMetrics(font).horizontalAdvance(look.text) + kMarkGap;
+    const int wanted = QFontMetrics(font).horizontalAdvance(mark);
+    if (wanted > room && room > 0) {
+        const qreal scale = qreal(room) / wanted;
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(qMax(kMarkMinPoints, font.pointSizeF() * scale));
+        else
+            font.setPixelSize(qMax(8, int(font.pixelSize() * scale)));
+    }
     painter.setFont(font);
     painter.setPen(colour);
     painter.setClipRect(rect);
-    painter.drawText(rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, mark);
+    painter.drawText(rect.adjusted(kMarkLeft, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, mark);
     painter.restore();
 }
 } // namespace
@@ -57,7 +77,7 @@ void CGridItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         look.background = overlay.tint;
     PaintGridCell(*painter, option.rect, look);
     if (!overlay.mark.isEmpty())
-        PaintOverlayMark(*painter, option.rect, look.font, selected ? look.textColour : overlay.markColour, overlay.mark);
+        PaintOverlayMark(*painter, option.rect, look, selected ? look.textColour : overlay.markColour, overlay.mark);
 
     if (option.state & QStyle::State_HasFocus) {
         painter->save();

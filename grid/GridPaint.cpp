@@ -1,5 +1,6 @@
 #include "grid/GridPaint.h"
 
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
 #include <QPixmap>
@@ -75,6 +76,14 @@ QString GridFormatWallClock(qint64 wallClock, bool timeDisplay)
         return DisplayLocale().toString(QTime::fromMSecsSinceStartOfDay(static_cast<int>(wallClock - day * kMsecsPerDay)),
                                         GridTimeFormat());
     return DisplayLocale().toString(QDate::fromJulianDay(day), GridDateFormat());
+}
+
+qreal GridCellWidthFor(const QFontMetricsF& metrics, const QString& text, const QPixmap* image)
+{
+    qreal width = metrics.horizontalAdvance(text) + 2 * kTextMargin;
+    if (image != nullptr && !image->isNull())
+        width += kImageMargin + image->deviceIndependentSize().width();
+    return width;
 }
 
 void PaintGridCell(QPainter& painter, const QRectF& rect, const GridCellLook& look)

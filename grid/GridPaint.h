@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QString>
 
+class QFontMetricsF;
 class QPainter;
 class QPixmap;
 
@@ -23,6 +24,9 @@ struct GridCellLook {
 // Fills the background, draws the image and then the text, clipped to the cell, in one line,
 // vertically centred. Lengths are in the painter's current units.
 void PaintGridCell(QPainter& painter, const QRectF& rect, const GridCellLook& look);
+
+// The width a cell needs to show `text` (and the image) whole: the inverse of PaintGridCell.
+qreal GridCellWidthFor(const QFontMetricsF& metrics, const QString& text, const QPixmap* image);
 
 // The display format of date-time cells (see CGridCtrl::FormatDateTime).
 QString GridDateFormat();

@@ -1,5 +1,6 @@
 #include "report/ReportPages.h"
 
+#include "quality/VerdictColours.h"
 #include "report/ReportStrings.h"
 #include "resources/StringTable.h"
 
@@ -11,8 +12,13 @@
 
 namespace {
 
-const QColor kOkColour(20, 130, 40);
-const QColor kNotOkColour(200, 30, 30);
+QColor Colour(VerdictColours::Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+const QColor kOkColour = Colour(VerdictColours::kOkMark);
+const QColor kNotOkColour = Colour(VerdictColours::kNotOkMark);
 const QColor kHiddenGrey(150, 150, 150);
 const QColor kRule(60, 60, 60);
 const QColor kHeadFill(225, 225, 225);
@@ -164,8 +170,8 @@ void CReportCanvas::TableRow(const QStringList& cells, const QFont& font, const 
     for (int c = 0; c < cells.size() && c < 6; ++c) {
         const qreal width = area.width() * kColumnShares[c];
         QColor cellColour = colour;
-        if (row && c == 5 && !row->hidden && (row->verdict == Verdict::Below || row->verdict == Verdict::Above))
-            cellColour = kNotOkColour;
+        if (row && c == 5 && !row->hidden)
+            cellColour = Colour(VerdictColours::MarkOf(row->verdict, {colour.red(), colour.green(), colour.blue()}));
         Text(QRectF(x + Mm(1), y, width - Mm(2), height), font, cellColour,
              (c == 0 ? Qt::AlignRight : Qt::AlignHCenter) | Qt::AlignVCenter, cells[c]);
         x += width;
@@ -202,8 +208,13 @@ bool CReportCanvas::Series(const SeriesReport& series)
     const qreal headingHeight = Metrics(heading).height() * 1.3;
     const qreal chartHeight = Mm(55);
     const qreal settingsHeight = line * ((series.settings.size() + 1) / 2);
-    // The heading stays with its settings, statistics, chart and the table's first rows.
-    if (!Room(headingHeight + settingsHeight + line * 1.6 + chartHeight + line * 3.5))
+    const qreal opening = headingHeight + settingsHeight + line * 0.3 + line * 1.6 + chartHeight + line * 0.5;
+    const qreal whole = opening + line * 1.1 * qreal(series.rows.size() + 1);
+    // A series that fits on a page is never split: it starts a new page when this one is too
+    // full. A longer one starts where it is, its heading kept with its settings, statistics,
+    // chart and the table's first rows.
+    const bool fitsOnAPage = whole <= footerTop - line * 0.5 - headerBottom;
+    if (!Room(fitsOnAPage ? whole : opening + line * 3.5))
         return false;
     const QRectF headingBox(area.left(), y, area.width(), headingHeight);
     Text(headingBox, heading, Qt::black, Qt::AlignLeft | Qt::AlignVCenter, series.heading);

@@ -27,4 +27,9 @@ constexpr int FileFilter = 61841;     // "PDF files (*.pdf)"
 constexpr int NoSelection = 61842;    // "Select a series in the table to see its chart."
 constexpr int Writing = 61843;        // "Report..."
 constexpr int ChartTitle = 61844;     // "Series chart"
+// Why a chart has nothing to plot.
+constexpr int NoMeasurements = 61845;   // "This series has no measurements."
+constexpr int NoMaterialChosen = 61846; // "No material chosen: ..."
+constexpr int NoValueConverts = 61847;  // "No value converts to %1." (the scale's unit)
+constexpr int SaveDialogTitle = 61848;  // "Save inspection report"
 } // namespace ReportIds

@@ -1,7 +1,11 @@
 #include "report/SeriesChart.h"
 
 #include "conversion/SeriesStatistics.h"
+#include "conversion/ConversionTypes.h"
 #include "quality/ToleranceLimits.h"
+#include "quality/VerdictColours.h"
+#include "report/ReportStrings.h"
+#include "resources/StringTable.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -15,7 +19,6 @@ namespace {
 const QColor kAxis(90, 90, 90);
 const QColor kGridLine(225, 225, 225);
 const QColor kPoint(30, 80, 160);
-const QColor kOutside(200, 30, 30);
 const QColor kHidden(170, 170, 170);
 const QColor kMean(20, 20, 20);
 const QColor kBand(30, 80, 160, 40);
@@ -49,7 +52,8 @@ ValueRange RangeOf(const SeriesChartData& data)
         take(*data.limits.upper);
     if (low > high)
         return {0, 1};
-    const double pad = high > low ? (high - low) * 0.08 : std::max(1.0, std::abs(high) * 0.05);
+    // A single value (or equal ones) sits in the middle of a span of about a tenth of its size.
+    const double pad = high > low ? (high - low) * 0.08 : std::max(0.5, std::abs(high) * 0.05);
     return {low - pad, high + pad};
 }
 
@@ -82,19 +86,39 @@ struct Frame {
     }
 };
 
-void DrawValueAxis(QPainter& painter, const Frame& frame, const QRectF& labels, qreal unit)
+// The value axis' ticks: whole multiples of the step (no sum of steps, which would drift).
+std::vector<double> TicksOf(const ValueRange& range, double step)
+{
+    std::vector<double> ticks;
+    for (double i = std::ceil(range.low / step); i * step <= range.high + step * 1e-9; i += 1)
+        ticks.push_back(i * step);
+    return ticks;
+}
+
+void DrawValueAxis(QPainter& painter, const Frame& frame, const QRectF& labels, qreal unit, ChartDrawCounts& counts)
 {
     const double step = TickStep(frame.range.Span(), 5);
-    painter.setPen(QPen(kGridLine, unit * 0.5));
     const QFontMetricsF metrics(painter.font(), painter.device());
-    for (double v = std::ceil(frame.range.low / step) * step; v <= frame.range.high; v += step) {
+    for (const double v : TicksOf(frame.range, step)) {
         const double y = frame.Y(v);
         painter.setPen(QPen(kGridLine, unit * 0.5));
         painter.drawLine(QPointF(frame.plot.left(), y), QPointF(frame.plot.right(), y));
         painter.setPen(kAxis);
+        const QString text = TickText(v, step);
         const QRectF box(labels.left(), y - metrics.height() / 2, labels.width() - unit * 3, metrics.height());
-        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, TickText(v, step));
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, text);
+        counts.valueLabels << text;
     }
+}
+
+// Room for the widest label of the value axis.
+qreal LabelWidth(const QFontMetricsF& metrics, const ValueRange& range, qreal unit)
+{
+    const double step = TickStep(range.Span(), 5);
+    qreal widest = metrics.horizontalAdvance(QStringLiteral("0000"));
+    for (const double v : TicksOf(range, step))
+        widest = std::max(widest, metrics.horizontalAdvance(TickText(v, step)));
+    return widest + unit * 4;
 }
 
 void DrawPositionAxis(QPainter& painter, const Frame& frame, qreal unit)
@@ -123,6 +147,7 @@ bool DrawBandAndMean(QPainter& painter, const Frame& frame, const SeriesChartDat
     const double y = frame.Y(data.mean);
     painter.drawLine(QPointF(frame.plot.left(), y), QPointF(frame.plot.right(), y));
     counts.meanLine = true;
+    counts.meanY = y;
     return true;
 }
 
@@ -154,9 +179,12 @@ void DrawPoints(QPainter& painter, const Frame& frame, const SeriesChartData& da
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(30, 80, 160, 110), unit * 0.8));
-    painter.drawPath(line);
+    // A path of one point is a bare move, which PDF readers reject: a line needs two.
+    if (line.elementCount() > 1)
+        painter.drawPath(line);
     for (const ChartPoint& p : data.points) {
         const QPointF at(frame.X(p.position), frame.Y(p.value));
+        counts.centres.push_back(at);
         if (p.hidden) {
             painter.setPen(QPen(kHidden, unit * 0.9));
             painter.setBrush(Qt::NoBrush);
@@ -164,9 +192,9 @@ void DrawPoints(QPainter& painter, const Frame& frame, const SeriesChartData& da
             ++counts.hiddenPoints;
             continue;
         }
-        const bool outside = p.verdict == Verdict::Below || p.verdict == Verdict::Above;
+        const VerdictColours::Rgb colour = VerdictColours::MarkOf(p.verdict, {kPoint.red(), kPoint.green(), kPoint.blue()});
         painter.setPen(Qt::NoPen);
-        painter.setBrush(outside ? kOutside : kPoint);
+        painter.setBrush(QColor(colour.red, colour.green, colour.blue));
         painter.drawEllipse(at, radius, radius);
         ++counts.visiblePoints;
     }
@@ -199,8 +227,13 @@ void DrawHistogram(QPainter& painter, const Frame& frame, const QRectF& area, co
             top += gap / 2;
             bottom -= gap / 2;
         }
+        // A bar never leaves the frame of the values.
+        top = std::max(top, frame.plot.top());
+        bottom = std::min(bottom, frame.plot.bottom());
         const double length = area.width() * bins.counts[i] / most;
-        painter.fillRect(QRectF(area.left(), top, length, bottom - top), kBar);
+        const QRectF bar(area.left(), top, length, bottom - top);
+        painter.fillRect(bar, kBar);
+        counts.bars = counts.bars.isEmpty() ? bar : counts.bars.united(bar);
         ++counts.histogramBars;
     }
 }
@@ -224,6 +257,21 @@ SeriesChartData SeriesChartDataOf(const CMeasurementStore& store, int series, co
         if (value > 0)
             data.points.push_back({m + 1, value, serie.measurements[m]->hidden != 0, verdict.measurements[std::size_t(m)]});
     }
+    // The unit of the scale even when nothing was counted; the catalogue of the series' probe.
+    const CArray<CONVERSION*>& scales = serie.probe == 1 ? store.scalesDL : store.scalesD;
+    const bool knownScale = serie.scale >= 0 && serie.scale < scales.GetSize();
+    if (data.unit.isEmpty() && knownScale)
+        data.unit = scales[serie.scale]->unit;
+    if (data.points.empty()) {
+        const bool needsMaterial = serie.scale >= ScaleType::Vickers && serie.scale <= ScaleType::Custom;
+        if (serie.Count() == 0)
+            data.emptyReason = ResString(ReportIds::NoMeasurements);
+        else if (needsMaterial && serie.material == 0)
+            data.emptyReason = ResString(ReportIds::NoMaterialChosen);
+        else if (knownScale)
+            data.emptyReason = ResString(ReportIds::NoValueConverts)
+                                   .arg(data.unit.isEmpty() ? scales[serie.scale]->name.simplified() : data.unit);
+    }
     return data;
 }
 
@@ -237,10 +285,11 @@ HistogramBins HistogramOf(const SeriesChartData& data)
     if (values.empty())
         return bins;
     const auto [low, high] = std::minmax_element(values.begin(), values.end());
-    bins.low = *low;
     const int sturges = int(std::ceil(std::log2(double(values.size())))) + 1;
     const int count = *high > *low ? std::clamp(sturges, 1, 20) : 1;
-    bins.width = *high > *low ? (*high - *low) / float(count) : 1.0f;
+    // Equal values: one narrow bin centred on them (a hundredth of the value, at least 0.02).
+    bins.width = *high > *low ? (*high - *low) / float(count) : std::max(0.02f, std::abs(*low) * 0.01f);
+    bins.low = *high > *low ? *low : *low - bins.width / 2;
     bins.counts.assign(std::size_t(count), 0);
     for (const float v : values) {
         const int index = std::clamp(int((v - bins.low) / bins.width), 0, count - 1);
@@ -257,16 +306,32 @@ ChartDrawCounts PaintSeriesChart(QPainter& painter, const QRectF& rect, const Se
     painter.setClipRect(rect);
     const qreal unit = std::max<qreal>(0.5, rect.height() / 220.0);
     const QFontMetricsF metrics(painter.font(), painter.device());
-    const qreal labelWidth = metrics.horizontalAdvance(QStringLiteral("00000.0")) + unit * 4;
+    const ValueRange range = RangeOf(data);
+    const qreal labelWidth = LabelWidth(metrics, range, unit);
     const qreal histogramWidth = rect.width() * 0.18;
     const qreal gap = unit * 6;
     // Room above the plot for the unit, below it for the positions.
     QRectF plot(rect.left() + labelWidth, rect.top() + metrics.height() * 1.3,
                 rect.width() - labelWidth - histogramWidth - gap,
                 rect.height() - metrics.height() * 2.6 - unit * 2);
-    const Frame frame{plot, RangeOf(data), std::max(1, data.measurementCount)};
+    counts.plot = plot;
+    if (!data.unit.isEmpty()) {
+        painter.setPen(kAxis);
+        painter.drawText(QRectF(rect.left(), rect.top(), rect.width(), metrics.height()), Qt::AlignLeft, data.unit);
+    }
+    if (data.points.empty() && !data.emptyReason.isEmpty()) {
+        // Nothing to plot: the frame says why instead of showing an empty axis.
+        painter.setPen(QPen(kAxis, unit * 0.8));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(plot);
+        painter.drawText(plot.adjusted(unit * 4, 0, -unit * 4, 0), Qt::AlignCenter | Qt::TextWordWrap, data.emptyReason);
+        counts.message = data.emptyReason;
+        painter.restore();
+        return counts;
+    }
+    const Frame frame{plot, range, std::max(1, data.measurementCount)};
 
-    DrawValueAxis(painter, frame, QRectF(rect.left(), plot.top(), labelWidth, plot.height()), unit);
+    DrawValueAxis(painter, frame, QRectF(rect.left(), plot.top(), labelWidth, plot.height()), unit, counts);
     DrawBandAndMean(painter, frame, data, unit, counts);
     DrawLimits(painter, frame, data, unit, counts);
     DrawPoints(painter, frame, data, unit, counts);
@@ -276,10 +341,6 @@ ChartDrawCounts PaintSeriesChart(QPainter& painter, const QRectF& rect, const Se
     DrawPositionAxis(painter, frame, unit);
     DrawHistogram(painter, frame, QRectF(plot.right() + gap, plot.top(), histogramWidth, plot.height()), data, unit,
                   counts);
-    if (!data.unit.isEmpty()) {
-        painter.setPen(kAxis);
-        painter.drawText(QRectF(rect.left(), rect.top(), labelWidth, metrics.height()), Qt::AlignLeft, data.unit);
-    }
     painter.restore();
     return counts;
 }

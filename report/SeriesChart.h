@@ -7,8 +7,10 @@
 #include "data/MeasurementStore.h"
 #include "quality/Verdicts.h"
 
+#include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -29,6 +31,7 @@ struct SeriesChartData {
     std::uint32_t count = 0;
     QString unit;
     ToleranceLimits limits;         // the limits of the series' scale and material
+    QString emptyReason;            // without any number: why ("No material chosen.", ...)
 };
 
 // What one call of PaintSeriesChart drew.
@@ -39,14 +42,22 @@ struct ChartDrawCounts {
     int limitLines = 0;
     bool meanLine = false;
     bool deviationBand = false;
+    QString message;               // drawn instead of the plot when no value has a number
+    QStringList valueLabels;       // the value axis' labels, bottom up
+    QRectF plot;                   // the frame of the values
+    QRectF bars;                   // what the histogram's bars cover (empty: none)
+    qreal meanY = 0;               // where the mean line lies (when drawn)
+    std::vector<QPointF> centres;  // the points' centres, in the order of the data's points
 };
 
 // The chart's data of series `series` (its statistics as the table computes them, its values as
-// their cells show them, its verdicts). Throws std::invalid_argument for a series outside the store.
+// their cells show them, its verdicts, and when no value has a number the reason). Throws
+// std::invalid_argument for a series outside the store.
 SeriesChartData SeriesChartDataOf(const CMeasurementStore& store, int series, const CToleranceTable& limits);
 
 // The histogram's bins over the counted (visible) values: Sturges' number of bins (at most 20)
-// of equal width from the smallest to the largest value; one bin when all are equal or there is one.
+// of equal width from the smallest to the largest value; one bin centred on the value when all are
+// equal or there is one.
 struct HistogramBins {
     float low = 0.0f;
     float width = 0.0f;

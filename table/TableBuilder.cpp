@@ -210,7 +210,7 @@ int TableBuilder<Grid>::FillSeriesRows(int row, int k)
     const QDateTime first = serie.Count() > 0 ? MeasurementTime(*serie.measurements[0]) : QDateTime();
     grid.SetDateTime(row, 2, first);
     grid.SetDateTime(row, 3, first);
-    grid.SetItemText(row, 5, GravityComponentText(stats.meanAngle));
+    grid.SetItemText(row, 5, SeriesGravityText(serie));
     grid.SetItemText(row, 4, SeriesMeanText(stats));
     grid.SetItemText(row, 8, ImpactBodyText(serie.probe));
 

@@ -65,8 +65,12 @@ void ExportTable(CMeasurementStore& store)
             CWaitCursor wait;
             written = ExportTableTo(store, path, &error);
         }
-        if (!written)
+        if (!written) {
             Prompts().Message(error, PromptButtons::Ok, PromptIcon::Error);
+        } else {
+            ShowConnectionStatus(path);
+            return;
+        }
     }
     ShowConnectionStatus();
 }

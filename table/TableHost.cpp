@@ -4,6 +4,7 @@
 #include "table/TableStrings.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QWidget>
 
 namespace {
@@ -28,9 +29,15 @@ void SetTableHost(ITableHost* host)
     installed = host;
 }
 
-void ShowConnectionStatus()
+void ShowConnectionStatus(const QString& writtenPath)
 {
-    TableHost().SetStatusText(ResString(TableHost().IsPortOpen() ? TableStrings::Online : TableStrings::Offline));
+    const QString status = ResString(TableHost().IsPortOpen() ? TableStrings::Online : TableStrings::Offline);
+    TableHost().SetStatusText(writtenPath.isEmpty() ? status : WithWrittenNote(status, writtenPath));
+}
+
+QString WithWrittenNote(const QString& status, const QString& writtenPath)
+{
+    return status + QStringLiteral(" \u2014 ") + ResString(TableStrings::WrittenTo).arg(QDir::toNativeSeparators(writtenPath));
 }
 
 void RepaintMainWindow()

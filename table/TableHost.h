@@ -26,8 +26,11 @@ ITableHost& TableHost();
 // Installs a host (not owned); nullptr restores the window-less default.
 void SetTableHost(ITableHost* host);
 
-// Shows "Online" when the serial port is open, else "Offline", in the status bar.
-void ShowConnectionStatus();
+// Shows "Online" when the serial port is open, else "Offline", in the status bar; after a file
+// was written (writtenPath not empty) followed by "Written to <path>".
+void ShowConnectionStatus(const QString& writtenPath = {});
+// A status text followed by " — Written to <path>": how a command says where its file went.
+QString WithWrittenNote(const QString& status, const QString& writtenPath);
 // Repaints the main window, if there is one.
 void RepaintMainWindow();
 // Tells the host that the table's contents changed.

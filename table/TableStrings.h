@@ -17,5 +17,6 @@ constexpr int Statistic = 61200;       // "Statistic": column 1 of a statistics 
 constexpr int SaveGridFailed = 61201;  // "Unable to save grid list"
 constexpr int CannotCreateFile = 61202; // "Cannot create \"%1\":\n%2"
 constexpr int DeleteItem = 61203;      // "Delete Item": status text while rows are deleted
+constexpr int WrittenTo = 61205;       // "Written to %1": a file was written, after the connection text
 constexpr int PrintFailed = 61204;     // "Unable to print the table: ..." when the printer does not start
 } // namespace TableStrings

@@ -166,7 +166,7 @@ Save measurements?</source>
         <translation>按键已锁定</translation>
     </message>
     <message id="ids.58174">
-        <source>Key unlocked</source>
+        <source>Keys unlocked</source>
         <translation>按键已解锁</translation>
     </message>
     <message id="ids.58452">
@@ -291,6 +291,14 @@ It has been removed from the list of recent files.</source>
         <translation>文件“%1”已不存在。
 已将其从最近使用的文件列表中删除。</translation>
     </message>
+    <message id="ids.61069">
+        <source>The operating instructions &quot;%1&quot; are not installed.</source>
+        <translation>未安装操作说明“%1”。</translation>
+    </message>
+    <message id="ids.61070">
+        <source>No program on this computer could open &quot;%1&quot;.</source>
+        <translation>此计算机上没有程序能打开“%1”。</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>请重新启动程序以切换语言。</translation>
@@ -328,7 +336,7 @@ It has been removed from the list of recent files.</source>
         <translation>HS    肖氏</translation>
     </message>
     <message id="ids.58108">
-        <source>Rm   Tensile strenght</source>
+        <source>Rm   Tensile strength</source>
         <translation>Rm   抗拉强度</translation>
     </message>
     <message id="ids.58109">
@@ -349,7 +357,7 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 工具钢</translation>
+        <translation>2 冷作工具钢</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -360,7 +368,7 @@ It has been removed from the list of recent files.</source>
         <translation>4 灰铸铁 (GG)</translation>
     </message>
     <message id="ids.58114">
-        <source>5 Modular cast iron (GGG)</source>
+        <source>5 Nodular cast iron (GGG)</source>
         <translation>5 球墨铸铁 (GGG)</translation>
     </message>
     <message id="ids.58115">
@@ -377,7 +385,7 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.58118">
         <source>9 Wrought copper</source>
-        <translation>9 锻造铜</translation>
+        <translation>9 变形铜合金</translation>
     </message>
     <message id="ids.58119">
         <source>6.1 Alu-AN40 (ABB)</source>
@@ -449,71 +457,71 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.61100">
         <source>m: -</source>
-        <translation>m: -</translation>
+        <translation>m：-</translation>
     </message>
     <message id="ids.61101">
         <source>m: %0.1f %s</source>
-        <translation>m: %0.1f %s</translation>
+        <translation>m：%0.1f %s</translation>
     </message>
     <message id="ids.61102">
         <source>m: %0.0f %s</source>
-        <translation>m: %0.0f %s</translation>
+        <translation>m：%0.0f %s</translation>
     </message>
     <message id="ids.61103">
         <source>s: -</source>
-        <translation>s: -</translation>
+        <translation>s：-</translation>
     </message>
     <message id="ids.61104">
         <source>s: %0.2f %s</source>
-        <translation>s: %0.2f %s</translation>
+        <translation>s：%0.2f %s</translation>
     </message>
     <message id="ids.61105">
         <source>s: %0.1f %s</source>
-        <translation>s: %0.1f %s</translation>
+        <translation>s：%0.1f %s</translation>
     </message>
     <message id="ids.61106">
         <source>Min: -</source>
-        <translation>最小: -</translation>
+        <translation>最小：-</translation>
     </message>
     <message id="ids.61107">
         <source>Min: %0.1f %s</source>
-        <translation>最小: %0.1f %s</translation>
+        <translation>最小：%0.1f %s</translation>
     </message>
     <message id="ids.61108">
         <source>Min: %0.0f %s</source>
-        <translation>最小: %0.0f %s</translation>
+        <translation>最小：%0.0f %s</translation>
     </message>
     <message id="ids.61109">
         <source>Max: -</source>
-        <translation>最大: -</translation>
+        <translation>最大：-</translation>
     </message>
     <message id="ids.61110">
         <source>Max: %0.1f %s</source>
-        <translation>最大: %0.1f %s</translation>
+        <translation>最大：%0.1f %s</translation>
     </message>
     <message id="ids.61111">
         <source>Max: %0.0f %s</source>
-        <translation>最大: %0.0f %s</translation>
+        <translation>最大：%0.0f %s</translation>
     </message>
     <message id="ids.61112">
         <source>R: -</source>
-        <translation>R: -</translation>
+        <translation>R：-</translation>
     </message>
     <message id="ids.61113">
         <source>R: %0.1f %s</source>
-        <translation>R: %0.1f %s</translation>
+        <translation>R：%0.1f %s</translation>
     </message>
     <message id="ids.61114">
         <source>R: %0.0f %s</source>
-        <translation>R: %0.0f %s</translation>
+        <translation>R：%0.0f %s</translation>
     </message>
     <message id="ids.61115">
         <source>N: -</source>
-        <translation>N: -</translation>
+        <translation>N：-</translation>
     </message>
     <message id="ids.61116">
         <source>N: %d</source>
-        <translation>N: %d</translation>
+        <translation>N：%d</translation>
     </message>
     <message id="ids.61001">
         <source>Unable to save measurements to &quot;%1&quot;:
@@ -676,8 +684,8 @@ It has been removed from the list of recent files.</source>
         <translation>连接仪器(&amp;C)</translation>
     </message>
     <message id="menu.32704">
-        <source>&amp;Device settings</source>
-        <translation>仪器设置(&amp;D)</translation>
+        <source>Device &amp;settings</source>
+        <translation>仪器设置(&amp;S)</translation>
     </message>
     <message id="menu.58456">
         <source>Clear device &amp;memory</source>
@@ -688,52 +696,52 @@ It has been removed from the list of recent files.</source>
         <translation>&amp;DoDovavez</translation>
     </message>
     <message id="menu.33000">
-        <source>All</source>
-        <translation>全部</translation>
+        <source>&amp;All</source>
+        <translation>全部(&amp;A)</translation>
     </message>
     <message id="menu.33001">
-        <source>Selected</source>
-        <translation>所选</translation>
+        <source>&amp;Selected</source>
+        <translation>所选(&amp;S)</translation>
     </message>
     <message id="menu.33003">
-        <source>All</source>
-        <translation>全部</translation>
+        <source>&amp;All</source>
+        <translation>全部(&amp;A)</translation>
     </message>
     <message id="menu.33004">
-        <source>Selected</source>
-        <translation>所选</translation>
+        <source>&amp;Selected</source>
+        <translation>所选(&amp;S)</translation>
     </message>
     <message id="menu.33006">
-        <source>All</source>
-        <translation>全部</translation>
+        <source>&amp;All</source>
+        <translation>全部(&amp;A)</translation>
     </message>
     <message id="menu.33007">
-        <source>Selected</source>
-        <translation>所选</translation>
+        <source>&amp;Selected</source>
+        <translation>所选(&amp;S)</translation>
     </message>
     <message id="menu.33009">
-        <source>All</source>
-        <translation>全部</translation>
+        <source>&amp;All</source>
+        <translation>全部(&amp;A)</translation>
     </message>
     <message id="menu.33011">
-        <source>Selected</source>
-        <translation>所选</translation>
+        <source>&amp;Selected</source>
+        <translation>所选(&amp;S)</translation>
     </message>
     <message id="menu.33012">
-        <source>All</source>
-        <translation>全部</translation>
+        <source>&amp;All</source>
+        <translation>全部(&amp;A)</translation>
     </message>
     <message id="menu.33013">
-        <source>Selected</source>
-        <translation>所选</translation>
+        <source>&amp;Selected</source>
+        <translation>所选(&amp;S)</translation>
     </message>
     <message id="menu.33015">
-        <source>All</source>
-        <translation>全部</translation>
+        <source>&amp;All</source>
+        <translation>全部(&amp;A)</translation>
     </message>
     <message id="menu.33016">
-        <source>Selected</source>
-        <translation>所选</translation>
+        <source>&amp;Selected</source>
+        <translation>所选(&amp;S)</translation>
     </message>
     <message id="menu.32800">
         <source>All</source>
@@ -1172,16 +1180,16 @@ It has been removed from the list of recent files.</source>
         <translation>&amp;Italiano</translation>
     </message>
     <message id="menu.32709">
-        <source>&amp;Español</source>
-        <translation>&amp;Español</translation>
+        <source>E&amp;spañol</source>
+        <translation>E&amp;spañol</translation>
     </message>
     <message id="menu.32710">
         <source>&amp;Português</source>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1208,52 +1216,60 @@ It has been removed from the list of recent files.</source>
         <translation>Scleron 帮助(&amp;H)</translation>
     </message>
     <message id="menu.2100">
-        <source>Product Registration</source>
-        <translation>产品注册</translation>
+        <source>Product &amp;Registration</source>
+        <translation>产品注册(&amp;R)</translation>
     </message>
     <message id="menu.2101">
-        <source>Customer Feedback</source>
-        <translation>客户反馈</translation>
+        <source>Customer &amp;Feedback</source>
+        <translation>客户反馈(&amp;F)</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
         <translation>关于 Scleron(&amp;A)...</translation>
+    </message>
+    <message id="menu.33170">
+        <source>Series &amp;chart</source>
+        <translation>测量组图表(&amp;C)</translation>
     </message>
     <message id="popup.file">
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message id="popup.device">
-        <source>Device</source>
-        <translation>仪器</translation>
+        <source>&amp;Device</source>
+        <translation>仪器(&amp;D)</translation>
     </message>
     <message id="popup.edit">
-        <source>Edit</source>
-        <translation>编辑</translation>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message id="popup.view">
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
     </message>
     <message id="popup.edit.expand">
-        <source>Expand</source>
-        <translation>展开</translation>
+        <source>E&amp;xpand</source>
+        <translation>展开(&amp;X)</translation>
     </message>
     <message id="popup.edit.collapse">
-        <source>Collapse</source>
-        <translation>折叠</translation>
+        <source>&amp;Collapse</source>
+        <translation>折叠(&amp;C)</translation>
     </message>
     <message id="popup.edit.copy">
-        <source>Copy (Ctrl+C)</source>
-        <translation>复制 (Ctrl+C)</translation>
+        <source>C&amp;opy (Ctrl+C)</source>
+        <translation>复制 (Ctrl+C)(&amp;O)</translation>
     </message>
     <message id="popup.edit.show">
-        <source>Show</source>
-        <translation>显示</translation>
+        <source>&amp;Show</source>
+        <translation>显示(&amp;S)</translation>
     </message>
     <message id="popup.edit.hide">
-        <source>Hide</source>
-        <translation>隐藏</translation>
+        <source>&amp;Hide</source>
+        <translation>隐藏(&amp;H)</translation>
     </message>
     <message id="popup.edit.delete">
-        <source>Delete (DEL)</source>
-        <translation>删除 (DEL)</translation>
+        <source>&amp;Delete (DEL)</source>
+        <translation>删除 (DEL)(&amp;D)</translation>
     </message>
     <message id="popup.settings">
         <source>&amp;Settings</source>
@@ -1467,6 +1483,22 @@ Tolerance limits</source>
         <source>Series chart</source>
         <translation>测量组图表</translation>
     </message>
+    <message id="ids.61845">
+        <source>This series has no measurements.</source>
+        <translation>此测量组没有测量值。</translation>
+    </message>
+    <message id="ids.61846">
+        <source>No material chosen: choose one in the Material column to convert the values.</source>
+        <translation>未选择材料：请在“材料”列中选择一种以换算数值。</translation>
+    </message>
+    <message id="ids.61847">
+        <source>No value converts to %1.</source>
+        <translation>没有数值能换算为 %1。</translation>
+    </message>
+    <message id="ids.61848">
+        <source>Save inspection report</source>
+        <translation>保存检测报告</translation>
+    </message>
     <message id="ids.33160">
         <source>Write an inspection report of all series as a PDF file
 Report</source>
@@ -1598,6 +1630,10 @@ Report</source>
     <message id="ids.61203">
         <source>Delete Item</source>
         <translation>删除条目</translation>
+    </message>
+    <message id="ids.61205">
+        <source>Written to %1</source>
+        <translation>已写入 %1</translation>
     </message>
     <message id="ids.61204">
         <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
@@ -1778,7 +1814,7 @@ It is advisable to connect your PC once in a while to the Internet to keep the d
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>在更新服务器上找到了 %s 设备的更新固件，但未提供：
+        <translation>在更新服务器上找到了 %s 仪器的更新固件，但未提供：
 %s</translation>
     </message>
     <message id="ids.61471">

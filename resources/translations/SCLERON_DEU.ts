@@ -166,7 +166,7 @@ Messwerte speichern?</translation>
         <translation>Tasten gesperrt</translation>
     </message>
     <message id="ids.58174">
-        <source>Key unlocked</source>
+        <source>Keys unlocked</source>
         <translation>Tasten entsperrt</translation>
     </message>
     <message id="ids.58452">
@@ -291,6 +291,14 @@ It has been removed from the list of recent files.</source>
         <translation>Die Datei &quot;%1&quot; existiert nicht mehr.
 Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
     </message>
+    <message id="ids.61069">
+        <source>The operating instructions &quot;%1&quot; are not installed.</source>
+        <translation>Die Bedienungsanleitung „%1“ ist nicht installiert.</translation>
+    </message>
+    <message id="ids.61070">
+        <source>No program on this computer could open &quot;%1&quot;.</source>
+        <translation>Kein Programm auf diesem Computer konnte „%1“ öffnen.</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Starten Sie das Programm neu, um die Sprache zu wechseln.</translation>
@@ -328,7 +336,7 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
         <translation>HS    Shore</translation>
     </message>
     <message id="ids.58108">
-        <source>Rm   Tensile strenght</source>
+        <source>Rm   Tensile strength</source>
         <translation>Rm   Zugfestigkeit</translation>
     </message>
     <message id="ids.58109">
@@ -349,7 +357,7 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 Warmarbeitsstahl</translation>
+        <translation>2 Kaltarbeitsstahl</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -360,7 +368,7 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
         <translation>4 Grauguss (GG)</translation>
     </message>
     <message id="ids.58114">
-        <source>5 Modular cast iron (GGG)</source>
+        <source>5 Nodular cast iron (GGG)</source>
         <translation>5 Sphäroguss (GGG)</translation>
     </message>
     <message id="ids.58115">
@@ -587,7 +595,7 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
     </message>
     <message id="ids.61414">
         <source>The tester did not acknowledge custom curve HC%1 (impact body %2, register %3): the curves were not all sent. Shown is what the tester holds.</source>
-        <translation>Das Prüfgerät hat die Kundenkurve HC%1 (Schlagkörper %2, Register %3) nicht bestätigt: Die Kurven wurden nicht vollständig gesendet. Angezeigt wird, was das Prüfgerät gespeichert hat.</translation>
+        <translation>Das Prüfgerät hat die Benutzerkurve HC%1 (Schlagkörper %2, Register %3) nicht bestätigt: Die Kurven wurden nicht vollständig gesendet. Angezeigt wird, was das Prüfgerät gespeichert hat.</translation>
     </message>
     <message id="ids.61700">
         <source>its first line is not the header of a measurement log</source>
@@ -665,7 +673,7 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
     </message>
     <message id="menu.33160">
         <source>&amp;Report…</source>
-        <translation>&amp;Bericht…</translation>
+        <translation>Be&amp;richt…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -676,7 +684,7 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
         <translation>Gerät &amp;verbinden</translation>
     </message>
     <message id="menu.32704">
-        <source>&amp;Device settings</source>
+        <source>Device &amp;settings</source>
         <translation>&amp;Geräteeinstellungen</translation>
     </message>
     <message id="menu.58456">
@@ -688,52 +696,52 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
         <translation>&amp;DoDovavez</translation>
     </message>
     <message id="menu.33000">
-        <source>All</source>
-        <translation>Alle</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
     </message>
     <message id="menu.33001">
-        <source>Selected</source>
-        <translation>Ausgewählte</translation>
+        <source>&amp;Selected</source>
+        <translation>A&amp;usgewählte</translation>
     </message>
     <message id="menu.33003">
-        <source>All</source>
-        <translation>Alle</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
     </message>
     <message id="menu.33004">
-        <source>Selected</source>
-        <translation>Ausgewählte</translation>
+        <source>&amp;Selected</source>
+        <translation>A&amp;usgewählte</translation>
     </message>
     <message id="menu.33006">
-        <source>All</source>
-        <translation>Alle</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
     </message>
     <message id="menu.33007">
-        <source>Selected</source>
-        <translation>Ausgewählte</translation>
+        <source>&amp;Selected</source>
+        <translation>A&amp;usgewählte</translation>
     </message>
     <message id="menu.33009">
-        <source>All</source>
-        <translation>Alle</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
     </message>
     <message id="menu.33011">
-        <source>Selected</source>
-        <translation>Ausgewählte</translation>
+        <source>&amp;Selected</source>
+        <translation>A&amp;usgewählte</translation>
     </message>
     <message id="menu.33012">
-        <source>All</source>
-        <translation>Alle</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
     </message>
     <message id="menu.33013">
-        <source>Selected</source>
-        <translation>Ausgewählte</translation>
+        <source>&amp;Selected</source>
+        <translation>A&amp;usgewählte</translation>
     </message>
     <message id="menu.33015">
-        <source>All</source>
-        <translation>Alle</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
     </message>
     <message id="menu.33016">
-        <source>Selected</source>
-        <translation>Ausgewählte</translation>
+        <source>&amp;Selected</source>
+        <translation>A&amp;usgewählte</translation>
     </message>
     <message id="menu.32800">
         <source>All</source>
@@ -1172,16 +1180,16 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
         <translation>&amp;Italiano</translation>
     </message>
     <message id="menu.32709">
-        <source>&amp;Español</source>
-        <translation>&amp;Español</translation>
+        <source>E&amp;spañol</source>
+        <translation>E&amp;spañol</translation>
     </message>
     <message id="menu.32710">
         <source>&amp;Português</source>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1208,52 +1216,60 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
         <translation>Scleron-&amp;Hilfe</translation>
     </message>
     <message id="menu.2100">
-        <source>Product Registration</source>
-        <translation>Produktregistrierung</translation>
+        <source>Product &amp;Registration</source>
+        <translation>Produkt&amp;registrierung</translation>
     </message>
     <message id="menu.2101">
-        <source>Customer Feedback</source>
-        <translation>Kundenfeedback</translation>
+        <source>Customer &amp;Feedback</source>
+        <translation>Kunden&amp;feedback</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
         <translation>Ü&amp;ber Scleron...</translation>
+    </message>
+    <message id="menu.33170">
+        <source>Series &amp;chart</source>
+        <translation>Serien-&amp;Diagramm</translation>
     </message>
     <message id="popup.file">
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message id="popup.device">
-        <source>Device</source>
-        <translation>Gerät</translation>
+        <source>&amp;Device</source>
+        <translation>&amp;Gerät</translation>
     </message>
     <message id="popup.edit">
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message id="popup.view">
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message id="popup.edit.expand">
-        <source>Expand</source>
-        <translation>Aufklappen</translation>
+        <source>E&amp;xpand</source>
+        <translation>&amp;Aufklappen</translation>
     </message>
     <message id="popup.edit.collapse">
-        <source>Collapse</source>
-        <translation>Zuklappen</translation>
+        <source>&amp;Collapse</source>
+        <translation>&amp;Zuklappen</translation>
     </message>
     <message id="popup.edit.copy">
-        <source>Copy (Ctrl+C)</source>
-        <translation>Kopieren (Strg+C)</translation>
+        <source>C&amp;opy (Ctrl+C)</source>
+        <translation>&amp;Kopieren (Strg+C)</translation>
     </message>
     <message id="popup.edit.show">
-        <source>Show</source>
-        <translation>Einblenden</translation>
+        <source>&amp;Show</source>
+        <translation>&amp;Einblenden</translation>
     </message>
     <message id="popup.edit.hide">
-        <source>Hide</source>
-        <translation>Ausblenden</translation>
+        <source>&amp;Hide</source>
+        <translation>A&amp;usblenden</translation>
     </message>
     <message id="popup.edit.delete">
-        <source>Delete (DEL)</source>
-        <translation>Löschen (Entf)</translation>
+        <source>&amp;Delete (DEL)</source>
+        <translation>&amp;Löschen (Entf)</translation>
     </message>
     <message id="popup.settings">
         <source>&amp;Settings</source>
@@ -1313,11 +1329,11 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
     </message>
     <message id="ids.61803">
         <source>below</source>
-        <translation>darunter</translation>
+        <translation>unterhalb</translation>
     </message>
     <message id="ids.61804">
         <source>above</source>
-        <translation>darüber</translation>
+        <translation>oberhalb</translation>
     </message>
     <message id="ids.33161">
         <source>Set lower and upper limits for the values of a scale and material
@@ -1411,7 +1427,7 @@ Toleranzgrenzen</translation>
     </message>
     <message id="ids.61831">
         <source>%1 inside, %2 below, %3 above</source>
-        <translation>%1 innerhalb, %2 darunter, %3 darüber</translation>
+        <translation>%1 innerhalb, %2 unterhalb, %3 oberhalb</translation>
     </message>
     <message id="ids.61832">
         <source>%1 without a value, not judged</source>
@@ -1443,7 +1459,7 @@ Toleranzgrenzen</translation>
     </message>
     <message id="ids.61839">
         <source>No measurement series.</source>
-        <translation>Keine Messreihen.</translation>
+        <translation>Keine Messserien.</translation>
     </message>
     <message id="ids.61840">
         <source>Cannot write the report &quot;%1&quot;:
@@ -1466,6 +1482,22 @@ Toleranzgrenzen</translation>
     <message id="ids.61844">
         <source>Series chart</source>
         <translation>Serien-Diagramm</translation>
+    </message>
+    <message id="ids.61845">
+        <source>This series has no measurements.</source>
+        <translation>Diese Serie hat keine Messwerte.</translation>
+    </message>
+    <message id="ids.61846">
+        <source>No material chosen: choose one in the Material column to convert the values.</source>
+        <translation>Kein Werkstoff gewählt: Wählen Sie einen in der Spalte Werkstoff, um die Werte umzuwerten.</translation>
+    </message>
+    <message id="ids.61847">
+        <source>No value converts to %1.</source>
+        <translation>Kein Wert lässt sich in %1 umwerten.</translation>
+    </message>
+    <message id="ids.61848">
+        <source>Save inspection report</source>
+        <translation>Prüfbericht speichern</translation>
     </message>
     <message id="ids.33160">
         <source>Write an inspection report of all series as a PDF file
@@ -1598,6 +1630,10 @@ Bericht</translation>
     <message id="ids.61203">
         <source>Delete Item</source>
         <translation>Eintrag löschen</translation>
+    </message>
+    <message id="ids.61205">
+        <source>Written to %1</source>
+        <translation>Geschrieben nach %1</translation>
     </message>
     <message id="ids.61204">
         <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
@@ -1784,16 +1820,16 @@ Es empfiehlt sich, den PC ab und zu mit dem Internet zu verbinden, damit Firmwar
     <message id="ids.61471">
         <source>The firmware upgrade tool could not be started.
 It was looked for at: %s</source>
-        <translation>Das Firmware-Upgrade-Programm konnte nicht gestartet werden.
+        <translation>Das Firmware-Aktualisierungswerkzeug konnte nicht gestartet werden.
 Es wurde hier gesucht: %s</translation>
     </message>
     <message id="ids.61472">
         <source>The firmware upgrade tool ended with an error (exit code %s).</source>
-        <translation>Das Firmware-Upgrade-Programm wurde mit einem Fehler beendet (Exitcode %s).</translation>
+        <translation>Das Firmware-Aktualisierungswerkzeug wurde mit einem Fehler beendet (Exitcode %s).</translation>
     </message>
     <message id="ids.61473">
         <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
-        <translation>Das Firmware-Paket %s passt nicht mehr zu seiner Signatur; es wurde entfernt und das Upgrade-Programm nicht gestartet.</translation>
+        <translation>Das Firmware-Paket %s passt nicht mehr zu seiner Signatur; es wurde entfernt und das Aktualisierungswerkzeug nicht gestartet.</translation>
     </message>
 </context>
 </TS>

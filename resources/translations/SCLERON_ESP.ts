@@ -166,7 +166,7 @@ Save measurements?</source>
         <translation>Teclas bloqueadas</translation>
     </message>
     <message id="ids.58174">
-        <source>Key unlocked</source>
+        <source>Keys unlocked</source>
         <translation>Teclas desbloqueadas</translation>
     </message>
     <message id="ids.58452">
@@ -291,6 +291,14 @@ It has been removed from the list of recent files.</source>
         <translation>El archivo &quot;%1&quot; ya no existe.
 Se ha quitado de la lista de archivos recientes.</translation>
     </message>
+    <message id="ids.61069">
+        <source>The operating instructions &quot;%1&quot; are not installed.</source>
+        <translation>Las instrucciones de uso &quot;%1&quot; no están instaladas.</translation>
+    </message>
+    <message id="ids.61070">
+        <source>No program on this computer could open &quot;%1&quot;.</source>
+        <translation>Ningún programa de este equipo pudo abrir &quot;%1&quot;.</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Reinicie la aplicación para cambiar el idioma.</translation>
@@ -328,7 +336,7 @@ Se ha quitado de la lista de archivos recientes.</translation>
         <translation>HS    Shore</translation>
     </message>
     <message id="ids.58108">
-        <source>Rm   Tensile strenght</source>
+        <source>Rm   Tensile strength</source>
         <translation>Rm   Resistencia a la tracción</translation>
     </message>
     <message id="ids.58109">
@@ -349,7 +357,7 @@ Se ha quitado de la lista de archivos recientes.</translation>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 Acero para herramientas</translation>
+        <translation>2 Acero para trabajo en frío</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -360,7 +368,7 @@ Se ha quitado de la lista de archivos recientes.</translation>
         <translation>4 Fundición gris (GG)</translation>
     </message>
     <message id="ids.58114">
-        <source>5 Modular cast iron (GGG)</source>
+        <source>5 Nodular cast iron (GGG)</source>
         <translation>5 Fundición nodular (GGG)</translation>
     </message>
     <message id="ids.58115">
@@ -377,7 +385,7 @@ Se ha quitado de la lista de archivos recientes.</translation>
     </message>
     <message id="ids.58118">
         <source>9 Wrought copper</source>
-        <translation>9 Cobre forjado</translation>
+        <translation>9 Aleaciones de cobre de forja</translation>
     </message>
     <message id="ids.58119">
         <source>6.1 Alu-AN40 (ABB)</source>
@@ -665,7 +673,7 @@ Se ha quitado de la lista de archivos recientes.</translation>
     </message>
     <message id="menu.33160">
         <source>&amp;Report…</source>
-        <translation>&amp;Informe…</translation>
+        <translation>In&amp;forme…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -676,7 +684,7 @@ Se ha quitado de la lista de archivos recientes.</translation>
         <translation>&amp;Conectar el equipo</translation>
     </message>
     <message id="menu.32704">
-        <source>&amp;Device settings</source>
+        <source>Device &amp;settings</source>
         <translation>A&amp;justes del equipo</translation>
     </message>
     <message id="menu.58456">
@@ -688,52 +696,52 @@ Se ha quitado de la lista de archivos recientes.</translation>
         <translation>&amp;DoDovavez</translation>
     </message>
     <message id="menu.33000">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33001">
-        <source>Selected</source>
-        <translation>Seleccionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Seleccionadas</translation>
     </message>
     <message id="menu.33003">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33004">
-        <source>Selected</source>
-        <translation>Seleccionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Seleccionadas</translation>
     </message>
     <message id="menu.33006">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33007">
-        <source>Selected</source>
-        <translation>Seleccionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Seleccionadas</translation>
     </message>
     <message id="menu.33009">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33011">
-        <source>Selected</source>
-        <translation>Seleccionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Seleccionadas</translation>
     </message>
     <message id="menu.33012">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33013">
-        <source>Selected</source>
-        <translation>Seleccionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Seleccionadas</translation>
     </message>
     <message id="menu.33015">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33016">
-        <source>Selected</source>
-        <translation>Seleccionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Seleccionadas</translation>
     </message>
     <message id="menu.32800">
         <source>All</source>
@@ -1172,16 +1180,16 @@ Se ha quitado de la lista de archivos recientes.</translation>
         <translation>&amp;Italiano</translation>
     </message>
     <message id="menu.32709">
-        <source>&amp;Español</source>
-        <translation>&amp;Español</translation>
+        <source>E&amp;spañol</source>
+        <translation>E&amp;spañol</translation>
     </message>
     <message id="menu.32710">
         <source>&amp;Português</source>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1208,52 +1216,60 @@ Se ha quitado de la lista de archivos recientes.</translation>
         <translation>A&amp;yuda de Scleron</translation>
     </message>
     <message id="menu.2100">
-        <source>Product Registration</source>
-        <translation>Registro del producto</translation>
+        <source>Product &amp;Registration</source>
+        <translation>&amp;Registro del producto</translation>
     </message>
     <message id="menu.2101">
-        <source>Customer Feedback</source>
-        <translation>Opiniones de clientes</translation>
+        <source>Customer &amp;Feedback</source>
+        <translation>&amp;Opiniones de clientes</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
         <translation>&amp;Acerca de Scleron...</translation>
+    </message>
+    <message id="menu.33170">
+        <source>Series &amp;chart</source>
+        <translation>&amp;Gráfico de la serie</translation>
     </message>
     <message id="popup.file">
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
     <message id="popup.device">
-        <source>Device</source>
-        <translation>Equipo</translation>
+        <source>&amp;Device</source>
+        <translation>&amp;Equipo</translation>
     </message>
     <message id="popup.edit">
-        <source>Edit</source>
-        <translation>Edición</translation>
+        <source>&amp;Edit</source>
+        <translation>E&amp;dición</translation>
+    </message>
+    <message id="popup.view">
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
     </message>
     <message id="popup.edit.expand">
-        <source>Expand</source>
-        <translation>Expandir</translation>
+        <source>E&amp;xpand</source>
+        <translation>E&amp;xpandir</translation>
     </message>
     <message id="popup.edit.collapse">
-        <source>Collapse</source>
-        <translation>Contraer</translation>
+        <source>&amp;Collapse</source>
+        <translation>Co&amp;ntraer</translation>
     </message>
     <message id="popup.edit.copy">
-        <source>Copy (Ctrl+C)</source>
-        <translation>Copiar (Ctrl+C)</translation>
+        <source>C&amp;opy (Ctrl+C)</source>
+        <translation>&amp;Copiar (Ctrl+C)</translation>
     </message>
     <message id="popup.edit.show">
-        <source>Show</source>
-        <translation>Mostrar</translation>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostrar</translation>
     </message>
     <message id="popup.edit.hide">
-        <source>Hide</source>
-        <translation>Ocultar</translation>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ocultar</translation>
     </message>
     <message id="popup.edit.delete">
-        <source>Delete (DEL)</source>
-        <translation>Eliminar (SUPR)</translation>
+        <source>&amp;Delete (DEL)</source>
+        <translation>&amp;Eliminar (SUPR)</translation>
     </message>
     <message id="popup.settings">
         <source>&amp;Settings</source>
@@ -1301,11 +1317,11 @@ Se ha quitado de la lista de archivos recientes.</translation>
     </message>
     <message id="ids.61800">
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Conforme</translation>
     </message>
     <message id="ids.61801">
         <source>NOT OK</source>
-        <translation>NO OK</translation>
+        <translation>No conforme</translation>
     </message>
     <message id="ids.61802">
         <source>inside</source>
@@ -1407,7 +1423,7 @@ Límites de tolerancia</translation>
     </message>
     <message id="ids.61830">
         <source>Verdict: %1</source>
-        <translation>Veredicto: %1</translation>
+        <translation>Conformidad: %1</translation>
     </message>
     <message id="ids.61831">
         <source>%1 inside, %2 below, %3 above</source>
@@ -1435,7 +1451,7 @@ Límites de tolerancia</translation>
     </message>
     <message id="ids.61837">
         <source>Verdict</source>
-        <translation>Veredicto</translation>
+        <translation>Conformidad</translation>
     </message>
     <message id="ids.61838">
         <source>hidden</source>
@@ -1466,6 +1482,22 @@ Límites de tolerancia</translation>
     <message id="ids.61844">
         <source>Series chart</source>
         <translation>Gráfico de la serie</translation>
+    </message>
+    <message id="ids.61845">
+        <source>This series has no measurements.</source>
+        <translation>Esta serie no tiene mediciones.</translation>
+    </message>
+    <message id="ids.61846">
+        <source>No material chosen: choose one in the Material column to convert the values.</source>
+        <translation>Ningún material elegido: elija uno en la columna Material para convertir los valores.</translation>
+    </message>
+    <message id="ids.61847">
+        <source>No value converts to %1.</source>
+        <translation>Ningún valor se convierte a %1.</translation>
+    </message>
+    <message id="ids.61848">
+        <source>Save inspection report</source>
+        <translation>Guardar el informe de inspección</translation>
     </message>
     <message id="ids.33160">
         <source>Write an inspection report of all series as a PDF file
@@ -1598,6 +1630,10 @@ Informe</translation>
     <message id="ids.61203">
         <source>Delete Item</source>
         <translation>Eliminar elemento</translation>
+    </message>
+    <message id="ids.61205">
+        <source>Written to %1</source>
+        <translation>Guardado en %1</translation>
     </message>
     <message id="ids.61204">
         <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
@@ -1778,7 +1814,7 @@ Se recomienda conectar el PC a Internet de vez en cuando para mantener actualiza
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>Se encontró en el servidor de actualizaciones un firmware más reciente para el dispositivo %s, pero no se ofrece:
+        <translation>Se encontró en el servidor de actualizaciones un firmware más reciente para el equipo %s, pero no se ofrece:
 %s</translation>
     </message>
     <message id="ids.61471">

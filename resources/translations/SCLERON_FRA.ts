@@ -16,8 +16,8 @@ Enregistrement du produit</translation>
     <message id="ids.2101">
         <source>Customer Feedback
 Customer Feedback</source>
-        <translation>Avis des clients
-Avis des clients</translation>
+        <translation>Votre avis
+Votre avis</translation>
     </message>
     <message id="ids.2102">
         <source>Update Scleron to version %s</source>
@@ -166,7 +166,7 @@ Enregistrer les mesures ?</translation>
         <translation>Touches verrouillées</translation>
     </message>
     <message id="ids.58174">
-        <source>Key unlocked</source>
+        <source>Keys unlocked</source>
         <translation>Touches déverrouillées</translation>
     </message>
     <message id="ids.58452">
@@ -291,6 +291,14 @@ It has been removed from the list of recent files.</source>
         <translation>Le fichier « %1 » n'existe plus.
 Il a été retiré de la liste des fichiers récents.</translation>
     </message>
+    <message id="ids.61069">
+        <source>The operating instructions &quot;%1&quot; are not installed.</source>
+        <translation>Le mode d'emploi « %1 » n'est pas installé.</translation>
+    </message>
+    <message id="ids.61070">
+        <source>No program on this computer could open &quot;%1&quot;.</source>
+        <translation>Aucun programme de cet ordinateur n'a pu ouvrir « %1 ».</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Redémarrez l'application pour changer de langue.</translation>
@@ -328,7 +336,7 @@ Il a été retiré de la liste des fichiers récents.</translation>
         <translation>HS    Shore</translation>
     </message>
     <message id="ids.58108">
-        <source>Rm   Tensile strenght</source>
+        <source>Rm   Tensile strength</source>
         <translation>Rm   Résistance à la traction</translation>
     </message>
     <message id="ids.58109">
@@ -349,7 +357,7 @@ Il a été retiré de la liste des fichiers récents.</translation>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 Acier à outils</translation>
+        <translation>2 Acier pour travail à froid</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -360,7 +368,7 @@ Il a été retiré de la liste des fichiers récents.</translation>
         <translation>4 Fonte grise (GG)</translation>
     </message>
     <message id="ids.58114">
-        <source>5 Modular cast iron (GGG)</source>
+        <source>5 Nodular cast iron (GGG)</source>
         <translation>5 Fonte à graphite sphéroïdal (GGG)</translation>
     </message>
     <message id="ids.58115">
@@ -676,7 +684,7 @@ Il a été retiré de la liste des fichiers récents.</translation>
         <translation>&amp;Connecter l'appareil</translation>
     </message>
     <message id="menu.32704">
-        <source>&amp;Device settings</source>
+        <source>Device &amp;settings</source>
         <translation>&amp;Réglages de l'appareil</translation>
     </message>
     <message id="menu.58456">
@@ -688,52 +696,52 @@ Il a été retiré de la liste des fichiers récents.</translation>
         <translation>&amp;DoDovavez</translation>
     </message>
     <message id="menu.33000">
-        <source>All</source>
-        <translation>Tout</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tout</translation>
     </message>
     <message id="menu.33001">
-        <source>Selected</source>
-        <translation>Sélection</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Sélection</translation>
     </message>
     <message id="menu.33003">
-        <source>All</source>
-        <translation>Tout</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tout</translation>
     </message>
     <message id="menu.33004">
-        <source>Selected</source>
-        <translation>Sélection</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Sélection</translation>
     </message>
     <message id="menu.33006">
-        <source>All</source>
-        <translation>Tout</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tout</translation>
     </message>
     <message id="menu.33007">
-        <source>Selected</source>
-        <translation>Sélection</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Sélection</translation>
     </message>
     <message id="menu.33009">
-        <source>All</source>
-        <translation>Tout</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tout</translation>
     </message>
     <message id="menu.33011">
-        <source>Selected</source>
-        <translation>Sélection</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Sélection</translation>
     </message>
     <message id="menu.33012">
-        <source>All</source>
-        <translation>Tout</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tout</translation>
     </message>
     <message id="menu.33013">
-        <source>Selected</source>
-        <translation>Sélection</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Sélection</translation>
     </message>
     <message id="menu.33015">
-        <source>All</source>
-        <translation>Tout</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tout</translation>
     </message>
     <message id="menu.33016">
-        <source>Selected</source>
-        <translation>Sélection</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Sélection</translation>
     </message>
     <message id="menu.32800">
         <source>All</source>
@@ -1172,16 +1180,16 @@ Il a été retiré de la liste des fichiers récents.</translation>
         <translation>&amp;Italiano</translation>
     </message>
     <message id="menu.32709">
-        <source>&amp;Español</source>
-        <translation>&amp;Español</translation>
+        <source>E&amp;spañol</source>
+        <translation>E&amp;spañol</translation>
     </message>
     <message id="menu.32710">
         <source>&amp;Português</source>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1208,52 +1216,60 @@ Il a été retiré de la liste des fichiers récents.</translation>
         <translation>&amp;Aide de Scleron</translation>
     </message>
     <message id="menu.2100">
-        <source>Product Registration</source>
-        <translation>Enregistrement du produit</translation>
+        <source>Product &amp;Registration</source>
+        <translation>&amp;Enregistrement du produit</translation>
     </message>
     <message id="menu.2101">
-        <source>Customer Feedback</source>
-        <translation>Avis des clients</translation>
+        <source>Customer &amp;Feedback</source>
+        <translation>&amp;Votre avis</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
         <translation>À &amp;propos de Scleron...</translation>
+    </message>
+    <message id="menu.33170">
+        <source>Series &amp;chart</source>
+        <translation>&amp;Graphique de la série</translation>
     </message>
     <message id="popup.file">
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message id="popup.device">
-        <source>Device</source>
-        <translation>Appareil</translation>
+        <source>&amp;Device</source>
+        <translation>A&amp;ppareil</translation>
     </message>
     <message id="popup.edit">
-        <source>Edit</source>
-        <translation>Édition</translation>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message id="popup.view">
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message id="popup.edit.expand">
-        <source>Expand</source>
-        <translation>Développer</translation>
+        <source>E&amp;xpand</source>
+        <translation>&amp;Développer</translation>
     </message>
     <message id="popup.edit.collapse">
-        <source>Collapse</source>
-        <translation>Réduire</translation>
+        <source>&amp;Collapse</source>
+        <translation>&amp;Réduire</translation>
     </message>
     <message id="popup.edit.copy">
-        <source>Copy (Ctrl+C)</source>
-        <translation>Copier (Ctrl+C)</translation>
+        <source>C&amp;opy (Ctrl+C)</source>
+        <translation>&amp;Copier (Ctrl+C)</translation>
     </message>
     <message id="popup.edit.show">
-        <source>Show</source>
-        <translation>Afficher</translation>
+        <source>&amp;Show</source>
+        <translation>&amp;Afficher</translation>
     </message>
     <message id="popup.edit.hide">
-        <source>Hide</source>
-        <translation>Masquer</translation>
+        <source>&amp;Hide</source>
+        <translation>&amp;Masquer</translation>
     </message>
     <message id="popup.edit.delete">
-        <source>Delete (DEL)</source>
-        <translation>Supprimer (Suppr)</translation>
+        <source>&amp;Delete (DEL)</source>
+        <translation>&amp;Supprimer (Suppr)</translation>
     </message>
     <message id="popup.settings">
         <source>&amp;Settings</source>
@@ -1301,11 +1317,11 @@ Il a été retiré de la liste des fichiers récents.</translation>
     </message>
     <message id="ids.61800">
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Conforme</translation>
     </message>
     <message id="ids.61801">
         <source>NOT OK</source>
-        <translation>NON OK</translation>
+        <translation>Non conforme</translation>
     </message>
     <message id="ids.61802">
         <source>inside</source>
@@ -1351,7 +1367,7 @@ Limites de tolérance</translation>
     </message>
     <message id="ids.61816">
         <source>&amp;Remove these limits</source>
-        <translation>&amp;Supprimer ces limites</translation>
+        <translation>Supp&amp;rimer ces limites</translation>
     </message>
     <message id="ids.61817">
         <source>Limits set:</source>
@@ -1407,7 +1423,7 @@ Limites de tolérance</translation>
     </message>
     <message id="ids.61830">
         <source>Verdict: %1</source>
-        <translation>Verdict : %1</translation>
+        <translation>Conformité : %1</translation>
     </message>
     <message id="ids.61831">
         <source>%1 inside, %2 below, %3 above</source>
@@ -1435,7 +1451,7 @@ Limites de tolérance</translation>
     </message>
     <message id="ids.61837">
         <source>Verdict</source>
-        <translation>Verdict</translation>
+        <translation>Conformité</translation>
     </message>
     <message id="ids.61838">
         <source>hidden</source>
@@ -1466,6 +1482,22 @@ Limites de tolérance</translation>
     <message id="ids.61844">
         <source>Series chart</source>
         <translation>Graphique de la série</translation>
+    </message>
+    <message id="ids.61845">
+        <source>This series has no measurements.</source>
+        <translation>Cette série n'a aucune mesure.</translation>
+    </message>
+    <message id="ids.61846">
+        <source>No material chosen: choose one in the Material column to convert the values.</source>
+        <translation>Aucun matériau choisi : choisissez-en un dans la colonne Matériau pour convertir les valeurs.</translation>
+    </message>
+    <message id="ids.61847">
+        <source>No value converts to %1.</source>
+        <translation>Aucune valeur ne se convertit en %1.</translation>
+    </message>
+    <message id="ids.61848">
+        <source>Save inspection report</source>
+        <translation>Enregistrer le rapport de contrôle</translation>
     </message>
     <message id="ids.33160">
         <source>Write an inspection report of all series as a PDF file
@@ -1598,6 +1630,10 @@ Rapport</translation>
     <message id="ids.61203">
         <source>Delete Item</source>
         <translation>Supprimer l'élément</translation>
+    </message>
+    <message id="ids.61205">
+        <source>Written to %1</source>
+        <translation>Écrit dans %1</translation>
     </message>
     <message id="ids.61204">
         <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
@@ -1784,16 +1820,16 @@ Il est conseillé de connecter le PC de temps en temps à Internet afin de garde
     <message id="ids.61471">
         <source>The firmware upgrade tool could not be started.
 It was looked for at: %s</source>
-        <translation>L'outil de mise à niveau du micrologiciel n'a pas pu être lancé.
+        <translation>L'outil de mise à jour du micrologiciel n'a pas pu être lancé.
 Il a été cherché ici : %s</translation>
     </message>
     <message id="ids.61472">
         <source>The firmware upgrade tool ended with an error (exit code %s).</source>
-        <translation>L'outil de mise à niveau du micrologiciel s'est terminé avec une erreur (code de sortie %s).</translation>
+        <translation>L'outil de mise à jour du micrologiciel s'est terminé avec une erreur (code de sortie %s).</translation>
     </message>
     <message id="ids.61473">
         <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
-        <translation>Le paquet de micrologiciel %s ne correspond plus à sa signature ; il a été supprimé et l'outil de mise à niveau n'a pas été lancé.</translation>
+        <translation>Le paquet de micrologiciel %s ne correspond plus à sa signature ; il a été supprimé et l'outil de mise à jour n'a pas été lancé.</translation>
     </message>
 </context>
 </TS>

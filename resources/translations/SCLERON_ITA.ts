@@ -166,7 +166,7 @@ Salvare le misure?</translation>
         <translation>Tasti bloccati</translation>
     </message>
     <message id="ids.58174">
-        <source>Key unlocked</source>
+        <source>Keys unlocked</source>
         <translation>Tasti sbloccati</translation>
     </message>
     <message id="ids.58452">
@@ -291,6 +291,14 @@ It has been removed from the list of recent files.</source>
         <translation>Il file &quot;%1&quot; non esiste più.
 È stato rimosso dall'elenco dei file recenti.</translation>
     </message>
+    <message id="ids.61069">
+        <source>The operating instructions &quot;%1&quot; are not installed.</source>
+        <translation>Le istruzioni per l'uso &quot;%1&quot; non sono installate.</translation>
+    </message>
+    <message id="ids.61070">
+        <source>No program on this computer could open &quot;%1&quot;.</source>
+        <translation>Nessun programma di questo computer ha potuto aprire &quot;%1&quot;.</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Riavviare l'applicazione per cambiare lingua.</translation>
@@ -328,7 +336,7 @@ It has been removed from the list of recent files.</source>
         <translation>HS    Shore</translation>
     </message>
     <message id="ids.58108">
-        <source>Rm   Tensile strenght</source>
+        <source>Rm   Tensile strength</source>
         <translation>Rm   Resistenza a trazione</translation>
     </message>
     <message id="ids.58109">
@@ -349,7 +357,7 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 Acciaio per utensili</translation>
+        <translation>2 Acciaio per lavoro a freddo</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -360,7 +368,7 @@ It has been removed from the list of recent files.</source>
         <translation>4 Ghisa grigia (GG)</translation>
     </message>
     <message id="ids.58114">
-        <source>5 Modular cast iron (GGG)</source>
+        <source>5 Nodular cast iron (GGG)</source>
         <translation>5 Ghisa sferoidale (GGG)</translation>
     </message>
     <message id="ids.58115">
@@ -527,7 +535,7 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.61500">
         <source>Firmware upgrade tool is running...</source>
-        <translation>Lo strumento di aggiornamento del firmware è in esecuzione...</translation>
+        <translation>Il programma di aggiornamento del firmware è in esecuzione...</translation>
     </message>
     <message id="ids.61400">
         <source>Memory deleted!</source>
@@ -649,7 +657,7 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="menu.32701">
         <source>&amp;Export</source>
-        <translation>&amp;Esporta</translation>
+        <translation>Esp&amp;orta</translation>
     </message>
     <message id="menu.32741">
         <source>Export as &amp;CSV...</source>
@@ -661,7 +669,7 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="menu.32702">
         <source>&amp;Print</source>
-        <translation>S&amp;tampa</translation>
+        <translation>Stam&amp;pa</translation>
     </message>
     <message id="menu.33160">
         <source>&amp;Report…</source>
@@ -676,7 +684,7 @@ It has been removed from the list of recent files.</source>
         <translation>&amp;Collega lo strumento</translation>
     </message>
     <message id="menu.32704">
-        <source>&amp;Device settings</source>
+        <source>Device &amp;settings</source>
         <translation>&amp;Impostazioni dello strumento</translation>
     </message>
     <message id="menu.58456">
@@ -688,52 +696,52 @@ It has been removed from the list of recent files.</source>
         <translation>&amp;DoDovavez</translation>
     </message>
     <message id="menu.33000">
-        <source>All</source>
-        <translation>Tutte</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tutte</translation>
     </message>
     <message id="menu.33001">
-        <source>Selected</source>
-        <translation>Selezionate</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message id="menu.33003">
-        <source>All</source>
-        <translation>Tutte</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tutte</translation>
     </message>
     <message id="menu.33004">
-        <source>Selected</source>
-        <translation>Selezionate</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message id="menu.33006">
-        <source>All</source>
-        <translation>Tutte</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tutte</translation>
     </message>
     <message id="menu.33007">
-        <source>Selected</source>
-        <translation>Selezionate</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message id="menu.33009">
-        <source>All</source>
-        <translation>Tutte</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tutte</translation>
     </message>
     <message id="menu.33011">
-        <source>Selected</source>
-        <translation>Selezionate</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message id="menu.33012">
-        <source>All</source>
-        <translation>Tutte</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tutte</translation>
     </message>
     <message id="menu.33013">
-        <source>Selected</source>
-        <translation>Selezionate</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message id="menu.33015">
-        <source>All</source>
-        <translation>Tutte</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Tutte</translation>
     </message>
     <message id="menu.33016">
-        <source>Selected</source>
-        <translation>Selezionate</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message id="menu.32800">
         <source>All</source>
@@ -1172,16 +1180,16 @@ It has been removed from the list of recent files.</source>
         <translation>&amp;Italiano</translation>
     </message>
     <message id="menu.32709">
-        <source>&amp;Español</source>
-        <translation>&amp;Español</translation>
+        <source>E&amp;spañol</source>
+        <translation>E&amp;spañol</translation>
     </message>
     <message id="menu.32710">
         <source>&amp;Português</source>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1208,52 +1216,60 @@ It has been removed from the list of recent files.</source>
         <translation>&amp;Guida di Scleron</translation>
     </message>
     <message id="menu.2100">
-        <source>Product Registration</source>
-        <translation>Registrazione del prodotto</translation>
+        <source>Product &amp;Registration</source>
+        <translation>&amp;Registrazione del prodotto</translation>
     </message>
     <message id="menu.2101">
-        <source>Customer Feedback</source>
-        <translation>Opinioni dei clienti</translation>
+        <source>Customer &amp;Feedback</source>
+        <translation>&amp;Opinioni dei clienti</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
         <translation>&amp;Informazioni su Scleron...</translation>
+    </message>
+    <message id="menu.33170">
+        <source>Series &amp;chart</source>
+        <translation>&amp;Grafico della serie</translation>
     </message>
     <message id="popup.file">
         <source>&amp;File</source>
         <translation>&amp;Archivio</translation>
     </message>
     <message id="popup.device">
-        <source>Device</source>
-        <translation>Strumento</translation>
+        <source>&amp;Device</source>
+        <translation>&amp;Strumento</translation>
     </message>
     <message id="popup.edit">
-        <source>Edit</source>
-        <translation>Modifica</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message id="popup.view">
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message id="popup.edit.expand">
-        <source>Expand</source>
-        <translation>Espandi</translation>
+        <source>E&amp;xpand</source>
+        <translation>&amp;Espandi</translation>
     </message>
     <message id="popup.edit.collapse">
-        <source>Collapse</source>
-        <translation>Comprimi</translation>
+        <source>&amp;Collapse</source>
+        <translation>C&amp;omprimi</translation>
     </message>
     <message id="popup.edit.copy">
-        <source>Copy (Ctrl+C)</source>
-        <translation>Copia (Ctrl+C)</translation>
+        <source>C&amp;opy (Ctrl+C)</source>
+        <translation>&amp;Copia (Ctrl+C)</translation>
     </message>
     <message id="popup.edit.show">
-        <source>Show</source>
-        <translation>Mostra</translation>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostra</translation>
     </message>
     <message id="popup.edit.hide">
-        <source>Hide</source>
-        <translation>Nascondi</translation>
+        <source>&amp;Hide</source>
+        <translation>&amp;Nascondi</translation>
     </message>
     <message id="popup.edit.delete">
-        <source>Delete (DEL)</source>
-        <translation>Elimina (CANC)</translation>
+        <source>&amp;Delete (DEL)</source>
+        <translation>E&amp;limina (CANC)</translation>
     </message>
     <message id="popup.settings">
         <source>&amp;Settings</source>
@@ -1301,11 +1317,11 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.61800">
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Conforme</translation>
     </message>
     <message id="ids.61801">
         <source>NOT OK</source>
-        <translation>NON OK</translation>
+        <translation>Non conforme</translation>
     </message>
     <message id="ids.61802">
         <source>inside</source>
@@ -1467,6 +1483,22 @@ Limiti di tolleranza</translation>
         <source>Series chart</source>
         <translation>Grafico della serie</translation>
     </message>
+    <message id="ids.61845">
+        <source>This series has no measurements.</source>
+        <translation>Questa serie non ha misure.</translation>
+    </message>
+    <message id="ids.61846">
+        <source>No material chosen: choose one in the Material column to convert the values.</source>
+        <translation>Nessun materiale scelto: sceglierne uno nella colonna Materiale per convertire i valori.</translation>
+    </message>
+    <message id="ids.61847">
+        <source>No value converts to %1.</source>
+        <translation>Nessun valore si converte in %1.</translation>
+    </message>
+    <message id="ids.61848">
+        <source>Save inspection report</source>
+        <translation>Salva il rapporto di collaudo</translation>
+    </message>
     <message id="ids.33160">
         <source>Write an inspection report of all series as a PDF file
 Report</source>
@@ -1555,7 +1587,7 @@ Rapporto</translation>
     </message>
     <message id="ids.61620">
         <source>HC%1 offset: %2 was not taken; this curve accepts %3 to %4.</source>
-        <translation>Offset di HC%1: %2 non è stato accettato; questa curva accetta da %3 a %4.</translation>
+        <translation>Scostamento di HC%1: %2 non è stato accettato; questa curva accetta da %3 a %4.</translation>
     </message>
     <message id="ids.58151">
         <source>select</source>
@@ -1599,6 +1631,10 @@ Rapporto</translation>
         <source>Delete Item</source>
         <translation>Elimina elemento</translation>
     </message>
+    <message id="ids.61205">
+        <source>Written to %1</source>
+        <translation>Scritto in %1</translation>
+    </message>
     <message id="ids.61204">
         <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
         <translation>Impossibile stampare la tabella: non è stata scelta alcuna stampante, oppure non è stato possibile aprire la stampante o il file.</translation>
@@ -1623,7 +1659,7 @@ Rapporto</translation>
         <source>There is no update available. &#13;
 You are already using the most recent version of %s.</source>
         <translation>Nessun aggiornamento disponibile. &#13;
-State già usando la versione più recente di %s.</translation>
+Si sta già usando la versione più recente di %s.</translation>
     </message>
     <message id="ids.22009">
         <source>Found a newer version of %s on the server. &#13;
@@ -1778,22 +1814,22 @@ Si consiglia di collegare ogni tanto il PC a Internet per mantenere aggiornati i
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>Sul server degli aggiornamenti è stato trovato un firmware più recente per il dispositivo %s, ma non viene offerto:
+        <translation>Sul server degli aggiornamenti è stato trovato un firmware più recente per lo strumento %s, ma non viene offerto:
 %s</translation>
     </message>
     <message id="ids.61471">
         <source>The firmware upgrade tool could not be started.
 It was looked for at: %s</source>
-        <translation>Non è stato possibile avviare lo strumento di aggiornamento del firmware.
+        <translation>Non è stato possibile avviare il programma di aggiornamento del firmware.
 È stato cercato qui: %s</translation>
     </message>
     <message id="ids.61472">
         <source>The firmware upgrade tool ended with an error (exit code %s).</source>
-        <translation>Lo strumento di aggiornamento del firmware è terminato con un errore (codice di uscita %s).</translation>
+        <translation>Il programma di aggiornamento del firmware è terminato con un errore (codice di uscita %s).</translation>
     </message>
     <message id="ids.61473">
         <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
-        <translation>Il pacchetto firmware %s non corrisponde più alla sua firma; è stato rimosso e lo strumento di aggiornamento non è stato avviato.</translation>
+        <translation>Il pacchetto firmware %s non corrisponde più alla sua firma; è stato rimosso e il programma di aggiornamento non è stato avviato.</translation>
     </message>
 </context>
 </TS>

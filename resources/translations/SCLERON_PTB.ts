@@ -166,7 +166,7 @@ Salvar as medições?</translation>
         <translation>Teclas bloqueadas</translation>
     </message>
     <message id="ids.58174">
-        <source>Key unlocked</source>
+        <source>Keys unlocked</source>
         <translation>Teclas desbloqueadas</translation>
     </message>
     <message id="ids.58452">
@@ -291,6 +291,14 @@ It has been removed from the list of recent files.</source>
         <translation>O arquivo &quot;%1&quot; não existe mais.
 Ele foi removido da lista de arquivos recentes.</translation>
     </message>
+    <message id="ids.61069">
+        <source>The operating instructions &quot;%1&quot; are not installed.</source>
+        <translation>As instruções de uso &quot;%1&quot; não estão instaladas.</translation>
+    </message>
+    <message id="ids.61070">
+        <source>No program on this computer could open &quot;%1&quot;.</source>
+        <translation>Nenhum programa deste computador conseguiu abrir &quot;%1&quot;.</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Reinicie o aplicativo para mudar o idioma.</translation>
@@ -328,7 +336,7 @@ Ele foi removido da lista de arquivos recentes.</translation>
         <translation>HS    Shore</translation>
     </message>
     <message id="ids.58108">
-        <source>Rm   Tensile strenght</source>
+        <source>Rm   Tensile strength</source>
         <translation>Rm   Resistência à tração</translation>
     </message>
     <message id="ids.58109">
@@ -349,7 +357,7 @@ Ele foi removido da lista de arquivos recentes.</translation>
     </message>
     <message id="ids.58111">
         <source>2 Work tool steel</source>
-        <translation>2 Aço ferramenta</translation>
+        <translation>2 Aço para trabalho a frio</translation>
     </message>
     <message id="ids.58112">
         <source>3 Stainless steel</source>
@@ -360,7 +368,7 @@ Ele foi removido da lista de arquivos recentes.</translation>
         <translation>4 Ferro fundido cinzento (GG)</translation>
     </message>
     <message id="ids.58114">
-        <source>5 Modular cast iron (GGG)</source>
+        <source>5 Nodular cast iron (GGG)</source>
         <translation>5 Ferro fundido nodular (GGG)</translation>
     </message>
     <message id="ids.58115">
@@ -377,7 +385,7 @@ Ele foi removido da lista de arquivos recentes.</translation>
     </message>
     <message id="ids.58118">
         <source>9 Wrought copper</source>
-        <translation>9 Cobre forjado</translation>
+        <translation>9 Ligas de cobre trabalhadas</translation>
     </message>
     <message id="ids.58119">
         <source>6.1 Alu-AN40 (ABB)</source>
@@ -665,7 +673,7 @@ Ele foi removido da lista de arquivos recentes.</translation>
     </message>
     <message id="menu.33160">
         <source>&amp;Report…</source>
-        <translation>&amp;Relatório…</translation>
+        <translation>Re&amp;latório…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -676,7 +684,7 @@ Ele foi removido da lista de arquivos recentes.</translation>
         <translation>&amp;Conectar o aparelho</translation>
     </message>
     <message id="menu.32704">
-        <source>&amp;Device settings</source>
+        <source>Device &amp;settings</source>
         <translation>C&amp;onfigurações do aparelho</translation>
     </message>
     <message id="menu.58456">
@@ -688,52 +696,52 @@ Ele foi removido da lista de arquivos recentes.</translation>
         <translation>&amp;DoDovavez</translation>
     </message>
     <message id="menu.33000">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33001">
-        <source>Selected</source>
-        <translation>Selecionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selecionadas</translation>
     </message>
     <message id="menu.33003">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33004">
-        <source>Selected</source>
-        <translation>Selecionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selecionadas</translation>
     </message>
     <message id="menu.33006">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33007">
-        <source>Selected</source>
-        <translation>Selecionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selecionadas</translation>
     </message>
     <message id="menu.33009">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33011">
-        <source>Selected</source>
-        <translation>Selecionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selecionadas</translation>
     </message>
     <message id="menu.33012">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33013">
-        <source>Selected</source>
-        <translation>Selecionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selecionadas</translation>
     </message>
     <message id="menu.33015">
-        <source>All</source>
-        <translation>Todas</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Todas</translation>
     </message>
     <message id="menu.33016">
-        <source>Selected</source>
-        <translation>Selecionadas</translation>
+        <source>&amp;Selected</source>
+        <translation>&amp;Selecionadas</translation>
     </message>
     <message id="menu.32800">
         <source>All</source>
@@ -1172,16 +1180,16 @@ Ele foi removido da lista de arquivos recentes.</translation>
         <translation>&amp;Italiano</translation>
     </message>
     <message id="menu.32709">
-        <source>&amp;Español</source>
-        <translation>&amp;Español</translation>
+        <source>E&amp;spañol</source>
+        <translation>E&amp;spañol</translation>
     </message>
     <message id="menu.32710">
         <source>&amp;Português</source>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1208,52 +1216,60 @@ Ele foi removido da lista de arquivos recentes.</translation>
         <translation>A&amp;juda do Scleron</translation>
     </message>
     <message id="menu.2100">
-        <source>Product Registration</source>
-        <translation>Registro do produto</translation>
+        <source>Product &amp;Registration</source>
+        <translation>&amp;Registro do produto</translation>
     </message>
     <message id="menu.2101">
-        <source>Customer Feedback</source>
-        <translation>Opinião dos clientes</translation>
+        <source>Customer &amp;Feedback</source>
+        <translation>&amp;Opinião dos clientes</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
         <translation>&amp;Sobre o Scleron...</translation>
+    </message>
+    <message id="menu.33170">
+        <source>Series &amp;chart</source>
+        <translation>&amp;Gráfico da série</translation>
     </message>
     <message id="popup.file">
         <source>&amp;File</source>
         <translation>&amp;Arquivo</translation>
     </message>
     <message id="popup.device">
-        <source>Device</source>
-        <translation>Aparelho</translation>
+        <source>&amp;Device</source>
+        <translation>A&amp;parelho</translation>
     </message>
     <message id="popup.edit">
-        <source>Edit</source>
-        <translation>Editar</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message id="popup.view">
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
     </message>
     <message id="popup.edit.expand">
-        <source>Expand</source>
-        <translation>Expandir</translation>
+        <source>E&amp;xpand</source>
+        <translation>E&amp;xpandir</translation>
     </message>
     <message id="popup.edit.collapse">
-        <source>Collapse</source>
-        <translation>Recolher</translation>
+        <source>&amp;Collapse</source>
+        <translation>&amp;Recolher</translation>
     </message>
     <message id="popup.edit.copy">
-        <source>Copy (Ctrl+C)</source>
-        <translation>Copiar (Ctrl+C)</translation>
+        <source>C&amp;opy (Ctrl+C)</source>
+        <translation>&amp;Copiar (Ctrl+C)</translation>
     </message>
     <message id="popup.edit.show">
-        <source>Show</source>
-        <translation>Mostrar</translation>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostrar</translation>
     </message>
     <message id="popup.edit.hide">
-        <source>Hide</source>
-        <translation>Ocultar</translation>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ocultar</translation>
     </message>
     <message id="popup.edit.delete">
-        <source>Delete (DEL)</source>
-        <translation>Excluir (DEL)</translation>
+        <source>&amp;Delete (DEL)</source>
+        <translation>&amp;Excluir (DEL)</translation>
     </message>
     <message id="popup.settings">
         <source>&amp;Settings</source>
@@ -1301,11 +1317,11 @@ Ele foi removido da lista de arquivos recentes.</translation>
     </message>
     <message id="ids.61800">
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Conforme</translation>
     </message>
     <message id="ids.61801">
         <source>NOT OK</source>
-        <translation>NÃO OK</translation>
+        <translation>Não conforme</translation>
     </message>
     <message id="ids.61802">
         <source>inside</source>
@@ -1467,6 +1483,22 @@ Limites de tolerância</translation>
         <source>Series chart</source>
         <translation>Gráfico da série</translation>
     </message>
+    <message id="ids.61845">
+        <source>This series has no measurements.</source>
+        <translation>Esta série não tem medições.</translation>
+    </message>
+    <message id="ids.61846">
+        <source>No material chosen: choose one in the Material column to convert the values.</source>
+        <translation>Nenhum material escolhido: escolha um na coluna Material para converter os valores.</translation>
+    </message>
+    <message id="ids.61847">
+        <source>No value converts to %1.</source>
+        <translation>Nenhum valor se converte em %1.</translation>
+    </message>
+    <message id="ids.61848">
+        <source>Save inspection report</source>
+        <translation>Salvar o relatório de inspeção</translation>
+    </message>
     <message id="ids.33160">
         <source>Write an inspection report of all series as a PDF file
 Report</source>
@@ -1598,6 +1630,10 @@ Relatório</translation>
     <message id="ids.61203">
         <source>Delete Item</source>
         <translation>Excluir item</translation>
+    </message>
+    <message id="ids.61205">
+        <source>Written to %1</source>
+        <translation>Gravado em %1</translation>
     </message>
     <message id="ids.61204">
         <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
@@ -1778,7 +1814,7 @@ Recomenda-se conectar o PC à internet de vez em quando para manter atualizados 
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>Um firmware mais recente para o dispositivo %s foi encontrado no servidor de atualizações, mas não é oferecido:
+        <translation>Um firmware mais recente para o aparelho %s foi encontrado no servidor de atualizações, mas não é oferecido:
 %s</translation>
     </message>
     <message id="ids.61471">

@@ -166,7 +166,7 @@ Save measurements?</source>
         <translation>Кнопки заблокированы</translation>
     </message>
     <message id="ids.58174">
-        <source>Key unlocked</source>
+        <source>Keys unlocked</source>
         <translation>Кнопки разблокированы</translation>
     </message>
     <message id="ids.58452">
@@ -197,15 +197,15 @@ Check for updates</source>
     </message>
     <message id="ids.61004">
         <source>Copyright (C) the Scleron developers</source>
-        <translation>Copyright (C) разработчики Scleron</translation>
+        <translation>© Разработчики Scleron</translation>
     </message>
     <message id="ids.61005">
         <source>CAP</source>
-        <translation>CAP</translation>
+        <translation>ПРОП</translation>
     </message>
     <message id="ids.61006">
         <source>NUM</source>
-        <translation>NUM</translation>
+        <translation>ЦИФР</translation>
     </message>
     <message id="ids.61007">
         <source>About Scleron</source>
@@ -213,11 +213,11 @@ Check for updates</source>
     </message>
     <message id="ids.61020">
         <source> BOOTLOADER!</source>
-        <translation> BOOTLOADER!</translation>
+        <translation> ЗАГРУЗЧИК!</translation>
     </message>
     <message id="ids.61021">
         <source> BOOTLOADER! Reset or Upgrade Device</source>
-        <translation> BOOTLOADER! Перезапустите прибор или обновите микропрограмму</translation>
+        <translation> ЗАГРУЗЧИК! Перезапустите прибор или обновите микропрограмму</translation>
     </message>
     <message id="ids.61022">
         <source>Downloading measurements: %1 of %2</source>
@@ -269,7 +269,7 @@ Check for updates</source>
     </message>
     <message id="ids.61064">
         <source>Hardware Revision:</source>
-        <translation>Ревизия аппаратуры:</translation>
+        <translation>Аппаратная версия:</translation>
     </message>
     <message id="ids.61065">
         <source>Measurements:</source>
@@ -291,17 +291,25 @@ It has been removed from the list of recent files.</source>
         <translation>Файл «%1» больше не существует.
 Он удалён из списка последних файлов.</translation>
     </message>
+    <message id="ids.61069">
+        <source>The operating instructions &quot;%1&quot; are not installed.</source>
+        <translation>Руководство по эксплуатации «%1» не установлено.</translation>
+    </message>
+    <message id="ids.61070">
+        <source>No program on this computer could open &quot;%1&quot;.</source>
+        <translation>Ни одна программа на этом компьютере не смогла открыть «%1».</translation>
+    </message>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Перезапустите программу, чтобы сменить язык.</translation>
     </message>
     <message id="ids.58100">
         <source>HLD Leeb D raw</source>
-        <translation>HLD Leeb D исх.</translation>
+        <translation>HLD Либ D исх.</translation>
     </message>
     <message id="ids.58101">
         <source>HLD  Leeb D</source>
-        <translation>HLD  Leeb D</translation>
+        <translation>HLD  Либ D</translation>
     </message>
     <message id="ids.58102">
         <source>HV    Vickers</source>
@@ -328,7 +336,7 @@ It has been removed from the list of recent files.</source>
         <translation>HS    Шор</translation>
     </message>
     <message id="ids.58108">
-        <source>Rm   Tensile strenght</source>
+        <source>Rm   Tensile strength</source>
         <translation>Rm   Предел прочности</translation>
     </message>
     <message id="ids.58109">
@@ -337,11 +345,11 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.58182">
         <source>HLDL Leeb DL raw</source>
-        <translation>HLDL Leeb DL исх.</translation>
+        <translation>HLDL Либ DL исх.</translation>
     </message>
     <message id="ids.58183">
         <source>HLDL  Leeb DL</source>
-        <translation>HLDL  Leeb DL</translation>
+        <translation>HLDL  Либ DL</translation>
     </message>
     <message id="ids.58110">
         <source>1 Steel and cast steel</source>
@@ -360,7 +368,7 @@ It has been removed from the list of recent files.</source>
         <translation>4 Серый чугун (GG)</translation>
     </message>
     <message id="ids.58114">
-        <source>5 Modular cast iron (GGG)</source>
+        <source>5 Nodular cast iron (GGG)</source>
         <translation>5 Высокопрочный чугун (GGG)</translation>
     </message>
     <message id="ids.58115">
@@ -579,7 +587,7 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.61412">
         <source>The tester did not confirm the key lock; its keys stay as they were.</source>
-        <translation>Твердомер не подтвердил блокировку клавиш; его клавиши остались в прежнем состоянии.</translation>
+        <translation>Твердомер не подтвердил блокировку кнопок; его кнопки остались в прежнем состоянии.</translation>
     </message>
     <message id="ids.61413">
         <source>The tester did not acknowledge the settings: they were not sent. Shown is what the tester holds.</source>
@@ -617,7 +625,7 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="ids.61713">
         <source>Watching %1 %2 on COM%3: %4 measurements in its memory. Ctrl+C ends.</source>
-        <translation>Наблюдение за %1 %2 на COM%3: в памяти %4 измерений. Ctrl+C — завершить.</translation>
+        <translation>Наблюдение за %1 %2 на COM%3 (измерений в памяти: %4). Ctrl+C — завершить.</translation>
     </message>
     <message id="ids.61714">
         <source>The connection to the tester was lost; trying again until Ctrl+C.</source>
@@ -653,11 +661,11 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="menu.32741">
         <source>Export as &amp;CSV...</source>
-        <translation>Экспорт в &amp;CSV...</translation>
+        <translation>Экспорт &amp;в CSV...</translation>
     </message>
     <message id="menu.32742">
         <source>Export s&amp;tatistics as CSV...</source>
-        <translation>Экспорт с&amp;татистики в CSV...</translation>
+        <translation>Экспорт ст&amp;атистики в CSV...</translation>
     </message>
     <message id="menu.32702">
         <source>&amp;Print</source>
@@ -665,7 +673,7 @@ It has been removed from the list of recent files.</source>
     </message>
     <message id="menu.33160">
         <source>&amp;Report…</source>
-        <translation>&amp;Отчёт…</translation>
+        <translation>О&amp;тчёт…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -676,64 +684,64 @@ It has been removed from the list of recent files.</source>
         <translation>&amp;Подключить прибор</translation>
     </message>
     <message id="menu.32704">
-        <source>&amp;Device settings</source>
+        <source>Device &amp;settings</source>
         <translation>&amp;Настройки прибора</translation>
     </message>
     <message id="menu.58456">
         <source>Clear device &amp;memory</source>
-        <translation>Очистить &amp;память прибора</translation>
+        <translation>&amp;Очистить память прибора</translation>
     </message>
     <message id="menu.32730">
         <source>&amp;DoDovavez</source>
         <translation>&amp;DoDovavez</translation>
     </message>
     <message id="menu.33000">
-        <source>All</source>
-        <translation>Все</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Все</translation>
     </message>
     <message id="menu.33001">
-        <source>Selected</source>
-        <translation>Выделенные</translation>
+        <source>&amp;Selected</source>
+        <translation>В&amp;ыделенные</translation>
     </message>
     <message id="menu.33003">
-        <source>All</source>
-        <translation>Все</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Все</translation>
     </message>
     <message id="menu.33004">
-        <source>Selected</source>
-        <translation>Выделенные</translation>
+        <source>&amp;Selected</source>
+        <translation>В&amp;ыделенные</translation>
     </message>
     <message id="menu.33006">
-        <source>All</source>
-        <translation>Все</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Все</translation>
     </message>
     <message id="menu.33007">
-        <source>Selected</source>
-        <translation>Выделенные</translation>
+        <source>&amp;Selected</source>
+        <translation>В&amp;ыделенные</translation>
     </message>
     <message id="menu.33009">
-        <source>All</source>
-        <translation>Все</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Все</translation>
     </message>
     <message id="menu.33011">
-        <source>Selected</source>
-        <translation>Выделенные</translation>
+        <source>&amp;Selected</source>
+        <translation>В&amp;ыделенные</translation>
     </message>
     <message id="menu.33012">
-        <source>All</source>
-        <translation>Все</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Все</translation>
     </message>
     <message id="menu.33013">
-        <source>Selected</source>
-        <translation>Выделенные</translation>
+        <source>&amp;Selected</source>
+        <translation>В&amp;ыделенные</translation>
     </message>
     <message id="menu.33015">
-        <source>All</source>
-        <translation>Все</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Все</translation>
     </message>
     <message id="menu.33016">
-        <source>Selected</source>
-        <translation>Выделенные</translation>
+        <source>&amp;Selected</source>
+        <translation>В&amp;ыделенные</translation>
     </message>
     <message id="menu.32800">
         <source>All</source>
@@ -1172,16 +1180,16 @@ It has been removed from the list of recent files.</source>
         <translation>&amp;Italiano</translation>
     </message>
     <message id="menu.32709">
-        <source>&amp;Español</source>
-        <translation>&amp;Español</translation>
+        <source>E&amp;spañol</source>
+        <translation>E&amp;spañol</translation>
     </message>
     <message id="menu.32710">
         <source>&amp;Português</source>
         <translation>&amp;Português</translation>
     </message>
     <message id="menu.32711">
-        <source>&amp;Russkiy yazyk</source>
-        <translation>&amp;Russkiy yazyk</translation>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
     </message>
     <message id="menu.32713">
         <source>中文 (&amp;C)</source>
@@ -1208,52 +1216,60 @@ It has been removed from the list of recent files.</source>
         <translation>&amp;Справка Scleron</translation>
     </message>
     <message id="menu.2100">
-        <source>Product Registration</source>
-        <translation>Регистрация продукта</translation>
+        <source>Product &amp;Registration</source>
+        <translation>&amp;Регистрация продукта</translation>
     </message>
     <message id="menu.2101">
-        <source>Customer Feedback</source>
-        <translation>Отзывы клиентов</translation>
+        <source>Customer &amp;Feedback</source>
+        <translation>Отзывы &amp;клиентов</translation>
     </message>
     <message id="menu.57664">
         <source>&amp;About Scleron...</source>
-        <translation>&amp;О программе Scleron...</translation>
+        <translation>О &amp;программе Scleron...</translation>
+    </message>
+    <message id="menu.33170">
+        <source>Series &amp;chart</source>
+        <translation>&amp;График серии</translation>
     </message>
     <message id="popup.file">
         <source>&amp;File</source>
         <translation>&amp;Файл</translation>
     </message>
     <message id="popup.device">
-        <source>Device</source>
-        <translation>Прибор</translation>
+        <source>&amp;Device</source>
+        <translation>&amp;Прибор</translation>
     </message>
     <message id="popup.edit">
-        <source>Edit</source>
-        <translation>Правка</translation>
+        <source>&amp;Edit</source>
+        <translation>П&amp;равка</translation>
+    </message>
+    <message id="popup.view">
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
     </message>
     <message id="popup.edit.expand">
-        <source>Expand</source>
-        <translation>Развернуть</translation>
+        <source>E&amp;xpand</source>
+        <translation>&amp;Развернуть</translation>
     </message>
     <message id="popup.edit.collapse">
-        <source>Collapse</source>
-        <translation>Свернуть</translation>
+        <source>&amp;Collapse</source>
+        <translation>&amp;Свернуть</translation>
     </message>
     <message id="popup.edit.copy">
-        <source>Copy (Ctrl+C)</source>
-        <translation>Копировать (Ctrl+C)</translation>
+        <source>C&amp;opy (Ctrl+C)</source>
+        <translation>&amp;Копировать (Ctrl+C)</translation>
     </message>
     <message id="popup.edit.show">
-        <source>Show</source>
-        <translation>Показать</translation>
+        <source>&amp;Show</source>
+        <translation>&amp;Показать</translation>
     </message>
     <message id="popup.edit.hide">
-        <source>Hide</source>
-        <translation>Скрыть</translation>
+        <source>&amp;Hide</source>
+        <translation>Скры&amp;ть</translation>
     </message>
     <message id="popup.edit.delete">
-        <source>Delete (DEL)</source>
-        <translation>Удалить (DEL)</translation>
+        <source>&amp;Delete (DEL)</source>
+        <translation>&amp;Удалить (DEL)</translation>
     </message>
     <message id="popup.settings">
         <source>&amp;Settings</source>
@@ -1467,6 +1483,22 @@ Tolerance limits</source>
         <source>Series chart</source>
         <translation>График серии</translation>
     </message>
+    <message id="ids.61845">
+        <source>This series has no measurements.</source>
+        <translation>В этой серии нет измерений.</translation>
+    </message>
+    <message id="ids.61846">
+        <source>No material chosen: choose one in the Material column to convert the values.</source>
+        <translation>Материал не выбран: выберите его в столбце «Материал», чтобы пересчитать значения.</translation>
+    </message>
+    <message id="ids.61847">
+        <source>No value converts to %1.</source>
+        <translation>Ни одно значение не пересчитывается в %1.</translation>
+    </message>
+    <message id="ids.61848">
+        <source>Save inspection report</source>
+        <translation>Сохранить протокол контроля</translation>
+    </message>
     <message id="ids.33160">
         <source>Write an inspection report of all series as a PDF file
 Report</source>
@@ -1598,6 +1630,10 @@ Report</source>
     <message id="ids.61203">
         <source>Delete Item</source>
         <translation>Удаление строк</translation>
+    </message>
+    <message id="ids.61205">
+        <source>Written to %1</source>
+        <translation>Записано в %1</translation>
     </message>
     <message id="ids.61204">
         <source>Unable to print the table: no printer was chosen, or the printer or file could not be opened.</source>
@@ -1778,22 +1814,22 @@ It is advisable to connect your PC once in a while to the Internet to keep the d
     <message id="ids.61470">
         <source>Newer firmware for the %s device was found on the update server but is not offered:
 %s</source>
-        <translation>На сервере обновлений найдена более новая микропрограмма для устройства %s, но она не предлагается:
+        <translation>На сервере обновлений найдена более новая микропрограмма для прибора %s, но она не предлагается:
 %s</translation>
     </message>
     <message id="ids.61471">
         <source>The firmware upgrade tool could not be started.
 It was looked for at: %s</source>
-        <translation>Не удалось запустить программу обновления микропрограммы.
-Она искалась здесь: %s</translation>
+        <translation>Не удалось запустить утилиту обновления микропрограммы.
+Место поиска: %s</translation>
     </message>
     <message id="ids.61472">
         <source>The firmware upgrade tool ended with an error (exit code %s).</source>
-        <translation>Программа обновления микропрограммы завершилась с ошибкой (код выхода %s).</translation>
+        <translation>Утилита обновления микропрограммы завершилась с ошибкой (код выхода %s).</translation>
     </message>
     <message id="ids.61473">
         <source>The firmware package %s no longer matches its signature, so it was removed and the upgrade tool was not started.</source>
-        <translation>Пакет микропрограммы %s больше не соответствует своей подписи; он удалён, программа обновления не запущена.</translation>
+        <translation>Пакет микропрограммы %s больше не соответствует своей подписи; он удалён, утилита обновления не запущена.</translation>
     </message>
 </context>
 </TS>

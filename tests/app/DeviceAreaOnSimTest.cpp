@@ -105,7 +105,7 @@ TEST_F(DeviceAreaOnSim, LockSymbolTogglesTheKeyLockAtOnce)
     EXPECT_EQ(view->store.device.keysLocked, 0u);
     EXPECT_EQ(Log(), "C2 D0 23 00");
     EXPECT_EQ(SimState("lock"), "0");
-    EXPECT_EQ(frame.current, "Key unlocked");
+    EXPECT_EQ(frame.current, "Keys unlocked");
 }
 
 TEST_F(DeviceAreaOnSim, TheLockSymbolFollowsTheTesterAndARequestItDidNotConfirmChangesNothing)
@@ -161,7 +161,7 @@ TEST_F(DeviceAreaOnSim, HoverFramesAKeyNamesItAndLeavingRestoresTheConnectionTex
     EXPECT_EQ(frame.current, "Kestrel button down");
     Mouse(view.get(), QEvent::MouseMove, {W - 300, 140});
     Mouse(view.get(), QEvent::MouseMove, {W - 200, 127});
-    EXPECT_EQ(frame.current, "Key unlocked");
+    EXPECT_EQ(frame.current, "Keys unlocked");
     EXPECT_EQ(view->HighlightedArea(), MirrorGeometry::Area::KeyLock);
     shot = view->grab().toImage();
     EXPECT_EQ(QColor(shot.pixel(W - 210, 114)), QColor(200, 200, 200));

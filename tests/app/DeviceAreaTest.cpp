@@ -63,7 +63,7 @@ TEST(DeviceArea, ColumnWidthsFollowTheViewWidth)
         void SetStatusText(const QString&) override {}
         QString StatusText() const override { return {}; }
         void ForgetNewestFirmware() override {}
-        void OpenDocument(const QString&) override {}
+        bool OpenDocument(const QString&) override { return true; }
     } noFrame;
     CChildView view;
     view.Create(nullptr, &noFrame, {});

@@ -112,7 +112,7 @@ TEST_F(ViewOnSim, LockSymbolAndLockKeysBoxAgree)
     EXPECT_EQ(view->store.device.keysLocked, 0u);
     EXPECT_FALSE(box->isChecked());
     EXPECT_FALSE(testerLock());
-    EXPECT_EQ(frame.current, "Key unlocked");
+    EXPECT_EQ(frame.current, "Keys unlocked");
     EXPECT_EQ(view->Link().jobs, 0u); // the key lock is never a job
 }
 

@@ -116,6 +116,8 @@ TEST(FileCommands, ExportAsCsvWritesWhatTheStoreHoldsOrSaysWhyNot)
         EXPECT_TRUE(written.startsWith("\xEF\xBB\xBF" + c.header)) << written.left(60).toStdString();
         EXPECT_EQ(written, c.bytes);
         EXPECT_TRUE(prompts.messages.isEmpty());
+        EXPECT_EQ(frame.ShownStatusText(),
+                  QString::fromUtf8("Offline \u2014 Written to %1").arg(dir.filePath(QStringLiteral("out.csv"))));
     }
 
     const QString unwritable = dir.filePath(QStringLiteral("missing/folder/out.csv"));

@@ -138,10 +138,11 @@ TEST_F(FrameUpdateTest, DroppedMeasurementFileOpensOnlyWhenItComesFirst)
 TEST_F(FrameUpdateTest, WebLinksOpenTheirPagesWithTheDesktopHandler)
 {
     QList<QUrl> opened;
+    bool handled = true;
     CMainFrame::Options options;
     options.openUrl = [&](const QUrl& url) {
         opened << url;
-        return false; // no handler: nothing else happens
+        return handled;
     };
     CMainFrame frame(options);
     EXPECT_TRUE(frame.RunCommand(Cmd::ProductRegistration));
@@ -150,6 +151,11 @@ TEST_F(FrameUpdateTest, WebLinksOpenTheirPagesWithTheDesktopHandler)
     EXPECT_EQ(opened[0], QUrl(QStringLiteral("https://www.scleron.org/registration")));
     EXPECT_EQ(opened[1], QUrl(QStringLiteral("https://www.scleron.org/feedback")));
     EXPECT_TRUE(prompts.messages.isEmpty());
+    // Without a browser the user is told which address did not open.
+    handled = false;
+    EXPECT_TRUE(frame.RunCommand(Cmd::CustomerFeedback));
+    EXPECT_EQ(prompts.messages,
+              QStringList{QStringLiteral("No program on this computer could open \"https://www.scleron.org/feedback\".")});
 }
 
 TEST_F(FrameUpdateTest, StatusTextComesBackWhenARealMenuCloses)

@@ -64,22 +64,23 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
     const QStringList want = {
         "&File>", "  &Save=32733", "  &Open=32734", "  &Export=32701", "  Export as &CSV...=32741",
         "  Export s&tatistics as CSV...=32742", "  &Print=32702", "  &Report…=33160", "  -", "  E&xit=57665",
-        "Device>", "  &Connect device=32703", "  &Device settings=32704", "  Clear device &memory=58456",
+        "&Device>", "  &Connect device=32703", "  Device &settings=32704", "  Clear device &memory=58456",
         "  &DoDovavez=32730",
-        "Edit>",
-        "  Expand>", "    All=33000", "    Selected=33001",
-        "  Collapse>", "    All=33003", "    Selected=33004",
-        "  Copy (Ctrl+C)>", "    All=33006", "    Selected=33007",
-        "  Show>", "    All=33009", "    Selected=33011",
-        "  Hide>", "    All=33012", "    Selected=33013",
-        "  Delete (DEL)>", "    All=33015", "    Selected=33016",
+        "&Edit>",
+        "  E&xpand>", "    &All=33000", "    &Selected=33001",
+        "  &Collapse>", "    &All=33003", "    &Selected=33004",
+        "  C&opy (Ctrl+C)>", "    &All=33006", "    &Selected=33007",
+        "  &Show>", "    &All=33009", "    &Selected=33011",
+        "  &Hide>", "    &All=33012", "    &Selected=33013",
+        "  &Delete (DEL)>", "    &All=33015", "    &Selected=33016",
+        "&View>", "  Series &chart=33170",
         "&Settings>",
         "  &Language>", "    &English=32705", "    &Deutsch=32706", "    &Français=32707", "    &Italiano=32708",
-        "    &Español=32709", "    &Português=32710", "    &Russkiy yazyk=32711", "    中文 (&C)=32713",
+        "    E&spañol=32709", "    &Português=32710", "    &Русский=32711", "    中文 (&C)=32713",
         "  &Conversion standard>", "    &default=58464", "    &Custom J=58465",
         "  &Tolerance limits…=33161",
         "&Help>", "  &Check for updates...=58466", "  -", "  &Help Scleron=57670", "  -",
-        "  Product Registration=2100", "  Customer Feedback=2101", "  -", "  &About Scleron...=57664",
+        "  Product &Registration=2100", "  Customer &Feedback=2101", "  -", "  &About Scleron...=57664",
     };
     EXPECT_EQ(DescribeMenuBar(frame.menuBar()), want);
 }
@@ -97,8 +98,8 @@ TEST_F(MainFrameTest, OnlyCommandsThatExistAreEnabled)
         if (action->isEnabled())
             enabled << QString::number(action->data().toInt());
     enabled.sort();
-    EXPECT_EQ(enabled, (QStringList{"2100", "2101", "32703", "32730", "32734", "33161", "57665", "57670", "58464", "58465",
-                           "58466"}));
+    EXPECT_EQ(enabled, (QStringList{"2100", "2101", "32703", "32730", "32734", "33161", "33170", "57665", "57670", "58464",
+                           "58465", "58466"}));
     EXPECT_FALSE(frame.RunCommand(Cmd::Save));
     EXPECT_FALSE(frame.RunCommand(Cmd::About));
 }
@@ -212,7 +213,11 @@ TEST_F(MainFrameTest, ViewHoldsDeviceListAndTableBelowDeviceArea)
     QWidget* table = FindControl(&view, CtrlId::Table);
     ASSERT_NE(table, nullptr);
     EXPECT_TRUE(table->isVisible());
-    EXPECT_EQ(table->geometry(), QRect(0, 150, view.width(), view.height() - 150));
+    // Below the device area, which is twice as high where the tester's picture had to move below
+    // the texts (a small screen).
+    const int band = view.BandLayout(view.width()).height;
+    EXPECT_TRUE(band == 150 || band == 300) << band;
+    EXPECT_EQ(table->geometry(), QRect(0, band, view.width(), view.height() - band));
     frame.resize(1000, 700);
     EXPECT_EQ(table->geometry(), QRect(0, 150, view.width(), view.height() - 150));
 

@@ -242,6 +242,8 @@ TEST_F(QualityCommandsTest, ReportWritesThePdfTheUserNamed)
     const QString path = dir.filePath(QStringLiteral("inspection.pdf"));
     ASSERT_TRUE(QFile::exists(path));
     EXPECT_EQ(prompts.dialogs.last().defaultExtension, QStringLiteral("pdf"));
+    EXPECT_EQ(prompts.dialogs.last().title, QStringLiteral("Save inspection report"));
+    EXPECT_EQ(frame->ShownStatusText(), QString::fromUtf8("Offline \u2014 Written to %1").arg(path));
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(30000));

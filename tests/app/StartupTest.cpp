@@ -120,7 +120,7 @@ TEST(Startup, LanguageFromRegistryChoosesTranslationOrEnglish)
             EXPECT_EQ(MenuTitle(*app.MainFrame(), 0), QString::fromUtf8(c.fileMenu));
             EXPECT_EQ(app.MainFrame()->ShownStatusText(), QString::fromUtf8(c.status));
             // Texts the translation lacks stay English.
-            EXPECT_EQ(MenuTitle(*app.MainFrame(), 4), QStringLiteral("&Help"));
+            EXPECT_EQ(MenuTitle(*app.MainFrame(), 5), QStringLiteral("&Help"));
         }
         // Once the program has ended, nothing of the language is left behind.
         EXPECT_EQ(ResString(58153), QStringLiteral("Offline"));

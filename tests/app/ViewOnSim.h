@@ -26,7 +26,11 @@ public:
         current = text;
     }
     QString StatusText() const override { return current; }
-    void OpenDocument(const QString& path) override { opened << path; }
+    bool OpenDocument(const QString& path) override
+    {
+        opened << path;
+        return true;
+    }
     void ForgetNewestFirmware() override { ++firmwareVersionsForgotten; }
 
     QStringList shown;

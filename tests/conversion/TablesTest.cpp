@@ -42,7 +42,7 @@ TEST(ConversionTables, CataloguesNamesUnitsAndMaterialLists)
         {"HRB Rockwell B", "HRB Rockwell B", "HRB", "HRB", {1, 3, 6, 7}, {1}},
         {"HRA Rockwell A", "HRA Rockwell A", "HRA", "HRA", {1}, {}},
         {"HS    Shore", "HS    Shore", "HS", "HS", {1}, {1}},
-        {"Rm   Tensile strenght", "Rm   Tensile strenght", "N/mm\u00b2", "N/mm\u00b2", {11, 12, 13}, {11, 12, 13}},
+        {"Rm   Tensile strength", "Rm   Tensile strength", "N/mm\u00b2", "N/mm\u00b2", {11, 12, 13}, {11, 12, 13}},
         {"HC   Custom", "HC   Custom", "", "", {14, 15, 16}, {14, 15, 16}},
     };
     for (int t = 0; t < 10; ++t) {
@@ -62,7 +62,7 @@ TEST(ConversionTables, MaterialNamesColumnTitlesAndAngleTables)
     BuildConversionTables(store);
     const QStringList names = {
         "", "1 Steel and cast steel", "2 Work tool steel", "3 Stainless steel", "4 Gray cast iron (GG)",
-        "5 Modular cast iron (GGG)", "6 Cast aluminium alloys", "7 Brass", "8 Bronzes", "9 Wrought copper",
+        "5 Nodular cast iron (GGG)", "6 Cast aluminium alloys", "7 Brass", "8 Bronzes", "9 Wrought copper",
         "6.1 Alu-AN40 (ABB)", "1 Steel / Cast Steel", "2 Treat. Steel heat tr.", "3 Treat. Steel untreat.",
         "HC1  Custom1", "HC2  Custom2", "HC3  Custom3",
     };

@@ -45,6 +45,30 @@ TEST_F(LimitColumnsTest, StatisticsCsvEndsWithLimitsAndVerdict)
     EXPECT_TRUE(none[1].endsWith(",,,\r")) << none[1].toStdString();
 }
 
+// The mean angle of the visible measurements is written also for a series without statistics
+// (it does not depend on the conversion), and left empty when nothing is visible.
+TEST_F(LimitColumnsTest, MeanAngleWithoutStatistics)
+{
+    auto* unconverted = new MSERIE; // HV of steel, out of the curve's range
+    unconverted->SetScale(2);
+    unconverted->SetMaterial(1);
+    for (const int angle : {135, 180, 90, 90, 180}) {
+        auto* meas = new MEAS;
+        meas->SetValue(200.0f);
+        meas->SetAngle(angle);
+        unconverted->AddMeasurement(meas);
+    }
+    store.AddSeries(unconverted);
+    store.series[0]->measurements[0]->SetHidden(1);
+    const QList<QByteArray> lines = StatisticsCsv(store, CsvDialect::C()).split('\n');
+    const int column = QString::fromUtf8(lines[0]).split(QLatin1Char(',')).indexOf(QStringLiteral("mean_angle"));
+    ASSERT_GE(column, 0);
+    const auto meanAngle = [&](int series) { return QString::fromUtf8(lines[series + 1]).split(QLatin1Char(','))[column]; };
+    EXPECT_EQ(meanAngle(3), QStringLiteral("135"));
+    EXPECT_EQ(meanAngle(0), QString());
+    EXPECT_EQ(meanAngle(1), QStringLiteral("0"));
+}
+
 TEST_F(LimitColumnsTest, JsonStatisticsCarryLimitsAndVerdict)
 {
     const QJsonArray series = QJsonDocument::fromJson(MeasurementsJson(store, &limits)).object()["series"].toArray();

@@ -3,6 +3,7 @@
 #include "GridFixture.h"
 
 #include <QBuffer>
+#include <QFontMetrics>
 #include <QImage>
 
 #include <set>
@@ -46,6 +47,39 @@ TEST_F(GridTest, OverlayTintsOnScreenOnlyAndIsAskedWithGridRows)
 
     grid->SetCellOverlay({});
     EXPECT_NE(grid->grab().toImage().pixelColor(cell.center()), tint);
+}
+
+// A mark too long for the room left of a right-aligned text is drawn smaller instead of over it.
+TEST_F(GridTest, OverlayMarkStaysClearOfARightAlignedText)
+{
+    const QColor markColour(255, 0, 0);
+    grid->SetItemText(2, 1, QStringLiteral("123"));
+    grid->SetItemFormat(2, 1, Qt::AlignRight | Qt::AlignVCenter);
+    grid->SetItemBkColour(2, 1, QColor(Qt::white));
+    grid->SetItemFgColour(2, 1, QColor(Qt::black));
+    grid->SetCellOverlay([&](int row, int column) {
+        GridCellOverlay overlay;
+        if (row == 2 && column == 1) {
+            overlay.mark = QStringLiteral("Non conforme et plus");
+            overlay.markColour = markColour;
+        }
+        return overlay;
+    });
+    const QRect cell = grid->GetCellRect(2, 1);
+    ASSERT_FALSE(cell.isEmpty());
+    const QImage shot = grid->grab().toImage();
+    // The number's first column of ink: the first pixel from the left, beyond the mark's red, that
+    // is dark.
+    int redRight = -1;
+    for (int x = cell.left(); x <= cell.right(); ++x)
+        for (int y = cell.top() + 2; y < cell.bottom() - 1; ++y) {
+            const QColor c = shot.pixelColor(x, y);
+            if (c.red() > 150 && c.green() < 110 && c.blue() < 110)
+                redRight = x;
+        }
+    ASSERT_GT(redRight, cell.left()) << "the mark is drawn";
+    const int numberLeft = cell.right() - 2 - QFontMetrics(grid->font()).horizontalAdvance(QStringLiteral("123"));
+    EXPECT_LT(redRight, numberLeft) << "the mark runs into the number";
 }
 
 } // namespace

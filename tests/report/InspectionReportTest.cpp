@@ -26,6 +26,15 @@ QString PdfText(const QString& path)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+QString PdfPageText(const QString& path, int page)
+{
+    QProcess process;
+    const QString number = QString::number(page);
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), number, QStringLiteral("-l"), number, path, QStringLiteral("-")});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 class InspectionReportTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -137,6 +146,43 @@ TEST_F(InspectionReportTest, FailureLeavesNothingBehind)
     EXPECT_FALSE(result.written);
     EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"taken"});
+}
+
+// A series that fits on a page is never split between two; a single value draws nothing a PDF
+// reader rejects.
+TEST_F(InspectionReportTest, SeriesStayOnOnePageAndEveryPageReads)
+{
+    auto* single = new MSERIE;
+    single->SetSeriesNo(9001);
+    auto* meas = new MEAS;
+    meas->SetValue(520.0f);
+    single->AddMeasurement(meas);
+    store.AddSeries(single);
+    const QString path = dir.filePath(QStringLiteral("pages.pdf"));
+    const ReportResult result = WriteInspectionReport(store, limits, path, date);
+    ASSERT_TRUE(result.written);
+    ASSERT_GE(result.pages, 2);
+    for (int k = 0; k < store.series.GetSize(); ++k) {
+        const MSERIE& serie = *store.series[k];
+        const QString heading = QStringLiteral("Series %1").arg(serie.seriesNo);
+        const QString lastRow = QStringLiteral("%1.%2").arg(serie.seriesNo).arg(serie.Count());
+        int headingPage = 0;
+        int lastRowPage = 0;
+        for (int page = 1; page <= result.pages; ++page) {
+            const QString text = PdfPageText(path, page);
+            if (headingPage == 0 && text.contains(heading + QLatin1Char('\n')))
+                headingPage = page;
+            if (text.contains(lastRow))
+                lastRowPage = page;
+        }
+        EXPECT_NE(headingPage, 0) << k;
+        EXPECT_EQ(headingPage, lastRowPage) << heading.toStdString();
+    }
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("20"), path, dir.filePath("page")});
+    ASSERT_TRUE(render.waitForFinished(60000));
+    EXPECT_EQ(render.exitCode(), 0);
+    EXPECT_EQ(render.readAllStandardError(), QByteArray());
 }
 
 TEST_F(InspectionReportTest, EmptyStoreGivesOnePage)

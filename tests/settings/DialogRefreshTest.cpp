@@ -50,7 +50,7 @@ TEST_F(DialogOnSim, OpensWithTheTestersSettingsOnceItsReadsAreIn)
         EXPECT_EQ(Lines(id), modes.mid(0, 8)) << id;
     }
     EXPECT_EQ(Lines(58001), QStringList({"1 Steel and cast steel", "3 Stainless steel", "4 Gray cast iron (GG)",
-                                         "5 Modular cast iron (GGG)", "6 Cast aluminium alloys", "6.1 Alu-AN40 (ABB)",
+                                         "5 Nodular cast iron (GGG)", "6 Cast aluminium alloys", "6.1 Alu-AN40 (ABB)",
                                          "7 Brass", "8 Bronzes", "9 Wrought copper"}));
     // An untouched custom curve: corrected Leeb D, no material, no offset; its row is disabled.
     EXPECT_EQ(Text(58002), "HLD  Leeb D");
@@ -94,7 +94,7 @@ TEST_F(DialogOnSim, RefreshWritesBackWhatAScaleDoesNotOffer)
     dialog->Refresh();
     EXPECT_EQ(store.customD[15].material, 11);
     EXPECT_EQ(Text(58005), "1 Steel / Cast Steel");
-    EXPECT_EQ(Text(58004), "Rm   Tensile strenght");
+    EXPECT_EQ(Text(58004), "Rm   Tensile strength");
     EXPECT_EQ(store.customD[16].material, 0);
     EXPECT_EQ(Lines(58007), QStringList());
 }

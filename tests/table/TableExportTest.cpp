@@ -43,7 +43,9 @@ TEST_F(TableExport, MatchesTheHandCheckedFile)
     EXPECT_EQ(prompts.dialogs[0].filter, "Text (*.txt)|*.txt|All Files (*.*)|*.*||");
     EXPECT_EQ(prompts.dialogs[0].initialName, "*.txt");
     EXPECT_EQ(prompts.dialogs[0].defaultExtension, "txt");
-    EXPECT_EQ(host.statusTexts, QStringList({"Export...", "Offline"}));
+    // The status bar says where the file went.
+    EXPECT_EQ(host.statusTexts,
+              QStringList({"Export...", QString::fromUtf8("Offline \u2014 Written to %1").arg(dir.filePath("table.txt"))}));
 }
 
 TEST_F(TableExport, CollapsedSeriesGivesOneLineAndEveryLineHasSevenTabs)

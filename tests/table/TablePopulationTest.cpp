@@ -179,6 +179,22 @@ TEST_F(TablePopulation, AngleOutsideTheRangeIsShownClampedAndStoredBack)
     EXPECT_EQ(collapsed.measurements[1]->angle, 180);
 }
 
+// The Gravity component of a series row is that of the mean angle of its visible measurements,
+// whether or not its values give statistics; "-" when none is visible.
+TEST_F(TablePopulation, SeriesGravityComponentWithoutStatistics)
+{
+    // HV of steel: raw 200 is out of the curve's range, so the series has no statistics.
+    AddSeries(store, 2, 1, 0, 482, false,
+              {{200, 135}, {200, 180}, {200, 90}, {200, 90}, {200, 180}, {200, 0, 1}});
+    AddSeries(store, 0, 0, 0, 483, false, {{500, 90, 1}, {510, 180, 1}});
+    AddSeries(store, 0, 0, 0, 484, false, {{500, 0}, {510, 180}}); // with statistics: the same rule
+    RefreshTable(store);
+    EXPECT_EQ(Grid().GetItemText(1, 4), "-");
+    EXPECT_EQ(Grid().GetItemText(1, 5), "-0.70"); // mean angle 135 (the hidden 0 does not count)
+    EXPECT_EQ(Grid().GetItemText(2, 5), "-");     // everything hidden
+    EXPECT_EQ(Grid().GetItemText(3, 5), "0.00");
+}
+
 TEST_F(TablePopulation, ScaleAndMaterialCellsAndWhatTheyWriteBack)
 {
     MSERIE& corrected = AddSeries(store, 1, 3, 0, 1, false, {{500}});

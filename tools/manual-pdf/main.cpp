@@ -1,9 +1,10 @@
 // scleron-manual: renders the operating instructions, written in Markdown, to a PDF document.
 //
-//   scleron-manual INPUT.md OUTPUT.pdf
+//   scleron-manual INPUT.md OUTPUT.pdf [PICTURES_DIR]
 //
-// Pictures are named relative to the Markdown file and are scaled down to the page's width. The
-// pages are A4 with page numbers at their foot. Runs without a display.
+// Pictures are named relative to PICTURES_DIR (without it, to the Markdown file's folder) and are
+// scaled down to the page's width. The pages are A4 with page numbers at their foot. Runs without a
+// display.
 
 #include <QDir>
 #include <QFile>
@@ -24,11 +25,10 @@
 
 namespace {
 
-// Pictures are named relative to the Markdown file; they are looked up by their full path, and
-// those wider than the text are drawn at the text's width.
-void PlaceImages(QTextDocument& document, const QString& folder)
+// Pictures are named relative to folder; they are looked up by their full path, and those wider
+// than width are drawn at that width.
+void PlaceImages(QTextDocument& document, const QString& folder, qreal width)
 {
-    const qreal width = document.textWidth();
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
@@ -58,8 +58,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: scleron-manual INPUT.md OUTPUT.pdf\n");
+    if (args.size() != 3 && args.size() != 4) {
+        std::fprintf(stderr, "usage: scleron-manual INPUT.md OUTPUT.pdf [PICTURES_DIR]\n");
         return 2;
     }
     QFile input(args[1]);
@@ -67,7 +67,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "scleron-manual: %s: %s\n", qPrintable(args[1]), qPrintable(input.errorString()));
         return 1;
     }
-    const QString folder = QFileInfo(args[1]).absolutePath();
+    const QString folder = args.size() == 4 ? QDir(args[3]).absolutePath() : QFileInfo(args[1]).absolutePath();
 
     QSaveFile output(args[2]);
     if (!output.open(QIODevice::WriteOnly)) {
@@ -75,7 +75,8 @@ int main(int argc, char** argv)
         return 1;
     }
     QPdfWriter writer(&output);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 18, 20, 18)));
+    // QTextDocument::print gives the pages margins of 2 cm itself.
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     writer.setResolution(300);
     writer.setCreator(QStringLiteral("Scleron"));
 
@@ -85,10 +86,11 @@ int main(int argc, char** argv)
     document.setDefaultFont(font);
     document.setDocumentMargin(0);
     document.setMarkdown(QString::fromUtf8(input.readAll()));
-    // The document is laid out at the screen's 96 dots per inch and printed scaled to the page,
-    // so a picture may be as wide as the printable width at that resolution.
-    document.setTextWidth(writer.pageLayout().paintRect(QPageLayout::Inch).width() * 96.0);
-    PlaceImages(document, folder);
+    // print() lays the document out again on the page, in units of the screen's 96 dots per inch,
+    // between its own margins of 2 cm: a picture may be as wide as the page less those.
+    constexpr qreal kDotsPerInch = 96.0;
+    const qreal margin = int((2 / 2.54) * kDotsPerInch);
+    PlaceImages(document, folder, writer.pageLayout().paintRect(QPageLayout::Inch).width() * kDotsPerInch - 2 * margin);
     const QString title = document.metaInformation(QTextDocument::DocumentTitle);
     writer.setTitle(title.isEmpty() ? QFileInfo(args[1]).baseName() : title);
     document.print(&writer);
