@@ -1,5 +1,7 @@
 #include "app/App.h"
 
+#include "app/ArchiveDesk.h"
+
 #include "app/AboutDialog.h"
 #include "app/Artwork.h"
 #include "app/CommandIds.h"
@@ -58,6 +60,9 @@ bool CSCLERONApp::InitInstance(const Options& options)
         frameOptions.update = m_updateSetup.get();
     }
     m_frame = std::make_unique<CMainFrame>(frameOptions);
+    // The measurement archive, filled by itself from the frame's table, and its two commands.
+    m_archive = std::make_unique<CArchiveDesk>(*m_frame);
+    m_archive->AddCommands(m_commands);
     // Serial devices coming and going refresh the list of testers; ports this user may not open
     // are told in the status bar.
     if (options.followSerialPorts) {
@@ -80,6 +85,7 @@ void CSCLERONApp::ExitInstance()
     m_portFollower.reset();
     if (m_frame) {
         m_frame->hide();
+        m_archive.reset();
         m_frame.reset();
     }
     if (m_prompts) {

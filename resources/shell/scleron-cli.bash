@@ -12,7 +12,7 @@ _scleron_cli()
         cword=$COMP_CWORD
     fi
 
-    local subcommands="ports scan download export watch version report"
+    local subcommands="ports scan download export watch version report archive"
     if [[ $cword -eq 1 ]]; then
         COMPREPLY=($(compgen -W "$subcommands --version --help" -- "$cur"))
         return
@@ -25,6 +25,9 @@ _scleron_cli()
             return ;;
         --format)
             COMPREPLY=($(compgen -W "text hkp csv json" -- "$cur"))
+            return ;;
+        --verdict)
+            COMPREPLY=($(compgen -W "ok not-ok" -- "$cur"))
             return ;;
         --csv-dialect)
             COMPREPLY=($(compgen -W "c locale" -- "$cur"))
@@ -42,9 +45,18 @@ _scleron_cli()
         ports | scan) options="" ;;
         download) options="--port -o" ;;
         export) options="--format --csv-dialect --statistics -o"; files="hkp" ;;
-        watch) options="--port -o --csv-dialect --hkp" ;;
+        watch) options="--port -o --csv-dialect --hkp --archive" ;;
         version) options=""; files="any" ;;
         report) options="-o"; files="hkp" ;;
+        archive)
+            if [[ $cword -eq 2 && $cur != -* ]]; then
+                COMPREPLY=($(compgen -W "import find export" -- "$cur"))
+                return
+            fi
+            case ${words[2]} in
+                import) options=""; files="hkp" ;;
+                *) options="--serial --tester --from --to --scale --material --verdict --text --format --csv-dialect -o" ;;
+            esac ;;
         *) return ;;
     esac
     if [[ $cur == -* || -z $files ]]; then
