@@ -5,6 +5,7 @@
 // ("About").
 
 #include "app/CommandHandlers.h"
+#include "app/PortFollower.h"
 
 #include <QStringList>
 
@@ -29,6 +30,9 @@ public:
         // Opens documents and web addresses; empty: the desktop's handler.
         std::function<bool(const QUrl&)> openUrl;
         bool updateService = true;    // the update service with its background search at start
+        // Serial devices plugged in and pulled are followed, and missing permissions told.
+        bool followSerialPorts = true;
+        CPortFollower::Setup serialPorts; // empty members: the machine's ports and permissions
     };
 
     CSCLERONApp();
@@ -58,5 +62,6 @@ private:
     std::unique_ptr<SUpdateSetup> m_updateSetup;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CArchiveDesk> m_archive; // goes before the frame it watches
+    std::unique_ptr<CPortFollower> m_portFollower;
     CommandHandlers m_commands;
 };

@@ -247,6 +247,10 @@ Check for updates</source>
         <source>The measurements of the unfinished download were not kept.</source>
         <translation>未完成传输的测量值未保留。</translation>
     </message>
+    <message id="ids.62800">
+        <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
+        <translation>当前用户无权打开串口：请加入用户组“%1”（sudo usermod -aG %1 $USER），然后重新登录。</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>产品名称：</translation>

@@ -247,6 +247,10 @@ Nach Updates suchen</translation>
         <source>The measurements of the unfinished download were not kept.</source>
         <translation>Die Messwerte der unvollständigen Übertragung wurden nicht übernommen.</translation>
     </message>
+    <message id="ids.62800">
+        <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
+        <translation>Dieser Benutzer darf die seriellen Schnittstellen nicht öffnen: der Gruppe &quot;%1&quot; beitreten (sudo usermod -aG %1 $USER) und neu anmelden.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Produktname:</translation>

@@ -247,6 +247,10 @@ Buscar actualizaciones</translation>
         <source>The measurements of the unfinished download were not kept.</source>
         <translation>Las mediciones de la transferencia incompleta no se conservaron.</translation>
     </message>
+    <message id="ids.62800">
+        <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
+        <translation>Este usuario no puede abrir los puertos serie: únase al grupo &quot;%1&quot; (sudo usermod -aG %1 $USER) y vuelva a iniciar sesión.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Nombre del producto:</translation>

@@ -247,6 +247,10 @@ Rechercher des mises à jour</translation>
         <source>The measurements of the unfinished download were not kept.</source>
         <translation>Les mesures du transfert inachevé n'ont pas été conservées.</translation>
     </message>
+    <message id="ids.62800">
+        <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
+        <translation>Cet utilisateur ne peut pas ouvrir les ports série : rejoignez le groupe &quot;%1&quot; (sudo usermod -aG %1 $USER), puis reconnectez-vous.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Nom du produit :</translation>

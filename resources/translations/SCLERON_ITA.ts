@@ -247,6 +247,10 @@ Cerca aggiornamenti</translation>
         <source>The measurements of the unfinished download were not kept.</source>
         <translation>Le misure del trasferimento incompleto non sono state conservate.</translation>
     </message>
+    <message id="ids.62800">
+        <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
+        <translation>Questo utente non può aprire le porte seriali: entrare nel gruppo &quot;%1&quot; (sudo usermod -aG %1 $USER), poi accedere di nuovo.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Nome del prodotto:</translation>

@@ -247,6 +247,10 @@ Procurar atualizações</translation>
         <source>The measurements of the unfinished download were not kept.</source>
         <translation>As medições da transferência incompleta não foram mantidas.</translation>
     </message>
+    <message id="ids.62800">
+        <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
+        <translation>Este usuário não pode abrir as portas seriais: entre no grupo &quot;%1&quot; (sudo usermod -aG %1 $USER) e faça login novamente.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Nome do produto:</translation>

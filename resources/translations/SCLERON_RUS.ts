@@ -247,6 +247,10 @@ Check for updates</source>
         <source>The measurements of the unfinished download were not kept.</source>
         <translation>Измерения незавершённой передачи не сохранены.</translation>
     </message>
+    <message id="ids.62800">
+        <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
+        <translation>Этому пользователю запрещено открывать последовательные порты: вступите в группу &quot;%1&quot; (sudo usermod -aG %1 $USER) и войдите в систему заново.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Изделие:</translation>
