@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 
-.PHONY: all deps configure build run test bench asan install clean
+.PHONY: all deps configure build run test bench asan install package clean
 
 all: build
 
@@ -32,6 +32,10 @@ bench: build
 # type, below PREFIX (DESTDIR stages it elsewhere).
 install: build
 	@cmake --install $(BUILD_DIR)
+
+# The Debian package scleron_<version>_<arch>.deb in BUILD_DIR, installed below /usr.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 # Every test under AddressSanitizer, LeakSanitizer and UBSan.
 asan: deps

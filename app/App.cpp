@@ -1,5 +1,7 @@
 #include "app/App.h"
 
+#include "app/ArchiveDesk.h"
+
 #include "app/AboutDialog.h"
 #include "app/Artwork.h"
 #include "app/CommandIds.h"
@@ -58,6 +60,15 @@ bool CSCLERONApp::InitInstance(const Options& options)
         frameOptions.update = m_updateSetup.get();
     }
     m_frame = std::make_unique<CMainFrame>(frameOptions);
+    // The measurement archive, filled by itself from the frame's table, and its two commands.
+    m_archive = std::make_unique<CArchiveDesk>(*m_frame);
+    m_archive->AddCommands(m_commands);
+    // Serial devices coming and going refresh the list of testers; ports this user may not open
+    // are told in the status bar.
+    if (options.followSerialPorts) {
+        m_portFollower = std::make_unique<CPortFollower>(m_frame->View(), *m_frame, options.serialPorts);
+        m_portFollower->Start();
+    }
     // 8. Icon 128.
     m_frame->setWindowIcon(ProgramIcon());
     // 9. Files dropped from the desktop: the frame accepts them.
@@ -71,8 +82,10 @@ bool CSCLERONApp::InitInstance(const Options& options)
 
 void CSCLERONApp::ExitInstance()
 {
+    m_portFollower.reset();
     if (m_frame) {
         m_frame->hide();
+        m_archive.reset();
         m_frame.reset();
     }
     if (m_prompts) {

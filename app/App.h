@@ -5,6 +5,7 @@
 // ("About").
 
 #include "app/CommandHandlers.h"
+#include "app/PortFollower.h"
 
 #include <QStringList>
 
@@ -12,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class CArchiveDesk;
 class CMainFrame;
 class IUserPrompts;
 class QTranslator;
@@ -28,6 +30,9 @@ public:
         // Opens documents and web addresses; empty: the desktop's handler.
         std::function<bool(const QUrl&)> openUrl;
         bool updateService = true;    // the update service with its background search at start
+        // Serial devices plugged in and pulled are followed, and missing permissions told.
+        bool followSerialPorts = true;
+        CPortFollower::Setup serialPorts; // empty members: the machine's ports and permissions
     };
 
     CSCLERONApp();
@@ -44,6 +49,7 @@ public:
     // The loaded language's translation; nullptr while the built-in English is used.
     const QTranslator* LanguageModule() const { return m_language.get(); }
     const CommandHandlers& Commands() const { return m_commands; }
+    CArchiveDesk* Archive() const { return m_archive.get(); }
 
 private:
     void LoadLanguage(const QStringList& folders);
@@ -55,5 +61,7 @@ private:
     std::unique_ptr<IUserPrompts> m_prompts;
     std::unique_ptr<SUpdateSetup> m_updateSetup;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<CArchiveDesk> m_archive; // goes before the frame it watches
+    std::unique_ptr<CPortFollower> m_portFollower;
     CommandHandlers m_commands;
 };

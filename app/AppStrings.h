@@ -32,6 +32,7 @@ constexpr int BootloaderSuffix = 61020;      // " BOOTLOADER!"
 constexpr int BootloaderResetSuffix = 61021; // " BOOTLOADER! Reset or Upgrade Device"
 constexpr int DownloadProgress = 61022;      // "Downloading measurements: %1 of %2"
 constexpr int PortsNotOpened = 61023;        // no tester found, ports that could not be opened
+constexpr int SerialPortsForbidden = 62800;  // serial ports exist, none may be opened: "%1" the group
 constexpr int WaitingForTester = 61030;      // "Waiting for the tester..."
 constexpr int NoticeClose = 61031;           // "Close" (the notice line's button)
 constexpr int ConnectionLostNotice = 61032;  // the notice of a lost connection

@@ -18,6 +18,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QTransform>
+#include <QVector>
 #include <QWidget>
 
 #include <array>
@@ -93,6 +94,14 @@ public:
     // loader): shows the device settings dialog, unless it is open already.
     void ShowDeviceSettings();
     bool IsSettingsDialogOpen() const;
+
+    // Serial devices appeared or disappeared (COM numbers; a replaced device is in both lists):
+    // testers on vanished ports leave the device list box, except the attached one while its port
+    // is open; new ports are asked for a tester while none is attached and no dialog is open, and
+    // the testers found join the list. Returns the port of a lost tester the view waits for when
+    // it is among the appeared ones (it may have come back: TryReattachNow), else 0
+    // (ViewHotPlug.cpp).
+    int FollowPortChanges(const QVector<unsigned>& appeared, const QVector<unsigned>& vanished);
 
     // The user chose a line of the device list box (1008): attach that tester instead.
     void OnDeviceListSelection(int index);

@@ -12,6 +12,7 @@ constexpr int Print = 32702;
 constexpr int ExportCsv = 32741;
 constexpr int ExportCsvStatistics = 32742;
 constexpr int Report = 33160;
+constexpr int Archive = 33162;
 constexpr int Exit = 57665;
 // The recent files listed above "Exit", newest first.
 constexpr int RecentFile1 = 57616;
@@ -48,6 +49,7 @@ constexpr int LanguageChinese = 32713;
 constexpr int StandardDefault = 58464;
 constexpr int StandardCustomJ = 58465;
 constexpr int ToleranceLimits = 33161;
+constexpr int ArchiveSettings = 33163;
 // Help
 constexpr int CheckForUpdates = 58466;
 constexpr int Help = 57670;

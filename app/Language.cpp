@@ -50,7 +50,10 @@ QString HelpDocumentName(std::uint32_t language)
 
 QStringList SearchFolders()
 {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(SCLERON_DATA_DIR)};
+    // The data folder is found from the program's own folder (<prefix>/bin/../share/scleron), so
+    // the same build serves an installation below any prefix, a package's /usr included.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder, QDir::cleanPath(programFolder + QStringLiteral("/" SCLERON_DATA_DIR_FROM_PROGRAM))};
 }
 
 std::unique_ptr<QTranslator> Load(std::uint32_t language, const QStringList& folders)

@@ -54,7 +54,7 @@ const std::vector<MenuEntry>& MainMenuLayout()
 {
     static const std::vector<MenuEntry> layout = {
         Popup("file", {Item(Cmd::Save), Item(Cmd::Open), Item(Cmd::Export), Item(Cmd::ExportCsv),
-                          Item(Cmd::ExportCsvStatistics), Item(Cmd::Print), Item(Cmd::Report), Separator(),
+                          Item(Cmd::ExportCsvStatistics), Item(Cmd::Print), Item(Cmd::Report), Item(Cmd::Archive), Separator(),
                           Item(Cmd::Exit)}),
         Popup("device", {Item(Cmd::ConnectDevice), Item(Cmd::DeviceSettings), Item(Cmd::ClearDeviceMemory),
                             Item(Cmd::FirmwareUpgrade)}),
@@ -76,6 +76,7 @@ const std::vector<MenuEntry>& MainMenuLayout()
                         Item(Cmd::LanguageRussian), Item(Cmd::LanguageChinese)}),
                 Popup("settings.standard", {Item(Cmd::StandardDefault), Item(Cmd::StandardCustomJ)}),
                 Item(Cmd::ToleranceLimits),
+                Item(Cmd::ArchiveSettings),
             }),
         Popup("help", {Item(Cmd::CheckForUpdates), Separator(), Item(Cmd::Help), Separator(),
                           Item(Cmd::ProductRegistration), Item(Cmd::CustomerFeedback), Separator(), Item(Cmd::About)}),

@@ -175,15 +175,19 @@ bool ReadMeasurementLine(CFormattedScanner& in, int version, int runningNo, MEAS
 // Reads the series. A count never makes the reader create more records than the text holds:
 // reading stops at the end of the text or at the first field that does not convert. Complete
 // records before that spot are kept; the series being read there keeps its complete measurements.
-void ReadSeries(CFormattedScanner& in, int version, CMeasurementStore& store)
+// True when every count was met and every field converted.
+bool ReadSeries(CFormattedScanner& in, int version, CMeasurementStore& store)
 {
     std::int32_t seriesCount = 0;
-    if (!in.ReadInt(seriesCount))
-        return;
-    for (int n = 1; n <= seriesCount && !in.AtEnd(); ++n) {
+    if (!in.ReadInt(seriesCount) || seriesCount < 0)
+        return false;
+    bool whole = true;
+    for (int n = 1; n <= seriesCount; ++n) {
+        if (in.AtEnd())
+            return false;
         SeriesLine line;
         if (!ReadSeriesLine(in, version, n, line))
-            return;
+            return false;
         auto serie = std::make_unique<MSERIE>();
         serie->SetScale(line.scale);
         serie->SetMaterial(line.material);
@@ -191,10 +195,14 @@ void ReadSeries(CFormattedScanner& in, int version, CMeasurementStore& store)
         serie->SetSeriesNo(line.seriesNo);
         serie->SetExpanded(line.expanded);
         serie->SetDeleteMark(0);
+        // A negative count keeps the series without measurements and reading goes on, but the
+        // file is not whole.
+        if (line.count < 0)
+            whole = false;
         bool malformed = false;
-        for (int m = 0; m < line.count && !in.AtEnd(); ++m) {
+        for (int m = 0; m < line.count; ++m) {
             auto meas = std::make_unique<MEAS>();
-            if (!ReadMeasurementLine(in, version, line.seriesNo, *meas)) {
+            if (in.AtEnd() || !ReadMeasurementLine(in, version, line.seriesNo, *meas)) {
                 malformed = true;
                 break;
             }
@@ -202,11 +210,13 @@ void ReadSeries(CFormattedScanner& in, int version, CMeasurementStore& store)
         }
         store.AddSeries(serie.release());
         if (malformed)
-            return;
+            return false;
     }
+    return whole;
 }
 
-void ReadBody(CFormattedScanner& in, int version, CMeasurementStore& store)
+// Reads everything after the version line; true when the whole layout was read.
+bool ReadBody(CFormattedScanner& in, int version, CMeasurementStore& store)
 {
     const DeviceTexts device = ReadDeviceLine(in, version);
     store.device.serialNumber = device.texts[1];
@@ -222,12 +232,12 @@ void ReadBody(CFormattedScanner& in, int version, CMeasurementStore& store)
     const int settingCount = version == 1 ? 4 : 5;
     for (int i = 0; i < settingCount; ++i)
         if (!in.ReadInt(*settings[i]))
-            return;
+            return false;
     if (!ReadCustomCurves(in, store.customD))
-        return;
+        return false;
     if (version == 3 && !ReadCustomCurves(in, store.customDL))
-        return;
-    ReadSeries(in, version, store);
+        return false;
+    return ReadSeries(in, version, store) && in.AtEnd();
 }
 
 } // namespace
@@ -256,21 +266,27 @@ QByteArray Serialize(const CMeasurementStore& store)
     return out;
 }
 
-ReadResult Parse(CMeasurementStore& store, const QByteArray& text)
+ReadResult Parse(CMeasurementStore& store, const QByteArray& text, bool* whole)
 {
     CFormattedScanner in(text);
     std::int32_t version = 0;
+    if (whole)
+        *whole = false;
     if (!in.ReadInt(version) || version < 1 || version > 3)
         return ReadResult::UnknownVersion;
-    ReadBody(in, version, store);
+    const bool complete = ReadBody(in, version, store);
+    if (whole)
+        *whole = complete;
     if (version == 1)
         store.conversionStandard = 0;
     store.ClearChanges();
     return ReadResult::Read;
 }
 
-ReadResult Load(CMeasurementStore& store, const QString& path)
+ReadResult Load(CMeasurementStore& store, const QString& path, bool* whole)
 {
+    if (whole)
+        *whole = false;
     if (path.isEmpty())
         return ReadResult::Unreadable;
     QFile file(path);
@@ -296,7 +312,7 @@ ReadResult Load(CMeasurementStore& store, const QString& path)
         used += got;
     }
     text.truncate(used);
-    return Parse(store, text);
+    return Parse(store, text, whole);
 }
 
 } // namespace MeasurementFile

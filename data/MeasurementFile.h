@@ -30,9 +30,11 @@ enum class ReadResult {
 
 // The whole version 3 file for the store's current content.
 QByteArray Serialize(const CMeasurementStore& store);
-// Reads a measurement file's text into the store (series are appended).
-ReadResult Parse(CMeasurementStore& store, const QByteArray& text);
+// Reads a measurement file's text into the store (series are appended). `whole`, when given, tells
+// whether the text held the complete layout: every count met, every field converted, nothing after
+// the last measurement. Callers that must take a file whole or not at all look at it.
+ReadResult Parse(CMeasurementStore& store, const QByteArray& text, bool* whole = nullptr);
 // Reads the file at path into the store.
-ReadResult Load(CMeasurementStore& store, const QString& path);
+ReadResult Load(CMeasurementStore& store, const QString& path, bool* whole = nullptr);
 
 } // namespace MeasurementFile

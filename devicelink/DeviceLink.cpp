@@ -4,6 +4,7 @@
 #include "data/MeasurementStore.h"
 #include "devicelink/DateTimeWords.h"
 #include "devicelink/LinkFollowUps.h"
+#include "devicelink/LinkLog.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -34,8 +35,10 @@ LinkResult CDeviceLink::OpenPort(int port)
     lastOpenRefused = false;
     const StreamIO::SSerialSettings settings = StreamIO::DeviceLinkSerialSettings();
     try {
-        if (stream.OpenComPort(static_cast<unsigned>(port), StreamIO::modeRead | StreamIO::modeWrite, &settings))
+        if (stream.OpenComPort(static_cast<unsigned>(port), StreamIO::modeRead | StreamIO::modeWrite, &settings)) {
+            LogOpenedPort(port, stream);
             return LinkResult::Ok;
+        }
         stream.CloseSafe();
         return LinkResult::NotOpen;
     } catch (const StreamIO::CFileException& e) {

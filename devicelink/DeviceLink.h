@@ -22,6 +22,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <vector>
 
 class CMeasurementStore;
 class ILinkFollowUps;
@@ -112,6 +113,11 @@ public:
     // foundPorts; testers whose serial number begins with "RM73" come last. Leaves the port
     // closed.
     void ScanPorts();
+    // Probes only the given ports (a device just plugged in) and adds the testers found there to
+    // the search lists, keeping the testers already listed; ports outside COM1..COM30 are passed
+    // over. Needs the link closed (it would take the port of an attached tester): 0 then, else the
+    // number of testers added. Leaves the port closed.
+    int ProbePorts(const std::vector<int>& ports);
     // Ports of the last search that exist but could not be opened (permissions), one sentence
     // each, for the user.
     const QStringList& PortProblems() const { return portProblems; }

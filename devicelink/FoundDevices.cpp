@@ -12,6 +12,20 @@ void AppendLaterDevices(CMeasurementStore& store)
     store.laterDevices.RemoveAll();
 }
 
+int ForgetFoundPort(CMeasurementStore& store, int port)
+{
+    int removed = 0;
+    for (int i = store.foundPorts.GetSize() - 1; i >= 0; --i) {
+        if (store.foundPorts[i] != port)
+            continue;
+        delete store.foundDevices[i];
+        store.foundDevices.RemoveAt(i);
+        store.foundPorts.RemoveAt(i);
+        ++removed;
+    }
+    return removed;
+}
+
 void AdoptFoundDevice(CMeasurementStore& store, int index)
 {
     const DEVICE& found = *store.foundDevices[index];

@@ -125,3 +125,21 @@ void CDeviceLink::ScanPorts()
     // Testers whose serial number begins with "RM73" are listed last.
     AppendLaterDevices(store);
 }
+
+int CDeviceLink::ProbePorts(const std::vector<int>& ports)
+{
+    if (stream.IsOpen())
+        return 0;
+    // The port of the tester attached last stays recorded: a look at new ports attaches nothing.
+    const int attachedPort = store.portNumber;
+    const int before = store.foundDevices.GetSize();
+    for (int port : ports) {
+        if (port < kFirstPort || port > kLastPort || OpenPort(port) != LinkResult::Ok)
+            continue;
+        ProbeDevice(port);
+        stream.CloseSafe();
+    }
+    AppendLaterDevices(store);
+    store.portNumber = attachedPort;
+    return store.foundDevices.GetSize() - before;
+}

@@ -26,6 +26,7 @@ const IdText kStrings[] = {
 #include "resources/strings/device.inc"
 #include "resources/strings/update.inc"
 #include "resources/strings/export.inc"
+#include "resources/strings/archive.inc"
 };
 
 const IdText kMenuTexts[] = {

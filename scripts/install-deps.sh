@@ -8,6 +8,8 @@ packages=(
   libcurl4-openssl-dev libsodium-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth python3-pyftpdlib python3-openssl openssl minisign poppler-utils fonts-dejavu-core fonts-wqy-microhei python3-jsonschema qt6-translations-l10n
+  libqt6sql6-sqlite libqt6sql6-psql postgresql
+  dpkg-dev lintian appstream desktop-file-utils
 )
 
 missing=()

@@ -40,6 +40,7 @@ bool CRs232Stream::Open(const std::string& name, std::uint32_t mode)
         return false;
     }
     portNumber_ = 0;
+    lowLatency_ = LowLatency::NotAsked;
     if (!CFileStream::Open(name, mode))
         return false;
     ResetQueues();
@@ -108,13 +109,20 @@ void CRs232Stream::ResetQueues()
 void CRs232Stream::EnableLowLatency()
 {
     // USB serial adapters hold received bytes back for their latency timer (16 ms by default)
-    // unless the port is in low-latency mode; short replies then arrive at once. Drivers without
-    // the setting refuse the request, which is fine.
+    // unless the port is in low-latency mode; short replies then arrive at once. The mode is read
+    // back, because some drivers accept the request and keep nothing. Drivers without the
+    // setting refuse it, which is no failure: the line works, only slower on an adapter.
+    lowLatency_ = LowLatency::Refused;
     serial_struct info {};
-    if (::ioctl(fd_, TIOCGSERIAL, &info) != 0 || (info.flags & ASYNC_LOW_LATENCY))
+    if (::ioctl(fd_, TIOCGSERIAL, &info) != 0)
         return;
-    info.flags |= ASYNC_LOW_LATENCY;
-    ::ioctl(fd_, TIOCSSERIAL, &info);
+    if (!(info.flags & ASYNC_LOW_LATENCY)) {
+        info.flags |= ASYNC_LOW_LATENCY;
+        if (::ioctl(fd_, TIOCSSERIAL, &info) != 0 || ::ioctl(fd_, TIOCGSERIAL, &info) != 0)
+            return;
+    }
+    if (info.flags & ASYNC_LOW_LATENCY)
+        lowLatency_ = LowLatency::On;
 }
 
 void CRs232Stream::PurgeInput()

@@ -9,6 +9,13 @@
 
 namespace StreamIO {
 
+// Whether the driver took the request for low-latency mode on the last open.
+enum class LowLatency {
+    NotAsked, // the port was not opened through OpenComPort or Reopen
+    On,       // the driver reports the mode on (asked for now or left on from before)
+    Refused,  // the driver has no such mode or did not keep it (a pseudo-terminal, CDC-ACM)
+};
+
 class CRs232Stream : public CFileStream {
 public:
     // Settings: magic 0xA500, 9600 baud, 8N1, flags 0, queues 1024/256, time-outs 500/10 ms.
@@ -43,7 +50,8 @@ public:
     // 3. Open(path, mode without its creation field). Raises for a port that is absent, in use
     //    (EBUSY) or not accessible (EACCES: the message names the device and the dialout fix);
     //    an already open stream returns false with error 50.
-    //    Where the driver offers it (USB serial adapters), low-latency mode is switched on.
+    //    Low-latency mode is asked for (TIOCSSERIAL with ASYNC_LOW_LATENCY, which USB serial
+    //    adapters map to a 1 ms latency timer) and read back: GetLowLatency() tells whether it took.
     // 4. settings given: copied into the stream's record and applied (ApplySettings); else the
     //    port's current settings are read into the record (GetSettings).
     // 5. Returns error == 0. When step 4 fails the port stays open; the caller closes it.
@@ -81,6 +89,8 @@ public:
     const SSerialSettings& Settings() const { return settings_; }
     // The COM number of the last OpenComPort; 0 when the stream was opened by path.
     unsigned GetPortNumber() const { return portNumber_; }
+    // Whether low-latency mode took on the last OpenComPort or Reopen.
+    LowLatency GetLowLatency() const { return lowLatency_; }
 
     bool Open(const std::string& name, std::uint32_t mode) override;
 
@@ -94,6 +104,7 @@ private:
 
     SSerialSettings settings_;
     unsigned portNumber_ = 0;
+    LowLatency lowLatency_ = LowLatency::NotAsked;
     std::uint16_t currentRxQueue_ = kTtyBufferSize;
     std::uint16_t currentTxQueue_ = kTtyBufferSize;
 };

@@ -3,6 +3,7 @@
 // Paced: the simulator sends at most 3840 bytes/s, as a 38400 baud 8N1 line does; the figure is
 // the transfer time divided by the time the line itself needs for the bytes (1.00 = line speed).
 // Unpaced: how many records per second the link reads and places when the line is not the limit.
+#include "bench/devicelink/BenchSimulator.h"
 #include "conversion/ConversionTables.h"
 #include "data/MeasurementStore.h"
 #include "devicelink/DeviceLink.h"
@@ -11,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 
 #include <cstdio>
 
@@ -27,37 +27,6 @@ struct Model {
 };
 const Model kModels[] = {{"kestrel1", "Kestrel 1"}, {"kestrel2", "Kestrel 2"}};
 
-// A running simulator with a full memory; its pseudo-terminal is COM1.
-class Simulator {
-public:
-    bool Start(const char* model, bool paced)
-    {
-        QStringList args = {"--model", model, "--full"};
-        if (paced)
-            args << "--paced";
-        process.start(QStringLiteral(SCLERON_KESTREL_SIM_PATH), args);
-        if (!process.waitForStarted(5000))
-            return false;
-        while (!process.canReadLine())
-            if (!process.waitForReadyRead(5000))
-                return false;
-        const QByteArray path = process.readLine().trimmed();
-        qputenv("SCLERON_SERIAL_PORTS", path);
-        return path.startsWith('/');
-    }
-    ~Simulator()
-    {
-        process.write("quit\n");
-        if (!process.waitForFinished(3000)) {
-            process.kill();
-            process.waitForFinished();
-        }
-    }
-
-private:
-    QProcess process;
-};
-
 // Seconds one full transfer took, or a negative value when it failed.
 double TimedTransfer(CDeviceLink& link, CMeasurementStore& store)
 {
@@ -71,8 +40,12 @@ double TimedTransfer(CDeviceLink& link, CMeasurementStore& store)
 
 void Run(const Model& model, bool paced)
 {
-    Simulator sim;
-    if (!sim.Start(model.key, paced)) {
+    // A full memory; the simulator's pseudo-terminal is COM1.
+    QStringList arguments = {"--model", model.key, "--full"};
+    if (paced)
+        arguments << "--paced";
+    CBenchSimulator sim;
+    if (!sim.Start(arguments)) {
         std::printf("%-10s %s: the simulator did not start\n", model.productName, paced ? "paced" : "unpaced");
         return;
     }

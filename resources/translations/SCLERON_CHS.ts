@@ -247,6 +247,10 @@ Check for updates</source>
         <source>The measurements of the unfinished download were not kept.</source>
         <translation>未完成传输的测量值未保留。</translation>
     </message>
+    <message id="ids.62800">
+        <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
+        <translation>当前用户无权打开串口：请加入用户组“%1”（sudo usermod -aG %1 $USER），然后重新登录。</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>产品名称：</translation>
@@ -298,6 +302,226 @@ It has been removed from the list of recent files.</source>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>请重新启动程序以切换语言。</translation>
+    </message>
+    <message id="ids.62500">
+        <source>%1: %2 new series, %3 new measurements.</source>
+        <translation>%1：%2 个新系列，%3 个新测量值。</translation>
+    </message>
+    <message id="ids.62501">
+        <source>%1: the file cannot be read; nothing imported.</source>
+        <translation>%1：无法读取该文件；未导入任何内容。</translation>
+    </message>
+    <message id="ids.62502">
+        <source>%1: not a measurement file of a known version; nothing imported.</source>
+        <translation>%1：不是已知版本的测量文件；未导入任何内容。</translation>
+    </message>
+    <message id="ids.62503">
+        <source>%1: larger than 256 MiB; nothing imported.</source>
+        <translation>%1：大于 256 MiB；未导入任何内容。</translation>
+    </message>
+    <message id="ids.62504">
+        <source>%1: the file is damaged (a count or a field does not match the layout); nothing imported.</source>
+        <translation>%1：文件已损坏（某个计数或字段与格式不符）；未导入任何内容。</translation>
+    </message>
+    <message id="ids.62505">
+        <source>%1: the archive did not take the file; nothing imported: %2</source>
+        <translation>%1：档案库未接受该文件；未导入任何内容：%2</translation>
+    </message>
+    <message id="ids.62506">
+        <source>The archive is switched off.</source>
+        <translation>档案库已关闭。</translation>
+    </message>
+    <message id="ids.62507">
+        <source>The archive %1 cannot be opened: %2</source>
+        <translation>无法打开档案库 %1：%2</translation>
+    </message>
+    <message id="ids.62508">
+        <source>The archive setting is not valid: %1</source>
+        <translation>档案库设置无效：%1</translation>
+    </message>
+    <message id="ids.62509">
+        <source>%1 series written to %2.</source>
+        <translation>已将 %1 个系列写入 %2。</translation>
+    </message>
+    <message id="ids.62510">
+        <source>Archive unreachable: new measurements are kept and written when it answers again.</source>
+        <translation>无法连接档案库：新的测量值会被保留，待其恢复响应后写入。</translation>
+    </message>
+    <message id="ids.62511">
+        <source>The archive answers again; everything kept was written.</source>
+        <translation>档案库已恢复响应；保留的内容已全部写入。</translation>
+    </message>
+    <message id="ids.62512">
+        <source>no file is named after &quot;sqlite:&quot;</source>
+        <translation>&quot;sqlite:&quot; 之后未指定文件</translation>
+    </message>
+    <message id="ids.62513">
+        <source>not an archive address: use off, sqlite:FILE or postgresql://user@host:port/database</source>
+        <translation>不是档案库地址：请使用 off、sqlite:文件 或 postgresql://用户@主机:端口/数据库</translation>
+    </message>
+    <message id="ids.62514">
+        <source>the address holds a password: keep it in ~/.pgpass or in PGPASSWORD instead</source>
+        <translation>地址中含有密码：请将其保存在 ~/.pgpass 或 PGPASSWORD 中</translation>
+    </message>
+    <message id="ids.62515">
+        <source>the address needs a host and a database: postgresql://user@host:port/database</source>
+        <translation>地址需要主机和数据库：postgresql://用户@主机:端口/数据库</translation>
+    </message>
+    <message id="ids.62516">
+        <source>%1 series not written to the archive, which did not answer.</source>
+        <translation>%1 个系列未写入档案库，因为它没有响应。</translation>
+    </message>
+    <message id="ids.62520">
+        <source>Archive</source>
+        <translation>档案库</translation>
+    </message>
+    <message id="ids.62521">
+        <source>&amp;Tester:</source>
+        <translation>测试仪(&amp;T)：</translation>
+    </message>
+    <message id="ids.62522">
+        <source>Serial &amp;number:</source>
+        <translation>序列号(&amp;N)：</translation>
+    </message>
+    <message id="ids.62523">
+        <source>&amp;From:</source>
+        <translation>从(&amp;F)：</translation>
+    </message>
+    <message id="ids.62524">
+        <source>&amp;Until:</source>
+        <translation>至(&amp;U)：</translation>
+    </message>
+    <message id="ids.62525">
+        <source>S&amp;cale:</source>
+        <translation>标尺(&amp;C)：</translation>
+    </message>
+    <message id="ids.62526">
+        <source>&amp;Material:</source>
+        <translation>材料(&amp;M)：</translation>
+    </message>
+    <message id="ids.62527">
+        <source>&amp;Verdict:</source>
+        <translation>判定(&amp;V)：</translation>
+    </message>
+    <message id="ids.62528">
+        <source>Te&amp;xt in origin:</source>
+        <translation>来源文本(&amp;X)：</translation>
+    </message>
+    <message id="ids.62529">
+        <source>&amp;Search</source>
+        <translation>搜索(&amp;S)</translation>
+    </message>
+    <message id="ids.62530">
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message id="ids.62531">
+        <source>any</source>
+        <translation>任意</translation>
+    </message>
+    <message id="ids.62532">
+        <source>Tester</source>
+        <translation>测试仪</translation>
+    </message>
+    <message id="ids.62533">
+        <source>Serial number</source>
+        <translation>序列号</translation>
+    </message>
+    <message id="ids.62534">
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+    <message id="ids.62535">
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message id="ids.62536">
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message id="ids.62537">
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message id="ids.62538">
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message id="ids.62539">
+        <source>Min</source>
+        <translation>最小</translation>
+    </message>
+    <message id="ids.62540">
+        <source>Max</source>
+        <translation>最大</translation>
+    </message>
+    <message id="ids.62541">
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message id="ids.62542">
+        <source>Origin</source>
+        <translation>来源</translation>
+    </message>
+    <message id="ids.62543">
+        <source>%1 series found.</source>
+        <translation>找到 %1 个系列。</translation>
+    </message>
+    <message id="ids.62544">
+        <source>Series means of %1 in %2</source>
+        <translation>%1 在 %2 下的系列平均值</translation>
+    </message>
+    <message id="ids.62545">
+        <source>downloaded on %1</source>
+        <translation>下载于 %1</translation>
+    </message>
+    <message id="ids.62546">
+        <source>file %1</source>
+        <translation>文件 %1</translation>
+    </message>
+    <message id="ids.62547">
+        <source>Choose a series to see the means of its tester and scale over time.</source>
+        <translation>选择一个系列，查看其测试仪和标尺的平均值随时间的变化。</translation>
+    </message>
+    <message id="ids.62550">
+        <source>Archive settings</source>
+        <translation>档案库设置</translation>
+    </message>
+    <message id="ids.62551">
+        <source>&amp;Default file: %1</source>
+        <translation>默认文件(&amp;D)：%1</translation>
+    </message>
+    <message id="ids.62552">
+        <source>O&amp;ff: keep nothing</source>
+        <translation>关闭(&amp;F)：不保存任何内容</translation>
+    </message>
+    <message id="ids.62553">
+        <source>&amp;Other address:</source>
+        <translation>其他地址(&amp;O)：</translation>
+    </message>
+    <message id="ids.62554">
+        <source>SCLERON_ARCHIVE_URL is set and takes precedence: %1</source>
+        <translation>已设置 SCLERON_ARCHIVE_URL，它优先：%1</translation>
+    </message>
+    <message id="ids.62555">
+        <source>The archive settings could not be saved in the settings file &quot;%1&quot;.</source>
+        <translation>无法将档案库设置保存到设置文件“%1”中。</translation>
+    </message>
+    <message id="ids.62556">
+        <source>Examples: sqlite:/srv/lab/archive.sqlite, postgresql://lab@dbhost:5432/hardness. Passwords belong in ~/.pgpass.</source>
+        <translation>示例：sqlite:/srv/lab/archive.sqlite、postgresql://lab@dbhost:5432/hardness。密码应放在 ~/.pgpass 中。</translation>
+    </message>
+    <message id="ids.33162">
+        <source>Find archived series and open them
+Archive</source>
+        <translation>查找已存档的系列并打开
+档案库</translation>
+    </message>
+    <message id="ids.33163">
+        <source>Choose where the archive is kept, or switch it off
+Archive settings</source>
+        <translation>选择档案库的存放位置，或将其关闭
+档案库设置</translation>
     </message>
     <message id="ids.58100">
         <source>HLD Leeb D raw</source>
@@ -670,6 +894,10 @@ It has been removed from the list of recent files.</source>
     <message id="menu.33160">
         <source>&amp;Report…</source>
         <translation>报告(&amp;R)…</translation>
+    </message>
+    <message id="menu.33162">
+        <source>&amp;Archive…</source>
+        <translation>档案库(&amp;A)…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -1202,6 +1430,10 @@ It has been removed from the list of recent files.</source>
     <message id="menu.33161">
         <source>&amp;Tolerance limits…</source>
         <translation>公差限(&amp;T)…</translation>
+    </message>
+    <message id="menu.33163">
+        <source>&amp;Archive…</source>
+        <translation>档案库(&amp;A)…</translation>
     </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>

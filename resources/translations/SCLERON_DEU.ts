@@ -247,6 +247,10 @@ Nach Updates suchen</translation>
         <source>The measurements of the unfinished download were not kept.</source>
         <translation>Die Messwerte der unvollständigen Übertragung wurden nicht übernommen.</translation>
     </message>
+    <message id="ids.62800">
+        <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
+        <translation>Dieser Benutzer darf die seriellen Schnittstellen nicht öffnen: der Gruppe &quot;%1&quot; beitreten (sudo usermod -aG %1 $USER) und neu anmelden.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Produktname:</translation>
@@ -298,6 +302,226 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Starten Sie das Programm neu, um die Sprache zu wechseln.</translation>
+    </message>
+    <message id="ids.62500">
+        <source>%1: %2 new series, %3 new measurements.</source>
+        <translation>%1: %2 neue Serien, %3 neue Messungen.</translation>
+    </message>
+    <message id="ids.62501">
+        <source>%1: the file cannot be read; nothing imported.</source>
+        <translation>%1: Die Datei kann nicht gelesen werden; nichts importiert.</translation>
+    </message>
+    <message id="ids.62502">
+        <source>%1: not a measurement file of a known version; nothing imported.</source>
+        <translation>%1: keine Messdatei einer bekannten Version; nichts importiert.</translation>
+    </message>
+    <message id="ids.62503">
+        <source>%1: larger than 256 MiB; nothing imported.</source>
+        <translation>%1: größer als 256 MiB; nichts importiert.</translation>
+    </message>
+    <message id="ids.62504">
+        <source>%1: the file is damaged (a count or a field does not match the layout); nothing imported.</source>
+        <translation>%1: Die Datei ist beschädigt (eine Anzahl oder ein Feld passt nicht zum Aufbau); nichts importiert.</translation>
+    </message>
+    <message id="ids.62505">
+        <source>%1: the archive did not take the file; nothing imported: %2</source>
+        <translation>%1: Das Archiv hat die Datei nicht angenommen; nichts importiert: %2</translation>
+    </message>
+    <message id="ids.62506">
+        <source>The archive is switched off.</source>
+        <translation>Das Archiv ist ausgeschaltet.</translation>
+    </message>
+    <message id="ids.62507">
+        <source>The archive %1 cannot be opened: %2</source>
+        <translation>Das Archiv %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message id="ids.62508">
+        <source>The archive setting is not valid: %1</source>
+        <translation>Die Archiv-Einstellung ist ungültig: %1</translation>
+    </message>
+    <message id="ids.62509">
+        <source>%1 series written to %2.</source>
+        <translation>%1 Serien nach %2 geschrieben.</translation>
+    </message>
+    <message id="ids.62510">
+        <source>Archive unreachable: new measurements are kept and written when it answers again.</source>
+        <translation>Archiv nicht erreichbar: Neue Messungen werden aufbewahrt und geschrieben, sobald es wieder antwortet.</translation>
+    </message>
+    <message id="ids.62511">
+        <source>The archive answers again; everything kept was written.</source>
+        <translation>Das Archiv antwortet wieder; alles Aufbewahrte wurde geschrieben.</translation>
+    </message>
+    <message id="ids.62512">
+        <source>no file is named after &quot;sqlite:&quot;</source>
+        <translation>nach &quot;sqlite:&quot; ist keine Datei angegeben</translation>
+    </message>
+    <message id="ids.62513">
+        <source>not an archive address: use off, sqlite:FILE or postgresql://user@host:port/database</source>
+        <translation>keine Archivadresse: off, sqlite:DATEI oder postgresql://benutzer@host:port/datenbank verwenden</translation>
+    </message>
+    <message id="ids.62514">
+        <source>the address holds a password: keep it in ~/.pgpass or in PGPASSWORD instead</source>
+        <translation>Die Adresse enthält ein Passwort: Bewahren Sie es stattdessen in ~/.pgpass oder PGPASSWORD auf</translation>
+    </message>
+    <message id="ids.62515">
+        <source>the address needs a host and a database: postgresql://user@host:port/database</source>
+        <translation>Die Adresse braucht einen Host und eine Datenbank: postgresql://benutzer@host:port/datenbank</translation>
+    </message>
+    <message id="ids.62516">
+        <source>%1 series not written to the archive, which did not answer.</source>
+        <translation>%1 Serien nicht ins Archiv geschrieben, da es nicht antwortete.</translation>
+    </message>
+    <message id="ids.62520">
+        <source>Archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message id="ids.62521">
+        <source>&amp;Tester:</source>
+        <translation>&amp;Prüfgerät:</translation>
+    </message>
+    <message id="ids.62522">
+        <source>Serial &amp;number:</source>
+        <translation>Serie&amp;nnummer:</translation>
+    </message>
+    <message id="ids.62523">
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message id="ids.62524">
+        <source>&amp;Until:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message id="ids.62525">
+        <source>S&amp;cale:</source>
+        <translation>S&amp;kala:</translation>
+    </message>
+    <message id="ids.62526">
+        <source>&amp;Material:</source>
+        <translation>&amp;Werkstoff:</translation>
+    </message>
+    <message id="ids.62527">
+        <source>&amp;Verdict:</source>
+        <translation>B&amp;ewertung:</translation>
+    </message>
+    <message id="ids.62528">
+        <source>Te&amp;xt in origin:</source>
+        <translation>&amp;Text in Herkunft:</translation>
+    </message>
+    <message id="ids.62529">
+        <source>&amp;Search</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message id="ids.62530">
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message id="ids.62531">
+        <source>any</source>
+        <translation>alle</translation>
+    </message>
+    <message id="ids.62532">
+        <source>Tester</source>
+        <translation>Prüfgerät</translation>
+    </message>
+    <message id="ids.62533">
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message id="ids.62534">
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message id="ids.62535">
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message id="ids.62536">
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message id="ids.62537">
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message id="ids.62538">
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message id="ids.62539">
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message id="ids.62540">
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message id="ids.62541">
+        <source>Verdict</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message id="ids.62542">
+        <source>Origin</source>
+        <translation>Herkunft</translation>
+    </message>
+    <message id="ids.62543">
+        <source>%1 series found.</source>
+        <translation>%1 Serien gefunden.</translation>
+    </message>
+    <message id="ids.62544">
+        <source>Series means of %1 in %2</source>
+        <translation>Mittelwerte der Serien von %1 in %2</translation>
+    </message>
+    <message id="ids.62545">
+        <source>downloaded on %1</source>
+        <translation>heruntergeladen auf %1</translation>
+    </message>
+    <message id="ids.62546">
+        <source>file %1</source>
+        <translation>Datei %1</translation>
+    </message>
+    <message id="ids.62547">
+        <source>Choose a series to see the means of its tester and scale over time.</source>
+        <translation>Wählen Sie eine Serie, um die Mittelwerte ihres Prüfgeräts und ihrer Skala im Zeitverlauf zu sehen.</translation>
+    </message>
+    <message id="ids.62550">
+        <source>Archive settings</source>
+        <translation>Archiv-Einstellungen</translation>
+    </message>
+    <message id="ids.62551">
+        <source>&amp;Default file: %1</source>
+        <translation>&amp;Standarddatei: %1</translation>
+    </message>
+    <message id="ids.62552">
+        <source>O&amp;ff: keep nothing</source>
+        <translation>&amp;Aus: nichts aufbewahren</translation>
+    </message>
+    <message id="ids.62553">
+        <source>&amp;Other address:</source>
+        <translation>A&amp;ndere Adresse:</translation>
+    </message>
+    <message id="ids.62554">
+        <source>SCLERON_ARCHIVE_URL is set and takes precedence: %1</source>
+        <translation>SCLERON_ARCHIVE_URL ist gesetzt und hat Vorrang: %1</translation>
+    </message>
+    <message id="ids.62555">
+        <source>The archive settings could not be saved in the settings file &quot;%1&quot;.</source>
+        <translation>Die Archiv-Einstellungen konnten nicht in der Einstellungsdatei &quot;%1&quot; gespeichert werden.</translation>
+    </message>
+    <message id="ids.62556">
+        <source>Examples: sqlite:/srv/lab/archive.sqlite, postgresql://lab@dbhost:5432/hardness. Passwords belong in ~/.pgpass.</source>
+        <translation>Beispiele: sqlite:/srv/labor/archiv.sqlite, postgresql://labor@dbhost:5432/haerte. Passwörter gehören in ~/.pgpass.</translation>
+    </message>
+    <message id="ids.33162">
+        <source>Find archived series and open them
+Archive</source>
+        <translation>Archivierte Serien suchen und öffnen
+Archiv</translation>
+    </message>
+    <message id="ids.33163">
+        <source>Choose where the archive is kept, or switch it off
+Archive settings</source>
+        <translation>Festlegen, wo das Archiv liegt, oder es ausschalten
+Archiv-Einstellungen</translation>
     </message>
     <message id="ids.58100">
         <source>HLD Leeb D raw</source>
@@ -670,6 +894,10 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
     <message id="menu.33160">
         <source>&amp;Report…</source>
         <translation>Be&amp;richt…</translation>
+    </message>
+    <message id="menu.33162">
+        <source>&amp;Archive…</source>
+        <translation>&amp;Archiv…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -1202,6 +1430,10 @@ Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
     <message id="menu.33161">
         <source>&amp;Tolerance limits…</source>
         <translation>&amp;Toleranzgrenzen…</translation>
+    </message>
+    <message id="menu.33163">
+        <source>&amp;Archive…</source>
+        <translation>&amp;Archiv…</translation>
     </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>

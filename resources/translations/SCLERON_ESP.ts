@@ -247,6 +247,10 @@ Buscar actualizaciones</translation>
         <source>The measurements of the unfinished download were not kept.</source>
         <translation>Las mediciones de la transferencia incompleta no se conservaron.</translation>
     </message>
+    <message id="ids.62800">
+        <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
+        <translation>Este usuario no puede abrir los puertos serie: únase al grupo &quot;%1&quot; (sudo usermod -aG %1 $USER) y vuelva a iniciar sesión.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Nombre del producto:</translation>
@@ -298,6 +302,226 @@ Se ha quitado de la lista de archivos recientes.</translation>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Reinicie la aplicación para cambiar el idioma.</translation>
+    </message>
+    <message id="ids.62500">
+        <source>%1: %2 new series, %3 new measurements.</source>
+        <translation>%1: %2 series nuevas, %3 mediciones nuevas.</translation>
+    </message>
+    <message id="ids.62501">
+        <source>%1: the file cannot be read; nothing imported.</source>
+        <translation>%1: no se puede leer el archivo; no se ha importado nada.</translation>
+    </message>
+    <message id="ids.62502">
+        <source>%1: not a measurement file of a known version; nothing imported.</source>
+        <translation>%1: no es un archivo de mediciones de una versión conocida; no se ha importado nada.</translation>
+    </message>
+    <message id="ids.62503">
+        <source>%1: larger than 256 MiB; nothing imported.</source>
+        <translation>%1: mayor de 256 MiB; no se ha importado nada.</translation>
+    </message>
+    <message id="ids.62504">
+        <source>%1: the file is damaged (a count or a field does not match the layout); nothing imported.</source>
+        <translation>%1: el archivo está dañado (un recuento o un campo no corresponde a la estructura); no se ha importado nada.</translation>
+    </message>
+    <message id="ids.62505">
+        <source>%1: the archive did not take the file; nothing imported: %2</source>
+        <translation>%1: el archivo histórico no aceptó el archivo; no se ha importado nada: %2</translation>
+    </message>
+    <message id="ids.62506">
+        <source>The archive is switched off.</source>
+        <translation>El archivo histórico está desactivado.</translation>
+    </message>
+    <message id="ids.62507">
+        <source>The archive %1 cannot be opened: %2</source>
+        <translation>No se puede abrir el archivo histórico %1: %2</translation>
+    </message>
+    <message id="ids.62508">
+        <source>The archive setting is not valid: %1</source>
+        <translation>El ajuste del archivo histórico no es válido: %1</translation>
+    </message>
+    <message id="ids.62509">
+        <source>%1 series written to %2.</source>
+        <translation>%1 series escritas en %2.</translation>
+    </message>
+    <message id="ids.62510">
+        <source>Archive unreachable: new measurements are kept and written when it answers again.</source>
+        <translation>Archivo histórico inaccesible: las mediciones nuevas se guardan y se escriben cuando vuelva a responder.</translation>
+    </message>
+    <message id="ids.62511">
+        <source>The archive answers again; everything kept was written.</source>
+        <translation>El archivo histórico responde de nuevo; todo lo guardado se ha escrito.</translation>
+    </message>
+    <message id="ids.62512">
+        <source>no file is named after &quot;sqlite:&quot;</source>
+        <translation>no se indica ningún archivo tras &quot;sqlite:&quot;</translation>
+    </message>
+    <message id="ids.62513">
+        <source>not an archive address: use off, sqlite:FILE or postgresql://user@host:port/database</source>
+        <translation>no es una dirección de archivo histórico: use off, sqlite:ARCHIVO o postgresql://usuario@host:puerto/base</translation>
+    </message>
+    <message id="ids.62514">
+        <source>the address holds a password: keep it in ~/.pgpass or in PGPASSWORD instead</source>
+        <translation>la dirección contiene una contraseña: guárdela en ~/.pgpass o en PGPASSWORD</translation>
+    </message>
+    <message id="ids.62515">
+        <source>the address needs a host and a database: postgresql://user@host:port/database</source>
+        <translation>la dirección necesita un host y una base de datos: postgresql://usuario@host:puerto/base</translation>
+    </message>
+    <message id="ids.62516">
+        <source>%1 series not written to the archive, which did not answer.</source>
+        <translation>%1 series no escritas en el archivo histórico, que no respondió.</translation>
+    </message>
+    <message id="ids.62520">
+        <source>Archive</source>
+        <translation>Archivo histórico</translation>
+    </message>
+    <message id="ids.62521">
+        <source>&amp;Tester:</source>
+        <translation>&amp;Durómetro:</translation>
+    </message>
+    <message id="ids.62522">
+        <source>Serial &amp;number:</source>
+        <translation>&amp;Número de serie:</translation>
+    </message>
+    <message id="ids.62523">
+        <source>&amp;From:</source>
+        <translation>De&amp;sde:</translation>
+    </message>
+    <message id="ids.62524">
+        <source>&amp;Until:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message id="ids.62525">
+        <source>S&amp;cale:</source>
+        <translation>&amp;Escala:</translation>
+    </message>
+    <message id="ids.62526">
+        <source>&amp;Material:</source>
+        <translation>&amp;Material:</translation>
+    </message>
+    <message id="ids.62527">
+        <source>&amp;Verdict:</source>
+        <translation>&amp;Veredicto:</translation>
+    </message>
+    <message id="ids.62528">
+        <source>Te&amp;xt in origin:</source>
+        <translation>&amp;Texto en el origen:</translation>
+    </message>
+    <message id="ids.62529">
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message id="ids.62530">
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message id="ids.62531">
+        <source>any</source>
+        <translation>todos</translation>
+    </message>
+    <message id="ids.62532">
+        <source>Tester</source>
+        <translation>Durómetro</translation>
+    </message>
+    <message id="ids.62533">
+        <source>Serial number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message id="ids.62534">
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message id="ids.62535">
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message id="ids.62536">
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message id="ids.62537">
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message id="ids.62538">
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message id="ids.62539">
+        <source>Min</source>
+        <translation>Mín</translation>
+    </message>
+    <message id="ids.62540">
+        <source>Max</source>
+        <translation>Máx</translation>
+    </message>
+    <message id="ids.62541">
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message id="ids.62542">
+        <source>Origin</source>
+        <translation>Origen</translation>
+    </message>
+    <message id="ids.62543">
+        <source>%1 series found.</source>
+        <translation>%1 series encontradas.</translation>
+    </message>
+    <message id="ids.62544">
+        <source>Series means of %1 in %2</source>
+        <translation>Medias de las series de %1 en %2</translation>
+    </message>
+    <message id="ids.62545">
+        <source>downloaded on %1</source>
+        <translation>descargado en %1</translation>
+    </message>
+    <message id="ids.62546">
+        <source>file %1</source>
+        <translation>archivo %1</translation>
+    </message>
+    <message id="ids.62547">
+        <source>Choose a series to see the means of its tester and scale over time.</source>
+        <translation>Elija una serie para ver las medias de su durómetro y su escala a lo largo del tiempo.</translation>
+    </message>
+    <message id="ids.62550">
+        <source>Archive settings</source>
+        <translation>Ajustes del archivo histórico</translation>
+    </message>
+    <message id="ids.62551">
+        <source>&amp;Default file: %1</source>
+        <translation>Archivo &amp;predeterminado: %1</translation>
+    </message>
+    <message id="ids.62552">
+        <source>O&amp;ff: keep nothing</source>
+        <translation>&amp;Desactivado: no guardar nada</translation>
+    </message>
+    <message id="ids.62553">
+        <source>&amp;Other address:</source>
+        <translation>&amp;Otra dirección:</translation>
+    </message>
+    <message id="ids.62554">
+        <source>SCLERON_ARCHIVE_URL is set and takes precedence: %1</source>
+        <translation>SCLERON_ARCHIVE_URL está definida y tiene prioridad: %1</translation>
+    </message>
+    <message id="ids.62555">
+        <source>The archive settings could not be saved in the settings file &quot;%1&quot;.</source>
+        <translation>No se pudieron guardar los ajustes del archivo histórico en el archivo de ajustes &quot;%1&quot;.</translation>
+    </message>
+    <message id="ids.62556">
+        <source>Examples: sqlite:/srv/lab/archive.sqlite, postgresql://lab@dbhost:5432/hardness. Passwords belong in ~/.pgpass.</source>
+        <translation>Ejemplos: sqlite:/srv/lab/archivo.sqlite, postgresql://lab@dbhost:5432/dureza. Las contraseñas van en ~/.pgpass.</translation>
+    </message>
+    <message id="ids.33162">
+        <source>Find archived series and open them
+Archive</source>
+        <translation>Buscar series archivadas y abrirlas
+Archivo histórico</translation>
+    </message>
+    <message id="ids.33163">
+        <source>Choose where the archive is kept, or switch it off
+Archive settings</source>
+        <translation>Elegir dónde se guarda el archivo histórico, o desactivarlo
+Ajustes del archivo histórico</translation>
     </message>
     <message id="ids.58100">
         <source>HLD Leeb D raw</source>
@@ -670,6 +894,10 @@ Se ha quitado de la lista de archivos recientes.</translation>
     <message id="menu.33160">
         <source>&amp;Report…</source>
         <translation>In&amp;forme…</translation>
+    </message>
+    <message id="menu.33162">
+        <source>&amp;Archive…</source>
+        <translation>Archivo &amp;histórico…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -1202,6 +1430,10 @@ Se ha quitado de la lista de archivos recientes.</translation>
     <message id="menu.33161">
         <source>&amp;Tolerance limits…</source>
         <translation>Límites de &amp;tolerancia…</translation>
+    </message>
+    <message id="menu.33163">
+        <source>&amp;Archive…</source>
+        <translation>Archivo &amp;histórico…</translation>
     </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>

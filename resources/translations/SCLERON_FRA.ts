@@ -247,6 +247,10 @@ Rechercher des mises à jour</translation>
         <source>The measurements of the unfinished download were not kept.</source>
         <translation>Les mesures du transfert inachevé n'ont pas été conservées.</translation>
     </message>
+    <message id="ids.62800">
+        <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
+        <translation>Cet utilisateur ne peut pas ouvrir les ports série : rejoignez le groupe &quot;%1&quot; (sudo usermod -aG %1 $USER), puis reconnectez-vous.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Nom du produit :</translation>
@@ -298,6 +302,226 @@ Il a été retiré de la liste des fichiers récents.</translation>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Redémarrez l'application pour changer de langue.</translation>
+    </message>
+    <message id="ids.62500">
+        <source>%1: %2 new series, %3 new measurements.</source>
+        <translation>%1 : %2 nouvelles séries, %3 nouvelles mesures.</translation>
+    </message>
+    <message id="ids.62501">
+        <source>%1: the file cannot be read; nothing imported.</source>
+        <translation>%1 : le fichier ne peut pas être lu ; rien n'a été importé.</translation>
+    </message>
+    <message id="ids.62502">
+        <source>%1: not a measurement file of a known version; nothing imported.</source>
+        <translation>%1 : pas un fichier de mesures d'une version connue ; rien n'a été importé.</translation>
+    </message>
+    <message id="ids.62503">
+        <source>%1: larger than 256 MiB; nothing imported.</source>
+        <translation>%1 : plus de 256 Mio ; rien n'a été importé.</translation>
+    </message>
+    <message id="ids.62504">
+        <source>%1: the file is damaged (a count or a field does not match the layout); nothing imported.</source>
+        <translation>%1 : le fichier est endommagé (un nombre ou un champ ne correspond pas à la structure) ; rien n'a été importé.</translation>
+    </message>
+    <message id="ids.62505">
+        <source>%1: the archive did not take the file; nothing imported: %2</source>
+        <translation>%1 : l'archive n'a pas accepté le fichier ; rien n'a été importé : %2</translation>
+    </message>
+    <message id="ids.62506">
+        <source>The archive is switched off.</source>
+        <translation>L'archive est désactivée.</translation>
+    </message>
+    <message id="ids.62507">
+        <source>The archive %1 cannot be opened: %2</source>
+        <translation>Impossible d'ouvrir l'archive %1 : %2</translation>
+    </message>
+    <message id="ids.62508">
+        <source>The archive setting is not valid: %1</source>
+        <translation>Le réglage de l'archive n'est pas valide : %1</translation>
+    </message>
+    <message id="ids.62509">
+        <source>%1 series written to %2.</source>
+        <translation>%1 séries écrites dans %2.</translation>
+    </message>
+    <message id="ids.62510">
+        <source>Archive unreachable: new measurements are kept and written when it answers again.</source>
+        <translation>Archive injoignable : les nouvelles mesures sont conservées et écrites dès qu'elle répond à nouveau.</translation>
+    </message>
+    <message id="ids.62511">
+        <source>The archive answers again; everything kept was written.</source>
+        <translation>L'archive répond à nouveau ; tout ce qui était conservé a été écrit.</translation>
+    </message>
+    <message id="ids.62512">
+        <source>no file is named after &quot;sqlite:&quot;</source>
+        <translation>aucun fichier n'est indiqué après « sqlite: »</translation>
+    </message>
+    <message id="ids.62513">
+        <source>not an archive address: use off, sqlite:FILE or postgresql://user@host:port/database</source>
+        <translation>pas une adresse d'archive : utilisez off, sqlite:FICHIER ou postgresql://utilisateur@hôte:port/base</translation>
+    </message>
+    <message id="ids.62514">
+        <source>the address holds a password: keep it in ~/.pgpass or in PGPASSWORD instead</source>
+        <translation>l'adresse contient un mot de passe : conservez-le plutôt dans ~/.pgpass ou PGPASSWORD</translation>
+    </message>
+    <message id="ids.62515">
+        <source>the address needs a host and a database: postgresql://user@host:port/database</source>
+        <translation>l'adresse doit indiquer un hôte et une base : postgresql://utilisateur@hôte:port/base</translation>
+    </message>
+    <message id="ids.62516">
+        <source>%1 series not written to the archive, which did not answer.</source>
+        <translation>%1 séries non écrites dans l'archive, qui n'a pas répondu.</translation>
+    </message>
+    <message id="ids.62520">
+        <source>Archive</source>
+        <translation>Archives</translation>
+    </message>
+    <message id="ids.62521">
+        <source>&amp;Tester:</source>
+        <translation>&amp;Testeur :</translation>
+    </message>
+    <message id="ids.62522">
+        <source>Serial &amp;number:</source>
+        <translation>&amp;Numéro de série :</translation>
+    </message>
+    <message id="ids.62523">
+        <source>&amp;From:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message id="ids.62524">
+        <source>&amp;Until:</source>
+        <translation>&amp;Jusqu'au :</translation>
+    </message>
+    <message id="ids.62525">
+        <source>S&amp;cale:</source>
+        <translation>É&amp;chelle :</translation>
+    </message>
+    <message id="ids.62526">
+        <source>&amp;Material:</source>
+        <translation>&amp;Matériau :</translation>
+    </message>
+    <message id="ids.62527">
+        <source>&amp;Verdict:</source>
+        <translation>&amp;Verdict :</translation>
+    </message>
+    <message id="ids.62528">
+        <source>Te&amp;xt in origin:</source>
+        <translation>Te&amp;xte de l'origine :</translation>
+    </message>
+    <message id="ids.62529">
+        <source>&amp;Search</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message id="ids.62530">
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message id="ids.62531">
+        <source>any</source>
+        <translation>tous</translation>
+    </message>
+    <message id="ids.62532">
+        <source>Tester</source>
+        <translation>Testeur</translation>
+    </message>
+    <message id="ids.62533">
+        <source>Serial number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message id="ids.62534">
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message id="ids.62535">
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message id="ids.62536">
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message id="ids.62537">
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message id="ids.62538">
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message id="ids.62539">
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message id="ids.62540">
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message id="ids.62541">
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message id="ids.62542">
+        <source>Origin</source>
+        <translation>Origine</translation>
+    </message>
+    <message id="ids.62543">
+        <source>%1 series found.</source>
+        <translation>%1 séries trouvées.</translation>
+    </message>
+    <message id="ids.62544">
+        <source>Series means of %1 in %2</source>
+        <translation>Moyennes des séries de %1 en %2</translation>
+    </message>
+    <message id="ids.62545">
+        <source>downloaded on %1</source>
+        <translation>téléchargé sur %1</translation>
+    </message>
+    <message id="ids.62546">
+        <source>file %1</source>
+        <translation>fichier %1</translation>
+    </message>
+    <message id="ids.62547">
+        <source>Choose a series to see the means of its tester and scale over time.</source>
+        <translation>Choisissez une série pour voir les moyennes de son testeur et de son échelle dans le temps.</translation>
+    </message>
+    <message id="ids.62550">
+        <source>Archive settings</source>
+        <translation>Réglages des archives</translation>
+    </message>
+    <message id="ids.62551">
+        <source>&amp;Default file: %1</source>
+        <translation>&amp;Fichier par défaut : %1</translation>
+    </message>
+    <message id="ids.62552">
+        <source>O&amp;ff: keep nothing</source>
+        <translation>&amp;Désactivé : ne rien conserver</translation>
+    </message>
+    <message id="ids.62553">
+        <source>&amp;Other address:</source>
+        <translation>&amp;Autre adresse :</translation>
+    </message>
+    <message id="ids.62554">
+        <source>SCLERON_ARCHIVE_URL is set and takes precedence: %1</source>
+        <translation>SCLERON_ARCHIVE_URL est défini et prévaut : %1</translation>
+    </message>
+    <message id="ids.62555">
+        <source>The archive settings could not be saved in the settings file &quot;%1&quot;.</source>
+        <translation>Les réglages des archives n'ont pas pu être enregistrés dans le fichier de réglages « %1 ».</translation>
+    </message>
+    <message id="ids.62556">
+        <source>Examples: sqlite:/srv/lab/archive.sqlite, postgresql://lab@dbhost:5432/hardness. Passwords belong in ~/.pgpass.</source>
+        <translation>Exemples : sqlite:/srv/labo/archives.sqlite, postgresql://labo@serveur:5432/durete. Les mots de passe vont dans ~/.pgpass.</translation>
+    </message>
+    <message id="ids.33162">
+        <source>Find archived series and open them
+Archive</source>
+        <translation>Rechercher des séries archivées et les ouvrir
+Archives</translation>
+    </message>
+    <message id="ids.33163">
+        <source>Choose where the archive is kept, or switch it off
+Archive settings</source>
+        <translation>Choisir où les archives sont conservées, ou les désactiver
+Réglages des archives</translation>
     </message>
     <message id="ids.58100">
         <source>HLD Leeb D raw</source>
@@ -670,6 +894,10 @@ Il a été retiré de la liste des fichiers récents.</translation>
     <message id="menu.33160">
         <source>&amp;Report…</source>
         <translation>&amp;Rapport…</translation>
+    </message>
+    <message id="menu.33162">
+        <source>&amp;Archive…</source>
+        <translation>&amp;Archives…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -1202,6 +1430,10 @@ Il a été retiré de la liste des fichiers récents.</translation>
     <message id="menu.33161">
         <source>&amp;Tolerance limits…</source>
         <translation>Limites de &amp;tolérance…</translation>
+    </message>
+    <message id="menu.33163">
+        <source>&amp;Archive…</source>
+        <translation>&amp;Archives…</translation>
     </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>

@@ -247,6 +247,10 @@ Cerca aggiornamenti</translation>
         <source>The measurements of the unfinished download were not kept.</source>
         <translation>Le misure del trasferimento incompleto non sono state conservate.</translation>
     </message>
+    <message id="ids.62800">
+        <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
+        <translation>Questo utente non può aprire le porte seriali: entrare nel gruppo &quot;%1&quot; (sudo usermod -aG %1 $USER), poi accedere di nuovo.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Nome del prodotto:</translation>
@@ -298,6 +302,226 @@ It has been removed from the list of recent files.</source>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Riavviare l'applicazione per cambiare lingua.</translation>
+    </message>
+    <message id="ids.62500">
+        <source>%1: %2 new series, %3 new measurements.</source>
+        <translation>%1: %2 nuove serie, %3 nuove misure.</translation>
+    </message>
+    <message id="ids.62501">
+        <source>%1: the file cannot be read; nothing imported.</source>
+        <translation>%1: impossibile leggere il file; nulla importato.</translation>
+    </message>
+    <message id="ids.62502">
+        <source>%1: not a measurement file of a known version; nothing imported.</source>
+        <translation>%1: non è un file di misure di una versione nota; nulla importato.</translation>
+    </message>
+    <message id="ids.62503">
+        <source>%1: larger than 256 MiB; nothing imported.</source>
+        <translation>%1: più grande di 256 MiB; nulla importato.</translation>
+    </message>
+    <message id="ids.62504">
+        <source>%1: the file is damaged (a count or a field does not match the layout); nothing imported.</source>
+        <translation>%1: il file è danneggiato (un conteggio o un campo non corrisponde alla struttura); nulla importato.</translation>
+    </message>
+    <message id="ids.62505">
+        <source>%1: the archive did not take the file; nothing imported: %2</source>
+        <translation>%1: l'archivio non ha accettato il file; nulla importato: %2</translation>
+    </message>
+    <message id="ids.62506">
+        <source>The archive is switched off.</source>
+        <translation>L'archivio è disattivato.</translation>
+    </message>
+    <message id="ids.62507">
+        <source>The archive %1 cannot be opened: %2</source>
+        <translation>Impossibile aprire l'archivio %1: %2</translation>
+    </message>
+    <message id="ids.62508">
+        <source>The archive setting is not valid: %1</source>
+        <translation>L'impostazione dell'archivio non è valida: %1</translation>
+    </message>
+    <message id="ids.62509">
+        <source>%1 series written to %2.</source>
+        <translation>%1 serie scritte in %2.</translation>
+    </message>
+    <message id="ids.62510">
+        <source>Archive unreachable: new measurements are kept and written when it answers again.</source>
+        <translation>Archivio non raggiungibile: le nuove misure vengono conservate e scritte quando risponde di nuovo.</translation>
+    </message>
+    <message id="ids.62511">
+        <source>The archive answers again; everything kept was written.</source>
+        <translation>L'archivio risponde di nuovo; tutto ciò che era conservato è stato scritto.</translation>
+    </message>
+    <message id="ids.62512">
+        <source>no file is named after &quot;sqlite:&quot;</source>
+        <translation>nessun file indicato dopo &quot;sqlite:&quot;</translation>
+    </message>
+    <message id="ids.62513">
+        <source>not an archive address: use off, sqlite:FILE or postgresql://user@host:port/database</source>
+        <translation>non è un indirizzo di archivio: usare off, sqlite:FILE o postgresql://utente@host:porta/database</translation>
+    </message>
+    <message id="ids.62514">
+        <source>the address holds a password: keep it in ~/.pgpass or in PGPASSWORD instead</source>
+        <translation>l'indirizzo contiene una password: conservarla invece in ~/.pgpass o in PGPASSWORD</translation>
+    </message>
+    <message id="ids.62515">
+        <source>the address needs a host and a database: postgresql://user@host:port/database</source>
+        <translation>l'indirizzo richiede un host e un database: postgresql://utente@host:porta/database</translation>
+    </message>
+    <message id="ids.62516">
+        <source>%1 series not written to the archive, which did not answer.</source>
+        <translation>%1 serie non scritte nell'archivio, che non ha risposto.</translation>
+    </message>
+    <message id="ids.62520">
+        <source>Archive</source>
+        <translation>Archivio</translation>
+    </message>
+    <message id="ids.62521">
+        <source>&amp;Tester:</source>
+        <translation>&amp;Durometro:</translation>
+    </message>
+    <message id="ids.62522">
+        <source>Serial &amp;number:</source>
+        <translation>&amp;Numero di serie:</translation>
+    </message>
+    <message id="ids.62523">
+        <source>&amp;From:</source>
+        <translation>Da&amp;l:</translation>
+    </message>
+    <message id="ids.62524">
+        <source>&amp;Until:</source>
+        <translation>&amp;Fino al:</translation>
+    </message>
+    <message id="ids.62525">
+        <source>S&amp;cale:</source>
+        <translation>S&amp;cala:</translation>
+    </message>
+    <message id="ids.62526">
+        <source>&amp;Material:</source>
+        <translation>&amp;Materiale:</translation>
+    </message>
+    <message id="ids.62527">
+        <source>&amp;Verdict:</source>
+        <translation>&amp;Verdetto:</translation>
+    </message>
+    <message id="ids.62528">
+        <source>Te&amp;xt in origin:</source>
+        <translation>&amp;Testo nell'origine:</translation>
+    </message>
+    <message id="ids.62529">
+        <source>&amp;Search</source>
+        <translation>C&amp;erca</translation>
+    </message>
+    <message id="ids.62530">
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message id="ids.62531">
+        <source>any</source>
+        <translation>tutti</translation>
+    </message>
+    <message id="ids.62532">
+        <source>Tester</source>
+        <translation>Durometro</translation>
+    </message>
+    <message id="ids.62533">
+        <source>Serial number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message id="ids.62534">
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message id="ids.62535">
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message id="ids.62536">
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message id="ids.62537">
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message id="ids.62538">
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message id="ids.62539">
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message id="ids.62540">
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message id="ids.62541">
+        <source>Verdict</source>
+        <translation>Verdetto</translation>
+    </message>
+    <message id="ids.62542">
+        <source>Origin</source>
+        <translation>Origine</translation>
+    </message>
+    <message id="ids.62543">
+        <source>%1 series found.</source>
+        <translation>%1 serie trovate.</translation>
+    </message>
+    <message id="ids.62544">
+        <source>Series means of %1 in %2</source>
+        <translation>Medie delle serie di %1 in %2</translation>
+    </message>
+    <message id="ids.62545">
+        <source>downloaded on %1</source>
+        <translation>scaricato su %1</translation>
+    </message>
+    <message id="ids.62546">
+        <source>file %1</source>
+        <translation>file %1</translation>
+    </message>
+    <message id="ids.62547">
+        <source>Choose a series to see the means of its tester and scale over time.</source>
+        <translation>Scegliere una serie per vedere le medie del suo durometro e della sua scala nel tempo.</translation>
+    </message>
+    <message id="ids.62550">
+        <source>Archive settings</source>
+        <translation>Impostazioni dell'archivio</translation>
+    </message>
+    <message id="ids.62551">
+        <source>&amp;Default file: %1</source>
+        <translation>File &amp;predefinito: %1</translation>
+    </message>
+    <message id="ids.62552">
+        <source>O&amp;ff: keep nothing</source>
+        <translation>&amp;Disattivato: non conservare nulla</translation>
+    </message>
+    <message id="ids.62553">
+        <source>&amp;Other address:</source>
+        <translation>&amp;Altro indirizzo:</translation>
+    </message>
+    <message id="ids.62554">
+        <source>SCLERON_ARCHIVE_URL is set and takes precedence: %1</source>
+        <translation>SCLERON_ARCHIVE_URL è impostata e ha la precedenza: %1</translation>
+    </message>
+    <message id="ids.62555">
+        <source>The archive settings could not be saved in the settings file &quot;%1&quot;.</source>
+        <translation>Impossibile salvare le impostazioni dell'archivio nel file di impostazioni &quot;%1&quot;.</translation>
+    </message>
+    <message id="ids.62556">
+        <source>Examples: sqlite:/srv/lab/archive.sqlite, postgresql://lab@dbhost:5432/hardness. Passwords belong in ~/.pgpass.</source>
+        <translation>Esempi: sqlite:/srv/lab/archivio.sqlite, postgresql://lab@dbhost:5432/durezza. Le password vanno in ~/.pgpass.</translation>
+    </message>
+    <message id="ids.33162">
+        <source>Find archived series and open them
+Archive</source>
+        <translation>Cercare serie archiviate e aprirle
+Archivio</translation>
+    </message>
+    <message id="ids.33163">
+        <source>Choose where the archive is kept, or switch it off
+Archive settings</source>
+        <translation>Scegliere dove conservare l'archivio, o disattivarlo
+Impostazioni dell'archivio</translation>
     </message>
     <message id="ids.58100">
         <source>HLD Leeb D raw</source>
@@ -670,6 +894,10 @@ It has been removed from the list of recent files.</source>
     <message id="menu.33160">
         <source>&amp;Report…</source>
         <translation>&amp;Rapporto…</translation>
+    </message>
+    <message id="menu.33162">
+        <source>&amp;Archive…</source>
+        <translation>Arc&amp;hivio…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -1202,6 +1430,10 @@ It has been removed from the list of recent files.</source>
     <message id="menu.33161">
         <source>&amp;Tolerance limits…</source>
         <translation>Limiti di &amp;tolleranza…</translation>
+    </message>
+    <message id="menu.33163">
+        <source>&amp;Archive…</source>
+        <translation>Arc&amp;hivio…</translation>
     </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>

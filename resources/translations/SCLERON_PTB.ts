@@ -247,6 +247,10 @@ Procurar atualizações</translation>
         <source>The measurements of the unfinished download were not kept.</source>
         <translation>As medições da transferência incompleta não foram mantidas.</translation>
     </message>
+    <message id="ids.62800">
+        <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
+        <translation>Este usuário não pode abrir as portas seriais: entre no grupo &quot;%1&quot; (sudo usermod -aG %1 $USER) e faça login novamente.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Nome do produto:</translation>
@@ -298,6 +302,226 @@ Ele foi removido da lista de arquivos recentes.</translation>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Reinicie o aplicativo para mudar o idioma.</translation>
+    </message>
+    <message id="ids.62500">
+        <source>%1: %2 new series, %3 new measurements.</source>
+        <translation>%1: %2 novas séries, %3 novas medições.</translation>
+    </message>
+    <message id="ids.62501">
+        <source>%1: the file cannot be read; nothing imported.</source>
+        <translation>%1: não é possível ler o arquivo; nada foi importado.</translation>
+    </message>
+    <message id="ids.62502">
+        <source>%1: not a measurement file of a known version; nothing imported.</source>
+        <translation>%1: não é um arquivo de medições de uma versão conhecida; nada foi importado.</translation>
+    </message>
+    <message id="ids.62503">
+        <source>%1: larger than 256 MiB; nothing imported.</source>
+        <translation>%1: maior que 256 MiB; nada foi importado.</translation>
+    </message>
+    <message id="ids.62504">
+        <source>%1: the file is damaged (a count or a field does not match the layout); nothing imported.</source>
+        <translation>%1: o arquivo está danificado (uma contagem ou um campo não corresponde à estrutura); nada foi importado.</translation>
+    </message>
+    <message id="ids.62505">
+        <source>%1: the archive did not take the file; nothing imported: %2</source>
+        <translation>%1: o acervo não aceitou o arquivo; nada foi importado: %2</translation>
+    </message>
+    <message id="ids.62506">
+        <source>The archive is switched off.</source>
+        <translation>O acervo está desativado.</translation>
+    </message>
+    <message id="ids.62507">
+        <source>The archive %1 cannot be opened: %2</source>
+        <translation>Não é possível abrir o acervo %1: %2</translation>
+    </message>
+    <message id="ids.62508">
+        <source>The archive setting is not valid: %1</source>
+        <translation>A configuração do acervo não é válida: %1</translation>
+    </message>
+    <message id="ids.62509">
+        <source>%1 series written to %2.</source>
+        <translation>%1 séries gravadas em %2.</translation>
+    </message>
+    <message id="ids.62510">
+        <source>Archive unreachable: new measurements are kept and written when it answers again.</source>
+        <translation>Acervo inacessível: as novas medições são guardadas e gravadas quando ele responder novamente.</translation>
+    </message>
+    <message id="ids.62511">
+        <source>The archive answers again; everything kept was written.</source>
+        <translation>O acervo responde novamente; tudo o que estava guardado foi gravado.</translation>
+    </message>
+    <message id="ids.62512">
+        <source>no file is named after &quot;sqlite:&quot;</source>
+        <translation>nenhum arquivo indicado após &quot;sqlite:&quot;</translation>
+    </message>
+    <message id="ids.62513">
+        <source>not an archive address: use off, sqlite:FILE or postgresql://user@host:port/database</source>
+        <translation>não é um endereço de acervo: use off, sqlite:ARQUIVO ou postgresql://usuario@host:porta/banco</translation>
+    </message>
+    <message id="ids.62514">
+        <source>the address holds a password: keep it in ~/.pgpass or in PGPASSWORD instead</source>
+        <translation>o endereço contém uma senha: guarde-a em ~/.pgpass ou em PGPASSWORD</translation>
+    </message>
+    <message id="ids.62515">
+        <source>the address needs a host and a database: postgresql://user@host:port/database</source>
+        <translation>o endereço precisa de um host e de um banco de dados: postgresql://usuario@host:porta/banco</translation>
+    </message>
+    <message id="ids.62516">
+        <source>%1 series not written to the archive, which did not answer.</source>
+        <translation>%1 séries não gravadas no acervo, que não respondeu.</translation>
+    </message>
+    <message id="ids.62520">
+        <source>Archive</source>
+        <translation>Acervo</translation>
+    </message>
+    <message id="ids.62521">
+        <source>&amp;Tester:</source>
+        <translation>&amp;Durômetro:</translation>
+    </message>
+    <message id="ids.62522">
+        <source>Serial &amp;number:</source>
+        <translation>&amp;Número de série:</translation>
+    </message>
+    <message id="ids.62523">
+        <source>&amp;From:</source>
+        <translation>D&amp;e:</translation>
+    </message>
+    <message id="ids.62524">
+        <source>&amp;Until:</source>
+        <translation>A&amp;té:</translation>
+    </message>
+    <message id="ids.62525">
+        <source>S&amp;cale:</source>
+        <translation>Es&amp;cala:</translation>
+    </message>
+    <message id="ids.62526">
+        <source>&amp;Material:</source>
+        <translation>&amp;Material:</translation>
+    </message>
+    <message id="ids.62527">
+        <source>&amp;Verdict:</source>
+        <translation>&amp;Veredito:</translation>
+    </message>
+    <message id="ids.62528">
+        <source>Te&amp;xt in origin:</source>
+        <translation>Te&amp;xto na origem:</translation>
+    </message>
+    <message id="ids.62529">
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message id="ids.62530">
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message id="ids.62531">
+        <source>any</source>
+        <translation>todos</translation>
+    </message>
+    <message id="ids.62532">
+        <source>Tester</source>
+        <translation>Durômetro</translation>
+    </message>
+    <message id="ids.62533">
+        <source>Serial number</source>
+        <translation>Número de série</translation>
+    </message>
+    <message id="ids.62534">
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message id="ids.62535">
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message id="ids.62536">
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message id="ids.62537">
+        <source>Mean</source>
+        <translation>Média</translation>
+    </message>
+    <message id="ids.62538">
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message id="ids.62539">
+        <source>Min</source>
+        <translation>Mín</translation>
+    </message>
+    <message id="ids.62540">
+        <source>Max</source>
+        <translation>Máx</translation>
+    </message>
+    <message id="ids.62541">
+        <source>Verdict</source>
+        <translation>Veredito</translation>
+    </message>
+    <message id="ids.62542">
+        <source>Origin</source>
+        <translation>Origem</translation>
+    </message>
+    <message id="ids.62543">
+        <source>%1 series found.</source>
+        <translation>%1 séries encontradas.</translation>
+    </message>
+    <message id="ids.62544">
+        <source>Series means of %1 in %2</source>
+        <translation>Médias das séries de %1 em %2</translation>
+    </message>
+    <message id="ids.62545">
+        <source>downloaded on %1</source>
+        <translation>baixado em %1</translation>
+    </message>
+    <message id="ids.62546">
+        <source>file %1</source>
+        <translation>arquivo %1</translation>
+    </message>
+    <message id="ids.62547">
+        <source>Choose a series to see the means of its tester and scale over time.</source>
+        <translation>Escolha uma série para ver as médias do seu durômetro e da sua escala ao longo do tempo.</translation>
+    </message>
+    <message id="ids.62550">
+        <source>Archive settings</source>
+        <translation>Configurações do acervo</translation>
+    </message>
+    <message id="ids.62551">
+        <source>&amp;Default file: %1</source>
+        <translation>Arquivo &amp;padrão: %1</translation>
+    </message>
+    <message id="ids.62552">
+        <source>O&amp;ff: keep nothing</source>
+        <translation>&amp;Desativado: não guardar nada</translation>
+    </message>
+    <message id="ids.62553">
+        <source>&amp;Other address:</source>
+        <translation>&amp;Outro endereço:</translation>
+    </message>
+    <message id="ids.62554">
+        <source>SCLERON_ARCHIVE_URL is set and takes precedence: %1</source>
+        <translation>SCLERON_ARCHIVE_URL está definida e tem prioridade: %1</translation>
+    </message>
+    <message id="ids.62555">
+        <source>The archive settings could not be saved in the settings file &quot;%1&quot;.</source>
+        <translation>Não foi possível salvar as configurações do acervo no arquivo de configurações &quot;%1&quot;.</translation>
+    </message>
+    <message id="ids.62556">
+        <source>Examples: sqlite:/srv/lab/archive.sqlite, postgresql://lab@dbhost:5432/hardness. Passwords belong in ~/.pgpass.</source>
+        <translation>Exemplos: sqlite:/srv/lab/acervo.sqlite, postgresql://lab@dbhost:5432/dureza. As senhas ficam em ~/.pgpass.</translation>
+    </message>
+    <message id="ids.33162">
+        <source>Find archived series and open them
+Archive</source>
+        <translation>Buscar séries do acervo e abri-las
+Acervo</translation>
+    </message>
+    <message id="ids.33163">
+        <source>Choose where the archive is kept, or switch it off
+Archive settings</source>
+        <translation>Escolher onde o acervo fica, ou desativá-lo
+Configurações do acervo</translation>
     </message>
     <message id="ids.58100">
         <source>HLD Leeb D raw</source>
@@ -670,6 +894,10 @@ Ele foi removido da lista de arquivos recentes.</translation>
     <message id="menu.33160">
         <source>&amp;Report…</source>
         <translation>Re&amp;latório…</translation>
+    </message>
+    <message id="menu.33162">
+        <source>&amp;Archive…</source>
+        <translation>Acer&amp;vo…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -1202,6 +1430,10 @@ Ele foi removido da lista de arquivos recentes.</translation>
     <message id="menu.33161">
         <source>&amp;Tolerance limits…</source>
         <translation>Limites de &amp;tolerância…</translation>
+    </message>
+    <message id="menu.33163">
+        <source>&amp;Archive…</source>
+        <translation>Acer&amp;vo…</translation>
     </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>

@@ -247,6 +247,10 @@ Check for updates</source>
         <source>The measurements of the unfinished download were not kept.</source>
         <translation>Измерения незавершённой передачи не сохранены.</translation>
     </message>
+    <message id="ids.62800">
+        <source>This user may not open the serial ports: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log in again.</source>
+        <translation>Этому пользователю запрещено открывать последовательные порты: вступите в группу &quot;%1&quot; (sudo usermod -aG %1 $USER) и войдите в систему заново.</translation>
+    </message>
     <message id="ids.61060">
         <source>Product name:</source>
         <translation>Изделие:</translation>
@@ -298,6 +302,226 @@ It has been removed from the list of recent files.</source>
     <message id="ids.61080">
         <source>Restart application to change language.</source>
         <translation>Перезапустите программу, чтобы сменить язык.</translation>
+    </message>
+    <message id="ids.62500">
+        <source>%1: %2 new series, %3 new measurements.</source>
+        <translation>%1: новых серий: %2, новых измерений: %3.</translation>
+    </message>
+    <message id="ids.62501">
+        <source>%1: the file cannot be read; nothing imported.</source>
+        <translation>%1: файл не читается; ничего не импортировано.</translation>
+    </message>
+    <message id="ids.62502">
+        <source>%1: not a measurement file of a known version; nothing imported.</source>
+        <translation>%1: это не файл измерений известной версии; ничего не импортировано.</translation>
+    </message>
+    <message id="ids.62503">
+        <source>%1: larger than 256 MiB; nothing imported.</source>
+        <translation>%1: больше 256 МиБ; ничего не импортировано.</translation>
+    </message>
+    <message id="ids.62504">
+        <source>%1: the file is damaged (a count or a field does not match the layout); nothing imported.</source>
+        <translation>%1: файл повреждён (количество или поле не соответствует структуре); ничего не импортировано.</translation>
+    </message>
+    <message id="ids.62505">
+        <source>%1: the archive did not take the file; nothing imported: %2</source>
+        <translation>%1: архив не принял файл; ничего не импортировано: %2</translation>
+    </message>
+    <message id="ids.62506">
+        <source>The archive is switched off.</source>
+        <translation>Архив отключён.</translation>
+    </message>
+    <message id="ids.62507">
+        <source>The archive %1 cannot be opened: %2</source>
+        <translation>Не удаётся открыть архив %1: %2</translation>
+    </message>
+    <message id="ids.62508">
+        <source>The archive setting is not valid: %1</source>
+        <translation>Недопустимая настройка архива: %1</translation>
+    </message>
+    <message id="ids.62509">
+        <source>%1 series written to %2.</source>
+        <translation>Серий записано в %2: %1.</translation>
+    </message>
+    <message id="ids.62510">
+        <source>Archive unreachable: new measurements are kept and written when it answers again.</source>
+        <translation>Архив недоступен: новые измерения сохраняются и будут записаны, когда он снова ответит.</translation>
+    </message>
+    <message id="ids.62511">
+        <source>The archive answers again; everything kept was written.</source>
+        <translation>Архив снова отвечает; всё сохранённое записано.</translation>
+    </message>
+    <message id="ids.62512">
+        <source>no file is named after &quot;sqlite:&quot;</source>
+        <translation>после «sqlite:» не указан файл</translation>
+    </message>
+    <message id="ids.62513">
+        <source>not an archive address: use off, sqlite:FILE or postgresql://user@host:port/database</source>
+        <translation>это не адрес архива: используйте off, sqlite:ФАЙЛ или postgresql://пользователь@хост:порт/база</translation>
+    </message>
+    <message id="ids.62514">
+        <source>the address holds a password: keep it in ~/.pgpass or in PGPASSWORD instead</source>
+        <translation>адрес содержит пароль: храните его в ~/.pgpass или в PGPASSWORD</translation>
+    </message>
+    <message id="ids.62515">
+        <source>the address needs a host and a database: postgresql://user@host:port/database</source>
+        <translation>в адресе нужны хост и база данных: postgresql://пользователь@хост:порт/база</translation>
+    </message>
+    <message id="ids.62516">
+        <source>%1 series not written to the archive, which did not answer.</source>
+        <translation>Серий не записано в архив, который не ответил: %1.</translation>
+    </message>
+    <message id="ids.62520">
+        <source>Archive</source>
+        <translation>Архив</translation>
+    </message>
+    <message id="ids.62521">
+        <source>&amp;Tester:</source>
+        <translation>&amp;Твердомер:</translation>
+    </message>
+    <message id="ids.62522">
+        <source>Serial &amp;number:</source>
+        <translation>&amp;Серийный номер:</translation>
+    </message>
+    <message id="ids.62523">
+        <source>&amp;From:</source>
+        <translation>&amp;Начиная с:</translation>
+    </message>
+    <message id="ids.62524">
+        <source>&amp;Until:</source>
+        <translation>&amp;По:</translation>
+    </message>
+    <message id="ids.62525">
+        <source>S&amp;cale:</source>
+        <translation>Ш&amp;кала:</translation>
+    </message>
+    <message id="ids.62526">
+        <source>&amp;Material:</source>
+        <translation>&amp;Материал:</translation>
+    </message>
+    <message id="ids.62527">
+        <source>&amp;Verdict:</source>
+        <translation>&amp;Оценка:</translation>
+    </message>
+    <message id="ids.62528">
+        <source>Te&amp;xt in origin:</source>
+        <translation>Текст в &amp;источнике:</translation>
+    </message>
+    <message id="ids.62529">
+        <source>&amp;Search</source>
+        <translation>Иск&amp;ать</translation>
+    </message>
+    <message id="ids.62530">
+        <source>&amp;Open</source>
+        <translation>Откр&amp;ыть</translation>
+    </message>
+    <message id="ids.62531">
+        <source>any</source>
+        <translation>любой</translation>
+    </message>
+    <message id="ids.62532">
+        <source>Tester</source>
+        <translation>Твердомер</translation>
+    </message>
+    <message id="ids.62533">
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message id="ids.62534">
+        <source>Series</source>
+        <translation>Серия</translation>
+    </message>
+    <message id="ids.62535">
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message id="ids.62536">
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message id="ids.62537">
+        <source>Mean</source>
+        <translation>Среднее</translation>
+    </message>
+    <message id="ids.62538">
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message id="ids.62539">
+        <source>Min</source>
+        <translation>Мин</translation>
+    </message>
+    <message id="ids.62540">
+        <source>Max</source>
+        <translation>Макс</translation>
+    </message>
+    <message id="ids.62541">
+        <source>Verdict</source>
+        <translation>Оценка</translation>
+    </message>
+    <message id="ids.62542">
+        <source>Origin</source>
+        <translation>Источник</translation>
+    </message>
+    <message id="ids.62543">
+        <source>%1 series found.</source>
+        <translation>Найдено серий: %1.</translation>
+    </message>
+    <message id="ids.62544">
+        <source>Series means of %1 in %2</source>
+        <translation>Средние значения серий %1 в %2</translation>
+    </message>
+    <message id="ids.62545">
+        <source>downloaded on %1</source>
+        <translation>загружено на %1</translation>
+    </message>
+    <message id="ids.62546">
+        <source>file %1</source>
+        <translation>файл %1</translation>
+    </message>
+    <message id="ids.62547">
+        <source>Choose a series to see the means of its tester and scale over time.</source>
+        <translation>Выберите серию, чтобы увидеть средние значения её твердомера и шкалы во времени.</translation>
+    </message>
+    <message id="ids.62550">
+        <source>Archive settings</source>
+        <translation>Настройки архива</translation>
+    </message>
+    <message id="ids.62551">
+        <source>&amp;Default file: %1</source>
+        <translation>&amp;Файл по умолчанию: %1</translation>
+    </message>
+    <message id="ids.62552">
+        <source>O&amp;ff: keep nothing</source>
+        <translation>&amp;Выключен: ничего не хранить</translation>
+    </message>
+    <message id="ids.62553">
+        <source>&amp;Other address:</source>
+        <translation>&amp;Другой адрес:</translation>
+    </message>
+    <message id="ids.62554">
+        <source>SCLERON_ARCHIVE_URL is set and takes precedence: %1</source>
+        <translation>Задана переменная SCLERON_ARCHIVE_URL, она имеет приоритет: %1</translation>
+    </message>
+    <message id="ids.62555">
+        <source>The archive settings could not be saved in the settings file &quot;%1&quot;.</source>
+        <translation>Не удалось сохранить настройки архива в файле настроек «%1».</translation>
+    </message>
+    <message id="ids.62556">
+        <source>Examples: sqlite:/srv/lab/archive.sqlite, postgresql://lab@dbhost:5432/hardness. Passwords belong in ~/.pgpass.</source>
+        <translation>Примеры: sqlite:/srv/lab/archive.sqlite, postgresql://lab@dbhost:5432/hardness. Пароли хранятся в ~/.pgpass.</translation>
+    </message>
+    <message id="ids.33162">
+        <source>Find archived series and open them
+Archive</source>
+        <translation>Найти серии в архиве и открыть их
+Архив</translation>
+    </message>
+    <message id="ids.33163">
+        <source>Choose where the archive is kept, or switch it off
+Archive settings</source>
+        <translation>Выбрать, где хранится архив, или отключить его
+Настройки архива</translation>
     </message>
     <message id="ids.58100">
         <source>HLD Leeb D raw</source>
@@ -670,6 +894,10 @@ It has been removed from the list of recent files.</source>
     <message id="menu.33160">
         <source>&amp;Report…</source>
         <translation>О&amp;тчёт…</translation>
+    </message>
+    <message id="menu.33162">
+        <source>&amp;Archive…</source>
+        <translation>Ар&amp;хив…</translation>
     </message>
     <message id="menu.57665">
         <source>E&amp;xit</source>
@@ -1202,6 +1430,10 @@ It has been removed from the list of recent files.</source>
     <message id="menu.33161">
         <source>&amp;Tolerance limits…</source>
         <translation>&amp;Допуски…</translation>
+    </message>
+    <message id="menu.33163">
+        <source>&amp;Archive…</source>
+        <translation>&amp;Архив…</translation>
     </message>
     <message id="menu.58466">
         <source>&amp;Check for updates...</source>

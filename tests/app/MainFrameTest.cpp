@@ -63,7 +63,7 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
     CMainFrame frame;
     const QStringList want = {
         "&File>", "  &Save=32733", "  &Open=32734", "  &Export=32701", "  Export as &CSV...=32741",
-        "  Export s&tatistics as CSV...=32742", "  &Print=32702", "  &Report…=33160", "  -", "  E&xit=57665",
+        "  Export s&tatistics as CSV...=32742", "  &Print=32702", "  &Report…=33160", "  &Archive…=33162", "  -", "  E&xit=57665",
         "&Device>", "  &Connect device=32703", "  Device &settings=32704", "  Clear device &memory=58456",
         "  &DoDovavez=32730",
         "&Edit>",
@@ -78,7 +78,7 @@ TEST_F(MainFrameTest, MenuBarHasEveryPopupItemAndSeparatorInOrder)
         "  &Language>", "    &English=32705", "    &Deutsch=32706", "    &Français=32707", "    &Italiano=32708",
         "    E&spañol=32709", "    &Português=32710", "    &Русский=32711", "    中文 (&C)=32713",
         "  &Conversion standard>", "    &default=58464", "    &Custom J=58465",
-        "  &Tolerance limits…=33161",
+        "  &Tolerance limits…=33161", "  &Archive…=33163",
         "&Help>", "  &Check for updates...=58466", "  -", "  &Help Scleron=57670", "  -",
         "  Product &Registration=2100", "  Customer &Feedback=2101", "  -", "  &About Scleron...=57664",
     };

@@ -26,6 +26,8 @@ CSCLERONApp::Options TestOptions(QStringList arguments = {})
     CSCLERONApp::Options options;
     options.arguments = std::move(arguments);
     options.useWidgetPrompts = false;
+    // No serial ports: whatever this machine has, start-up tells nothing about them.
+    options.serialPorts.portMap = [] { return std::vector<std::string> {}; };
     return options;
 }
 

@@ -5,12 +5,14 @@
 #include "data/MeasurementStore.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <unistd.h>
 #include <thread>
 
 namespace {
@@ -81,6 +83,43 @@ TEST_F(Cli, ScanListsTestersAndSaysWhenThereIsNone)
     EXPECT_EQ(found.out, "Kestrel 2 4711  @ COM2\n");
 
     EXPECT_EQ(Run({"scan", "extra"}, {}).exitCode, 2);
+}
+
+TEST_F(Cli, PortsTellsWhatEachPortIsAndWhetherLowLatencyTook)
+{
+    ASSERT_TRUE(StartSim({"--model", "kestrel2"}));
+    const QString missing = dir.filePath("no-such-port");
+    const CliRun run = Run({"ports"}, {sim.SlavePath(), "", missing});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // A pseudo-terminal has no USB identity and no latency timer to switch.
+    EXPECT_EQ(run.out, "COM1\t" + sim.SlavePath() + "\t-\tlow latency not honoured\nCOM3\t" + missing + "\t-\tabsent\n");
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    EXPECT_EQ(Run({"ports", "extra"}, {}).exitCode, 2);
+    EXPECT_EQ(Run({"ports"}, {}).exitCode, 3);
+}
+
+TEST_F(Cli, PortsNamesTheGroupToJoinWhenNoPortMayBeOpened)
+{
+    // Root may open anything: the check runs as "nobody" then.
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                          | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    const QString locked = dir.filePath("locked-port");
+    QFile(locked).open(QIODevice::WriteOnly);
+    QFile::setPermissions(locked, {});
+    const QString group = QFileInfo(locked).group();
+    QStringList args = {"ports"};
+    if (::geteuid() == 0)
+        args = QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups", SCLERON_CLI_PATH} + args;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("SCLERON_SERIAL_PORTS", locked);
+    process.setProcessEnvironment(env);
+    process.start(::geteuid() == 0 ? QStringLiteral("setpriv") : QStringLiteral(SCLERON_CLI_PATH), args);
+    ASSERT_TRUE(process.waitForStarted(5000));
+    const CliRun run = Finish();
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "COM1\t" + locked + "\t-\tno permission (group " + group + ")\n");
+    EXPECT_EQ(run.err, "This user may open none of these serial ports. Join the group \"" + group + "\" (sudo usermod -aG "
+                           + group + " $USER), then log out and in again.\n");
 }
 
 TEST_F(Cli, DownloadSavesTheTestersMemory)

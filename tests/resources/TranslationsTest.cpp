@@ -4,6 +4,7 @@
 // the first line feed). The controls of one dialog have different access keys in every language,
 // and the operating instructions of every language have the same sections and pictures.
 
+#include "archive/ArchiveStrings.h"
 #include "quality/QualityStrings.h"
 #include "resources/StringTable.h"
 
@@ -114,6 +115,14 @@ const std::vector<DialogTexts>& Dialogs()
         {"tolerance limits",
             {IdsKey(LimitsDialogIds::Scale), IdsKey(LimitsDialogIds::Material), IdsKey(LimitsDialogIds::Lower),
                 IdsKey(LimitsDialogIds::Upper), IdsKey(LimitsDialogIds::Remove)}},
+        {"archive",
+            {IdsKey(ArchiveWindowStrings::Tester), IdsKey(ArchiveWindowStrings::Serial), IdsKey(ArchiveWindowStrings::From),
+                IdsKey(ArchiveWindowStrings::Until), IdsKey(ArchiveWindowStrings::Scale),
+                IdsKey(ArchiveWindowStrings::Material), IdsKey(ArchiveWindowStrings::Verdict),
+                IdsKey(ArchiveWindowStrings::Text), IdsKey(ArchiveWindowStrings::Search), IdsKey(ArchiveWindowStrings::Open)}},
+        {"archive settings",
+            {IdsKey(ArchiveWindowStrings::DefaultFile), IdsKey(ArchiveWindowStrings::Off),
+                IdsKey(ArchiveWindowStrings::Other)}},
     };
     return dialogs;
 }

@@ -38,6 +38,23 @@ TEST(SimLine, AnUnpluggedTesterIsSilentUntilReplugged)
     EXPECT_EQ(t.Hex("C1D020", 2), QByteArray::fromHex("0100"));
 }
 
+TEST(SimLine, ALatencyTimerHoldsShortRepliesAndLetsFullPacketsGo)
+{
+    SimOnLine t;
+    ASSERT_TRUE(t.Start({"--model", "kestrel2", "--series", "3", "--impacts", "5", "--latency", "400"}));
+    EXPECT_TRUE(t.sim.Command("show").text.contains(" latency=400 "));
+    // A two-byte status reply waits in the adapter for its timer.
+    t.line->Send(QByteArray::fromHex("C1D020"));
+    EXPECT_TRUE(t.line->Receive(2, 150).isEmpty());
+    EXPECT_EQ(t.line->Receive(2, 3000), QByteArray::fromHex("0100"));
+    // A download of 5 + 15 * 13 bytes: three full packets, then the tail after the timer; all of it
+    // arrives, in order.
+    const QByteArray bulk = t.Hex("C1D010", 200, 5000);
+    ASSERT_EQ(bulk.size(), 200);
+    EXPECT_EQ(SplitRecords(bulk, 13).size(), 15u);
+    EXPECT_TRUE(t.line->Receive(1, 600).isEmpty());
+}
+
 TEST(SimLine, UnpluggingDuringAPacedDownloadCutsItAndLosesNothing)
 {
     SimOnLine t;

@@ -242,6 +242,17 @@ TEST_F(SerialPortTest, OpenComPortRefusalsAndFailures)
     EXPECT_TRUE(port.IsOpen());
 }
 
+TEST_F(SerialPortTest, LowLatencyIsAskedForOnEveryOpenOfAComPortAndAPseudoTerminalRefusesIt)
+{
+    CRs232Stream port;
+    EXPECT_EQ(port.GetLowLatency(), LowLatency::NotAsked);
+    ASSERT_TRUE(port.OpenComPort(1, kReadWrite));
+    EXPECT_EQ(port.GetLowLatency(), LowLatency::Refused);
+    port.Close();
+    ASSERT_TRUE(port.Open(pty.path, kReadWrite)); // opened by path: nothing asked
+    EXPECT_EQ(port.GetLowLatency(), LowLatency::NotAsked);
+}
+
 TEST_F(SerialPortTest, SettingsOnSomethingThatIsNoTerminalFailWithoutRaising)
 {
     QTemporaryDir dir;

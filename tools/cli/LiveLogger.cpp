@@ -1,5 +1,9 @@
 #include "tools/cli/LiveLogger.h"
 
+#include "archive/ArchiveQueue.h"
+#include "archive/ArchiveStrings.h"
+#include "archive/StoreSeries.h"
+
 #include "conversion/MeasurementValue.h"
 #include "data/MeasurementStore.h"
 #include "devicelink/DeviceLink.h"
@@ -11,13 +15,19 @@
 #include "table/TablePopulation.h"
 #include "table/TableSheet.h"
 
+#include <QDateTime>
+
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <numeric>
 #include <utility>
 
 namespace {
 
 constexpr int kReconnectEveryMs = 1000;
+// How long the end of a watch waits for the archive to take what is still queued.
+constexpr int kArchiveFlushMs = 10000;
 
 void TellError(const QString& text)
 {
@@ -62,6 +72,9 @@ void CLiveLogger::Start()
     serialNumber = store.device.serialNumber;
     deviceName = store.device.name;
     SaveHkp();
+    std::vector<int> all(store.series.GetSize());
+    std::iota(all.begin(), all.end(), 0);
+    Archive(all);
     TellError(ResString(ExportStrings::Watching)
                   .arg(store.device.name, store.device.serialNumber, QString::number(store.portNumber),
                        QString::number(store.CountMeasurements())));
@@ -148,7 +161,10 @@ void CLiveLogger::ReportChanges()
     }
     NormaliseAsTheTableDoes(store);
     const CsvDialect dialect = files.log ? files.log->Dialect() : CsvDialect::C();
+    std::vector<int> touched;
     for (const CImpactJournal::Entry& entry : entries) {
+        if (std::find(touched.begin(), touched.end(), entry.series) == touched.end())
+            touched.push_back(entry.series);
         const MSERIE& serie = *store.series[entry.series];
         const MEAS& meas = *serie.measurements[entry.measurement];
         const QString seriesNo = QString::number(serie.seriesNo);
@@ -171,6 +187,20 @@ void CLiveLogger::ReportChanges()
     }
     FlushLog();
     SaveHkp();
+    Archive(touched);
+}
+
+void CLiveLogger::Archive(const std::vector<int>& seriesIndices)
+{
+    if (!files.archive)
+        return;
+    // A live tester is the authority on its series: hidden impacts (discards) are taken over.
+    const Provenance origin = Provenance::Download(QDateTime::currentSecsSinceEpoch());
+    std::vector<ArchivedSeries> batch;
+    for (int index : seriesIndices)
+        if (store.series[index]->Count() > 0)
+            batch.push_back(ArchivedFromStore(store, index, origin));
+    files.archive->Submit(std::move(batch), CArchive::Mode::Update);
 }
 
 void CLiveLogger::QueueRow(const QByteArray& row)
@@ -218,6 +248,11 @@ int CLiveLogger::Finish()
     hkpFailureTold = false;
     bool complete = FlushLog();
     complete = SaveHkp() && complete;
+    bool archived = true;
+    if (files.archive && !files.archive->Flush(kArchiveFlushMs)) {
+        archived = false;
+        TellError(ResString(ArchiveStrings::NotWritten).arg(files.archive->PendingSeries()));
+    }
     TellError(ResString(ExportStrings::Ended).arg(QString::number(impacts), QString::number(discards)));
-    return complete ? 0 : 5;
+    return !complete ? 5 : archived ? 0 : 6;
 }

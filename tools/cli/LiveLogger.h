@@ -13,9 +13,11 @@
 #include <QString>
 
 #include <deque>
+#include <vector>
 
 class CMeasurementStore;
 class CDeviceLink;
+class CArchiveQueue;
 
 class CLiveLogger {
 public:
@@ -24,6 +26,7 @@ public:
         QString logPath;
         QString hkpPath;        // empty without --hkp
         bool linesToStandardError = false; // the log is standard output ("-o -")
+        CArchiveQueue* archive = nullptr;  // --archive: every series kept current in the archive
     };
 
     CLiveLogger(CMeasurementStore& store, CDeviceLink& link, const Files& files, TickWait wait);
@@ -34,7 +37,8 @@ public:
     // code 4 for another tester.
     int Run();
     // Writes what is still pending, the measurement file once more, and the summary. 0 when the
-    // files are complete, 5 when one could not be written.
+    // files are complete, 5 when one could not be written, 6 when series could not be written to
+    // the archive (it did not answer in time).
     int Finish();
 
 private:
@@ -48,6 +52,8 @@ private:
     void QueueRow(const QByteArray& row);
     bool FlushLog();
     bool SaveHkp();
+    // Hands the series (store indices) to the archive as they are now.
+    void Archive(const std::vector<int>& seriesIndices);
 
     CMeasurementStore& store;
     CDeviceLink& link;

@@ -1,16 +1,22 @@
-// scleron-cli watch [--port N] [-o FILE.csv] [--csv-dialect c|locale] [--hkp FILE.hkp]: attaches a
+// scleron-cli watch [--port N] [-o FILE.csv] [--csv-dialect c|locale] [--hkp FILE.hkp] [--archive]: attaches a
 // tester like "Connect device" (searching COM1..COM30, or COM N), then polls it and prints every
 // new impact and every discard as it arrives. -o appends them to a CSV log (created with its
 // header; an existing log is never truncated and keeps its dialect; "-o -" writes the rows on
 // standard output and the impact lines on standard error); --hkp keeps a measurement file
-// of everything the tester holds current, rewritten whole after each change. A lost connection is
+// of everything the tester holds current, rewritten whole after each change; --archive keeps every
+// series of the tester current in the archive (written on a thread of its own: a database that
+// does not answer is told once, and what it missed is written when it answers again). A lost
+// connection is
 // told and tried again until Ctrl+C; Ctrl+C (SIGINT) or SIGTERM ends the watch with both files
 // complete.
 //
 // Exit codes: 0 ended by Ctrl+C; 2 wrong arguments; 3 no tester found or its port not opened;
 // 4 the tester is in its boot loader, the connection was lost while attaching, or another tester
-// answered after a lost connection; 5 a file could not be written.
+// answered after a lost connection; 5 a file could not be written; 6 --archive with the archive
+// switched off or its setting not valid, or series the archive had not taken when the watch ended.
 #include "tools/cli/PortArgument.h"
+#include "archive/ArchiveQueue.h"
+#include "archive/ArchiveStrings.h"
 #include "tools/cli/Subcommands.h"
 
 #include "conversion/ConversionTables.h"
@@ -29,6 +35,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -65,12 +72,17 @@ struct WatchArgs {
     QString log;
     QString hkp;
     CsvDialect dialect = CsvDialect::Locale();
+    bool archive = false;
 };
 
 bool ParseArgs(const QStringList& args, WatchArgs& parsed)
 {
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
+        if (a == "--archive") {
+            parsed.archive = true;
+            continue;
+        }
         if (a != "--port" && a != "-o" && a != "--hkp" && a != "--csv-dialect")
             return false;
         if (i + 1 >= args.size() || args[i + 1].isEmpty())
@@ -105,8 +117,39 @@ int Attach(CMeasurementStore& store, CDeviceLink& link, int port)
     return AttachFoundTester(store, link, WaitUnlessStopped);
 }
 
+// The archive's writer for --archive; nullptr (exit code 6 told) when there is no archive to write to.
+std::unique_ptr<CArchiveQueue> OpenArchiveQueue()
+{
+    QString error;
+    const std::optional<ArchiveLocation> location = ArchiveSettings::Current(&error);
+    if (!location) {
+        Tell(ResString(ArchiveStrings::BadSetting).arg(error));
+        return nullptr;
+    }
+    if (location->kind == ArchiveLocation::Kind::Off) {
+        Tell(ResString(ArchiveStrings::SwitchedOff));
+        return nullptr;
+    }
+    return std::make_unique<CArchiveQueue>(*location, [](CArchiveQueue::Event event, const QString& detail) {
+        switch (event) {
+        case CArchiveQueue::Event::Unreachable:
+            Tell(ResString(ArchiveStrings::Unreachable));
+            break;
+        case CArchiveQueue::Event::Reachable:
+            Tell(ResString(ArchiveStrings::Reachable));
+            break;
+        case CArchiveQueue::Event::Refused:
+            Tell(ResString(ArchiveStrings::NotRecorded).arg(QStringLiteral("watch"), detail));
+            break;
+        }
+    });
+}
+
 int Watch(const WatchArgs& parsed)
 {
+    std::unique_ptr<CArchiveQueue> archive;
+    if (parsed.archive && !(archive = OpenArchiveQueue()))
+        return 6;
     CCsvLog log;
     const bool logToStandardOutput = parsed.log == QLatin1String("-");
     if (!parsed.log.isEmpty()) {
@@ -132,6 +175,7 @@ int Watch(const WatchArgs& parsed)
     files.logPath = parsed.log;
     files.hkpPath = parsed.hkp;
     files.linesToStandardError = logToStandardOutput;
+    files.archive = archive.get();
     // From here on Ctrl+C ends the watch cleanly; before, it simply stops the program (the log
     // holds at most its header, and no measurement file was written yet).
     InstallStopHandlers();
@@ -150,7 +194,7 @@ int RunWatchCommand(const QStringList& args)
 {
     WatchArgs parsed;
     if (!ParseArgs(args, parsed)) {
-        std::fprintf(stderr, "Usage: scleron-cli watch [--port N] [-o FILE.csv] [--csv-dialect c|locale] [--hkp FILE.hkp]\n");
+        std::fprintf(stderr, "Usage: scleron-cli watch [--port N] [-o FILE.csv] [--csv-dialect c|locale] [--hkp FILE.hkp] [--archive]\n");
         return 2;
     }
     KeepLocalTimeZoneLoaded();

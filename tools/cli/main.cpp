@@ -17,6 +17,7 @@ int RunExportCommand(const QStringList& args);
 int RunWatchCommand(const QStringList& args);
 int RunVersionCommand(const QStringList& args);
 int RunReportCommand(const QStringList& args);
+int RunArchiveCommand(const QStringList& args);
 
 namespace {
 
@@ -27,10 +28,15 @@ const Subcommand kSubcommands[] = {
     {"download", "download [--port N] -o FILE.hkp   download a tester's measurements into a file (N 1..30, \"-o -\": standard output)", RunDownloadCommand},
     {"export", "export FILE.hkp [--format text|hkp|csv|json] [--csv-dialect c|locale] [--statistics] [-o OUT]\n"
                "                          write a measurement file's table as text, CSV or JSON, or the file again (\"-o -\" or none: standard output)", RunExportCommand},
-    {"watch", "watch [--port N] [-o FILE.csv] [--csv-dialect c|locale] [--hkp FILE.hkp]\n"
-              "                          print a tester's new impacts as they arrive; log them as CSV, keep a file current", RunWatchCommand},
+    {"watch", "watch [--port N] [-o FILE.csv] [--csv-dialect c|locale] [--hkp FILE.hkp] [--archive]\n"
+              "                          print a tester's new impacts as they arrive; log them as CSV, keep a file and the archive current", RunWatchCommand},
     {"version", "version [FILE]          print the version block of this program or of another of its executables", RunVersionCommand},
     {"report", "report FILE.hkp -o REPORT.pdf   write a measurement file's inspection report as a PDF", RunReportCommand},
+    {"archive", "archive import FILE.hkp...   keep measurement files' series in the archive (each file whole or not at all)\n"
+                "  archive find [--serial S] [--tester TEXT] [--from DATE] [--to DATE] [--scale NAME] [--material N]\n"
+                "               [--verdict ok|not-ok] [--text TEXT] [--format text|csv|json] [--csv-dialect c|locale] [-o OUT]\n"
+                "                          list the archived series that match (DATE: yyyy-MM-dd[THH:mm[:ss]], local time)\n"
+                "  archive export [the filters of find] -o FILE.hkp   write the matching series into a measurement file", RunArchiveCommand},
     {nullptr, nullptr, nullptr}, // keeps the array non-empty while no subcommand is built in
 };
 

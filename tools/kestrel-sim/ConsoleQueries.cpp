@@ -42,6 +42,7 @@ std::string State(Simulator& sim)
         + "\" displaymode=" + Hex(device.DisplayMode(), 2) + " bootloader=" + (device.bootloaderMode ? "1" : "0")
         + " echo=" + (device.echo ? "1" : "0") + " unplugged=" + (sim.Unplugged() ? "1" : "0")
         + " hungup=" + (sim.HungUp() ? "1" : "0") + " paced=" + (sim.Line().Paced() ? "1" : "0")
+        + " latency=" + std::to_string(sim.Line().LatencyMs())
         + " faults=" + std::to_string(sim.Faults().Armed().size());
 }
 

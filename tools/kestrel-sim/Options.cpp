@@ -139,6 +139,9 @@ ParseOutcome ParseOptions(int argc, char** argv, Options* options, std::string* 
         } else if (name == "--paced") {
             if (!flag()) return ParseOutcome::Error;
             options->paced = true;
+        } else if (name == "--latency") {
+            if (!value(&v)) return ParseOutcome::Error;
+            if (!InRange(v, 0, 1000, &options->latencyMs)) return bad(v, "milliseconds, 0..1000");
         } else if (name == "--echo") {
             if (!flag()) return ParseOutcome::Error;
             options->echo = true;
@@ -199,6 +202,9 @@ Live events and line:
   --impact-every MS     a new impact every MS milliseconds
   --events-every MS     a random event (impact, discard, key lock, key press) every MS milliseconds
   --paced               send at most 3840 bytes/s, as a 38400 baud 8N1 line does
+  --latency MS          hold replies as a USB serial adapter's latency timer does: bytes leave
+                        in 62-byte packets, a packet not yet full waits MS milliseconds (16 is
+                        an adapter's default, 1 its low-latency mode; 0, the default, no hold)
   --echo                text replies in echo mode: command, space, answer, line feed
   --trace               print every request and reply on standard error
   --link PATH           also make PATH a symbolic link to the pseudo-terminal

@@ -30,6 +30,7 @@ struct Options {
     int impactEveryMs = 0;
     int eventsEveryMs = 0;
     bool paced = false;
+    int latencyMs = 0;
     bool echo = false;
     bool trace = false;
     std::string linkPath;

@@ -59,6 +59,7 @@ Simulator::Simulator(const Options& options, Device device)
       eventDice_(options.seed ^ 0x9E3779B9u)
 {
     transmitter_.SetPaced(options.paced);
+    transmitter_.SetLatency(options.latencyMs);
     device_.bootloaderMode = options.bootloaderMode;
     device_.echo = options.echo;
 }
