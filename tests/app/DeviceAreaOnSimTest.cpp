@@ -115,7 +115,7 @@ TEST_F(DeviceAreaOnSim, TheLockSymbolFollowsTheTesterAndARequestItDidNotConfirmC
     // The mouse rests on the symbol; the operator locks the keys on the tester itself: the next
     // poll brings the symbol and its text along.
     Mouse(view.get(), QEvent::MouseMove, {W - 200, 127});
-    ASSERT_EQ(frame.current, "Key unlocked");
+    ASSERT_EQ(frame.current, "Keys unlocked");
     ASSERT_TRUE(Sim(0).Send("lock 1"));
     EXPECT_TRUE(WaitFor([&] { return view->store.device.keysLocked == 1; }, 5000));
     EXPECT_EQ(frame.current, "Keys locked");
