@@ -17,18 +17,21 @@ constexpr qreal kMarkMinPoints = 6.0;
 
 // A short mark at the left edge of a cell, bold, over whatever the cell drew. Beside a
 // right-aligned text it is drawn smaller when its full size would run into that text (a long mark
-// in some languages, a long series number).
+// in some languages, a long series number); what still does not fit at the smallest size is cut
+// off before the text, never drawn over it.
 void PaintOverlayMark(QPainter& painter, const QRect& rect, const GridCellLook& look, const QColor& colour,
                       const QString& mark)
 {
-    painter.save();
     QFont font = look.font;
     font.setBold(true);
     int room = rect.width() - kMarkLeft - 2;
     if (look.alignment & Qt::AlignRight)
         room -= QFontMetrics(font).horizontalAdvance(look.text) + kMarkGap;
+    if (room <= 0)
+        return;
     const int wanted = QFontMetrics(font).horizontalAdvance(mark);
-    if (wanted > room && room > 0) {
+    painter.save();
+    if (wanted > room) {
         const qreal scale = qreal(room) / wanted;
         if (font.pointSizeF() > 0)
             font.setPointSizeF(qMax(kMarkMinPoints, font.pointSizeF() * scale));
@@ -37,8 +40,9 @@ void PaintOverlayMark(QPainter& painter, const QRect& rect, const GridCellLook& 
     }
     painter.setFont(font);
     painter.setPen(colour);
-    painter.setClipRect(rect);
-    painter.drawText(rect.adjusted(kMarkLeft, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, mark);
+    const QRect markRect(rect.left() + kMarkLeft, rect.top(), room, rect.height());
+    painter.setClipRect(markRect);
+    painter.drawText(markRect, Qt::AlignLeft | Qt::AlignVCenter, mark);
     painter.restore();
 }
 } // namespace
